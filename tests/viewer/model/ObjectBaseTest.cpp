@@ -1,0 +1,155 @@
+#include "TestObject.h"
+#include "model/DisplayOptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace vordalis;
+using vordalis::test::TestObject;
+
+TEST(DisplayOptions, PackAndUnpack) {
+    EXPECT_EQ(opts::PackOptions(opts::kNotStored | 0x3F), 0);
+    EXPECT_EQ(opts::PackOptions(0x37FFF | 0x40000), 0x37FFF) << "bits 18+ dropped";
+    EXPECT_EQ(opts::UnpackOptions(0), opts::kNotStored);
+    EXPECT_EQ(opts::UnpackOptions(32768), 0) << "every section hidden, no default substituted";
+    EXPECT_EQ(opts::UnpackOptions(1071), 1071);
+    EXPECT_EQ(opts::UnpackOptions(200000), opts::kNotStored);
+    EXPECT_EQ(opts::UnpackOptions(0x10000 | 0xF), 0x1000F);
+    EXPECT_EQ(opts::ColourMode(opts::WithColourMode(0x8F, 3)), 3);
+}
+
+TEST(InstrumentId, Parse) {
+    TestObject o;
+    o.ParseInstrumentId(u"V5i(1234;A)");
+    EXPECT_EQ(o.instrumentCode, u"V5");
+    EXPECT_EQ(o.imperial, 1);
+    EXPECT_EQ(o.idPart1, u"1234");
+    EXPECT_EQ(o.idPart2, u"A");
+    o.ParseInstrumentId(u"V4i(77)");
+    EXPECT_EQ(o.instrumentCode, u"V4");
+    EXPECT_EQ(o.imperial, 1) << "'i' after V4 still reads as imperial";
+    EXPECT_EQ(o.idPart1, u"77");
+    EXPECT_EQ(o.idPart2, u"");
+    o.ParseInstrumentId(u"TH(12345678901234;x)");
+    EXPECT_EQ(o.idPart1, u"1234567890") << "cut to 10";
+    o.ParseInstrumentId(u"QQ(1;2)");
+    EXPECT_EQ(o.instrumentCode, u"VX");
+    EXPECT_EQ(o.idPart1, u"");
+}
+
+TEST(InstrumentId, ReadTokenVariants) {
+    struct Case {
+        const char* bytes;
+        const char16_t* accepted;
+        int result;
+        int32_t options;
+        const char16_t* code;
+    } cases[] = {
+        {"V5i(1234;A)1071\t", u"VX;V4;V5", 9, 1071, u"V5"},
+        {"V4(1;2)-\r\n\x1A", u"VX;V4;V5", 13, opts::kNotStored, u"V4"},
+        {"V4(1;2)0\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
+        {"V4(1;2)32768\t", u"VX;V4;V5", 9, 0, u"V4"},
+        {"V4(1;2)12x\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
+        {"V4(1;2)250000\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
+        {"TH(9)15\t", u"VX;V4;V5", -1, opts::kNotStored, u"VX"},
+        {"TH(9)15\t", u"*", 9, 15, u"TH"},
+        {"1071\t", u"VX;V4;V5", 9, 1071, u"VX"},
+        {"-\t", u"VX;V4;V5", 9, opts::kNotStored, u"VX"},
+        {"V5123\t", u"VX;V4;V5", 9, 123, u"V5"},
+    };
+    for (const auto& c : cases) {
+        MemorySource src(c.bytes);
+        ObjectReader in(src);
+        TestObject o;
+        o.options = 0x1234;
+        EXPECT_EQ(o.ReadInstrumentId(in, c.accepted), c.result) << c.bytes;
+        if (c.result >= 0) {
+            EXPECT_EQ(o.options, c.options) << c.bytes;
+            EXPECT_EQ(o.instrumentCode, c.code) << c.bytes;
+        }
+    }
+}
+
+TEST(InstrumentId, WriteOnlyMarksImperialAfterV5) {
+    TestObject o;
+    o.instrumentCode = u"V5";
+    o.imperial = 1;
+    o.idPart1 = u"1234";
+    o.idPart2 = u"A";
+    o.options = 1071;
+    ObjectWriter w;
+    o.WriteInstrumentId(w);
+    EXPECT_EQ(w.Bytes(), "V5i(1234;A)1071\t");
+    o.instrumentCode = u"V4";
+    o.options = opts::kNotStored;
+    ObjectWriter w2;
+    o.WriteInstrumentId(w2);
+    EXPECT_EQ(w2.Bytes(), "V4(1234;A)-\t");
+}
+
+TEST(Trailer, RoundTripWithWideTexts) {
+    TestObject o;
+    o.series.Init(3, u"mm", 0, 0);
+    o.series.At(0) = 10;
+    o.series.At(2) = 30;
+    o.SetName(u"\u5F20\u4E09");
+    o.SetTitle(u"Br\u00FCcke Nord");
+    o.SetRemarks(u"remark");
+    o.date = OleDate::FromParts({2024, 2, 29, 13, 5, 0});
+    o.options = 0x10F;
+    ObjectWriter w;
+    ASSERT_TRUE(o.Write(w));
+    EXPECT_NE(w.Bytes().find("\"Update Vordalis!\"\r\n\"Br\xFC" "cke Nord\""), std::string::npos);
+    EXPECT_NE(w.Bytes().find("29\t2\t2024\r\n"), std::string::npos);
+
+    MemorySource src(w.Bytes());
+    TestObject back(src);
+    ASSERT_TRUE(back.valid);
+    EXPECT_EQ(back.name, o.name);
+    EXPECT_EQ(back.title, o.title);
+    EXPECT_EQ(back.remarks, o.remarks);
+    EXPECT_EQ(back.options, 0x10F);
+    EXPECT_EQ(back.date.Iso(), "2024-02-29T00:00:00") << "the trailer keeps the day only";
+    EXPECT_EQ(back.series.Values(), o.series.Values());
+}
+
+TEST(Trailer, RemarksPlaceholderAndImpossibleDate) {
+    TestObject o;
+    o.series.Init(1, u"mm", 0, 0);
+    o.SetRemarks(u"\u0416");
+    o.date.valid = false;
+    ObjectWriter w;
+    o.Write(w);
+    EXPECT_NE(w.Bytes().find("-1\t-1\t-1\r\n"), std::string::npos);
+    EXPECT_NE(w.Bytes().find("\"<Update Vordalis to see this remarks!>\"\t200001"), std::string::npos);
+
+    MemorySource src("0\t-\t31\t2\t2020\r\n\"n\"\r\n\"t\"\r\n\"r\"\r\n\x1A");
+    TestObject back(src);
+    ASSERT_TRUE(back.valid);
+    EXPECT_FALSE(back.date.valid) << "31 February";
+    EXPECT_EQ(back.title, u"t");
+}
+
+TEST(ObjectBase, TextsAreCut) {
+    TestObject o;
+    o.SetTitle(std::u16string(30, u'x'));
+    o.SetRemarks(std::u16string(90, u'y'));
+    o.SetName(std::u16string(21, u'z'));
+    EXPECT_EQ(o.title.size(), 20u);
+    EXPECT_EQ(o.remarks.size(), 80u);
+    EXPECT_EQ(o.name.size(), 20u);
+    EXPECT_EQ(o.options, opts::kNotStored);
+    EXPECT_FALSE(o.valid);
+}
+
+TEST(OleDateTest, ValueAndBreakdown) {
+    OleDate d = OleDate::FromParts({1899, 12, 31, 12, 0, 0});
+    EXPECT_TRUE(d.valid);
+    EXPECT_DOUBLE_EQ(d.value, 1.5);
+    EXPECT_EQ(OleDate::FromParts({2000, 1, 1, 0, 0, 0}).value, 36526.0);
+    EXPECT_EQ(OleDate::FromParts({2023, 6, 15, 8, 30, 15}).Iso(), "2023-06-15T08:30:15");
+    EXPECT_FALSE(OleDate::FromParts({2023, 2, 29, 0, 0, 0}).valid);
+    EXPECT_FALSE(OleDate::FromParts({1900, 2, 29, 0, 0, 0}).valid);
+    EXPECT_TRUE(OleDate::FromParts({2000, 2, 29, 0, 0, 0}).valid);
+    EXPECT_EQ(OleDate{}.Iso(), "");
+    EXPECT_TRUE(OleDate::Now().valid);
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Writes a whole file or nothing: the bytes go to a temporary file beside the target,
+// are flushed to disk and then renamed over it, so a failed store leaves the old file intact.
+#include <string>
+#include <string_view>
+
+namespace vordalis {
+
+// Returns false (and leaves any existing file untouched) when anything fails; error gets a reason.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+
+} // namespace vordalis

@@ -1,0 +1,82 @@
+#include "NexoloDocument.h"
+
+#include "AtomicFile.h"
+#include "ObjectFactory.h"
+#include "Strings.h"
+
+#include <cstdio>
+
+namespace vordalis {
+
+std::u16string InvalidObjectMessage(const std::string& path) {
+    std::u16string text = LoadString(2058);
+    std::u16string p = Utf8ToU16(path);
+    size_t at = text.find(u"%s");
+    if (at != std::u16string::npos) text.replace(at, 2, p);
+    return text;
+}
+
+bool NexoloDocument::Load(const std::string& path, std::u16string* message) {
+    object_.reset();
+    FileSource file(path);
+    if (file.IsOpen()) object_ = CreateObjectFromFile(file);
+    if (!object_) {
+        if (message) *message = InvalidObjectMessage(path);
+        return false;
+    }
+    object_->mmScale = mmScale_;
+    modified_ = false;
+    return true;
+}
+
+bool NexoloDocument::Serialize(std::string& bytes) {
+    if (!object_) return false;
+    int32_t remembered = object_->Options();
+    object_->SetOptions(remembered & ~opts::kValueChange);
+    ObjectWriter out;
+    bool ok = object_->Write(out);
+    object_->SetOptions(remembered);
+    if (!ok || out.Bytes().empty()) return false;
+    bytes = std::move(out.Bytes());
+    return true;
+}
+
+bool NexoloDocument::Store(const std::string& path, std::string* error) {
+    std::string bytes;
+    if (!Serialize(bytes)) {
+        if (error) *error = object_ ? "The object cannot be written in the file format" : "Nothing to save";
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes, error)) return false;
+    modified_ = false;
+    return true;
+}
+
+bool NexoloDocument::AdoptTemporaryFile(const std::string& path, const std::u16string& title,
+                                        std::u16string* message) {
+    object_.reset();
+    {
+        FileSource file(path);
+        if (file.IsOpen()) object_ = CreateObjectFromFile(file);
+    }
+    std::remove(path.c_str());
+    if (!object_) {
+        if (message) *message = InvalidObjectMessage(path);
+        return false;
+    }
+    object_->mmScale = mmScale_;
+    if (!title.empty()) object_->SetTitle(title);
+    modified_ = true;
+    return true;
+}
+
+bool WriteObjectToFile(TBasicObj& obj, const std::string& path, std::string* error) {
+    ObjectWriter out;
+    if (!obj.Write(out) || out.Bytes().empty()) {
+        if (error) *error = "The object cannot be written in the file format";
+        return false;
+    }
+    return WriteFileAtomically(path, out.Bytes(), error);
+}
+
+} // namespace vordalis

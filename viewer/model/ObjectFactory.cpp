@@ -1,0 +1,39 @@
+#include "ObjectFactory.h"
+
+#include "ObjectRecognizer.h"
+#include "settings/Settings.h"
+
+#include <array>
+
+namespace vordalis {
+namespace {
+std::array<ObjectConstructor, 9>& Constructors() {
+    static std::array<ObjectConstructor, 9> table {};
+    return table;
+}
+} // namespace
+
+void RegisterObjectType(int type, ObjectConstructor constructor) {
+    if (type >= 0 && type < 9) Constructors()[static_cast<size_t>(type)] = constructor;
+}
+
+bool IsObjectTypeRegistered(int type) {
+    return type > 0 && type < 9 && Constructors()[static_cast<size_t>(type)] != nullptr;
+}
+
+std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file) {
+    file.Seek(0);
+    int type = DetectObjectType(file);
+    if (type == 4 || type == 5 || !IsObjectTypeRegistered(type)) return nullptr;
+    bool mmScale = false;
+    if (type == kTypeCoverBars || type == kTypeCoverRaster)
+        mmScale = settings::ReadDword(settings::kMmScale, settings::kDefaultMmScale) != 0;
+    file.Seek(0);
+    std::unique_ptr<TBasicObj> obj = Constructors()[static_cast<size_t>(type)](file, mmScale);
+    if (!obj) return nullptr;
+    obj->type = type;
+    if (!obj->valid) return nullptr;
+    return obj;
+}
+
+} // namespace vordalis

@@ -1,0 +1,32 @@
+#include "ObjectRecognizer.h"
+
+#include "Codec.h"
+
+#include <cstring>
+
+namespace vordalis {
+
+int DetectObjectType(ByteSource& file) {
+    uint8_t head[14], tail[6];
+    if (file.Read(head, 14) != 14) return 0;
+    int64_t size = file.Size();
+    if (size < 6 || !file.Seek(size - 6) || file.Read(tail, 6) != 6) return 0;
+    file.Seek(0);
+    auto is = [](const uint8_t* p, const char* s) { return std::memcmp(p, s, std::strlen(s)) == 0; };
+    if (head[0] == 0x0D && head[1] == 0x0A) {
+        if (is(head + 2, "Vernoskant") && (head[12] == '4' || head[12] == '5') && tail[5] == 0x1A) return 1;
+        if (head[2] == '3' && AllNumerals(head + 3, 5) && head[8] == 0x0D && head[9] == 0x0A && tail[5] == 0x06)
+            return 3;
+    }
+    if (is(head, "Vernoskant")) {
+        if (head[10] == '4') return 1;
+        if (head[10] == '5' && tail[5] == 0x1A) return 1;
+    }
+    if (tail[0] == '2' && AllNumerals(tail, 6)) return 2;
+    if (is(head, "TORVIHAMMER")) return 6;
+    if (is(head, "TORVDIR")) return 7;
+    if (is(head, "TORVCHINA")) return 8;
+    return 0;
+}
+
+} // namespace vordalis

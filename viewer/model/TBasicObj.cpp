@@ -1,0 +1,176 @@
+#include "TBasicObj.h"
+
+#include "TValueSeries.h"
+
+#include <cstdlib>
+
+namespace vordalis {
+
+TBasicObj::TBasicObj() : date(OleDate::Now()) {}
+
+bool TBasicObj::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    for (int32_t* p : {limit, second, lower, upper})
+        if (p) *p = 0;
+    return false;
+}
+
+bool TBasicObj::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    return TBasicObj::GetLimits(limit, second, lower, upper);
+}
+
+void TBasicObj::SetLimits(int32_t, int32_t, int32_t, int32_t) {}
+double TBasicObj::HitX(int, int) { return -1.0; }
+double TBasicObj::RowX(int) { return -1.0; }
+double TBasicObj::HitY(int, int) { return -1.0; }
+double TBasicObj::RowY(int) { return -1.0; }
+double TBasicObj::HitValue(int, int) { return 0.0; }
+double TBasicObj::RowValue(int) { return 0.0; }
+bool TBasicObj::SetValueAt(double, double, double) { return false; }
+bool TBasicObj::SetValueByIndex(int, double) { return false; }
+
+int TBasicObj::HitRegion(int, int, int* row) {
+    if (row) *row = -1;
+    return -1;
+}
+
+void TBasicObj::ParseInstrumentId(const std::u16string& text) {
+    instrumentCode = u"VX";
+    idPart1.clear();
+    idPart2.clear();
+    static const char16_t* const kCodes[] = {u"VX", u"V4", u"V5", u"MX", u"TH"};
+    bool known = false;
+    for (auto c : kCodes)
+        if (text.size() >= 2 && text.compare(0, 2, c) == 0) known = true;
+    if (!known) return;
+    instrumentCode = text.substr(0, 2);
+    size_t pos = 2;
+    if (pos < text.size() && text[pos] == u'(') imperial = 0;
+    if (pos < text.size() && text[pos] == u'i') {
+        imperial = 1;
+        ++pos;
+    }
+    if (pos >= text.size() || text[pos] != u'(') return;
+    ++pos;
+    size_t sep = text.find(u';', pos);
+    bool semicolon = sep != std::u16string::npos;
+    if (!semicolon) sep = text.find(u')', pos);
+    if (sep == std::u16string::npos) return;
+    idPart1 = Cut(text.substr(pos, sep - pos), kIdPart1Length);
+    if (semicolon) {
+        size_t close = text.find(u')', sep + 1);
+        if (close != std::u16string::npos) idPart2 = Cut(text.substr(sep + 1, close - sep - 1), kIdPart2Length);
+    }
+}
+
+int TBasicObj::ReadInstrumentId(ObjectReader& in, const std::u16string& acceptedCodes) {
+    std::u16string token;
+    if (in.ReadToken(token, 79) == 0) return in.LastDelimiter();
+    size_t optionsAt = 0;
+    auto isLetter = [](char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); };
+    auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    if (isLetter(token[0]) && token.size() >= 2) {
+        size_t close = token.find(u')');
+        size_t idEnd;
+        if (close != std::u16string::npos) {
+            idEnd = close + 1;
+        } else {
+            idEnd = token.size();
+            for (size_t i = 2; i < token.size(); ++i)
+                if (isDigit(token[i])) {
+                    idEnd = i;
+                    break;
+                }
+        }
+        std::u16string idText = token.substr(0, idEnd);
+        if (!acceptedCodes.empty() && acceptedCodes != u"*" &&
+            acceptedCodes.find(idText.substr(0, 2)) == std::u16string::npos)
+            return -1;
+        ParseInstrumentId(idText);
+        optionsAt = idEnd;
+    }
+    bool numeric = optionsAt < token.size() && (isDigit(token[optionsAt]) || token[optionsAt] == u'-');
+    if (!numeric || token == u"-") {
+        options = opts::kNotStored;
+    } else {
+        std::string digits;
+        for (size_t i = optionsAt; i < token.size(); ++i) digits.push_back(static_cast<char>(token[i] & 0x7F));
+        char* end = nullptr;
+        long long n = std::strtoll(digits.c_str(), &end, 10);
+        if (end == digits.c_str() || *end != '\0' || n >= 200000) n = 0;
+        options = opts::UnpackOptions(n);
+    }
+    return in.LastDelimiter();
+}
+
+void TBasicObj::WriteInstrumentId(ObjectWriter& out) const {
+    std::u16string t = instrumentCode;
+    if (instrumentCode == u"V5" && imperial == 1) t += u"i";
+    t += u"(" + idPart1 + u";" + idPart2 + u")";
+    int32_t packed = opts::PackOptions(options);
+    t += packed > 0 ? Latin1ToU16(std::to_string(packed)) : std::u16string(u"-");
+    out.WriteText(t, 9);
+}
+
+void TBasicObj::WriteDateDMY(ObjectWriter& out) const {
+    DateParts p;
+    bool ok = date.Parts(p);
+    out.WriteInteger(ok ? p.day : -1, 9);
+    out.WriteInteger(ok ? p.month : -1, 9);
+    out.WriteInteger(ok ? p.year : -1, 10);
+}
+
+void TBasicObj::WriteCommonTrailer(ObjectWriter& out, int finalDelimiter) const {
+    WriteDateDMY(out);
+    auto put = [&](const std::u16string& text, const char16_t* placeholder, int delimiter) {
+        if (FitsLatin1(text))
+            out.WriteWideQuoted(u"", text, delimiter);
+        else
+            out.WriteWideQuoted(text, placeholder, delimiter);
+    };
+    put(name, u"Update Vordalis!", 10);
+    put(title, u"Update Vordalis!", 10);
+    put(remarks, u"<Update Vordalis to see this remarks!>", finalDelimiter);
+}
+
+void TBasicObj::ReadCommonTrailer(ObjectReader& in) {
+    int32_t day, month, year;
+    if (!in.ReadInteger(day) || !in.ReadInteger(month) || !in.ReadInteger(year)) return;
+    date = OleDate::FromParts({year, month, day, 0, 0, 0});
+    name = in.ReadWideOrNarrow(kNameLength + 1, kNameLength + 1);
+    if (in.LastDelimiter() != 0) title = in.ReadWideOrNarrow(kTitleLength + 1, kTitleLength + 1);
+    if (in.LastDelimiter() != 0) remarks = in.ReadWideOrNarrow(kRemarksLength + 1, kRemarksLength + 1);
+}
+
+void TBasicObj::Describe(Json& out) const {
+    out.Set("type", Json::Int(type));
+    out.Set("category", Json::Int(category));
+    out.Set("number", Json::Int(objectNumber));
+    out.Set("title", Json::Text(title));
+    out.Set("name", Json::Text(name));
+    out.Set("remarks", Json::Text(remarks));
+    std::string iso = date.Iso();
+    out.Set("date", iso.empty() ? Json::Null() : Json::Text(iso));
+    Json inst = Json::Object();
+    inst.Set("code", Json::Text(instrumentCode));
+    inst.Set("id1", Json::Text(idPart1));
+    inst.Set("id2", Json::Text(idPart2));
+    inst.Set("imperial", Json::Bool(imperial != 0));
+    out.Set("instrument", inst);
+    Json o = Json::Object();
+    o.Set("word", Json::Int(options));
+    o.Set("stored", Json::Bool((options & opts::kNotStored) == 0));
+    out.Set("options", o);
+    Json stats = Json::Object();
+    // const_cast: the statistics are computed lazily on first use.
+    auto* s = const_cast<TValueSeries*>(MainSeries());
+    bool have = s && s->Count() > 0;
+    stats.Set("count", s ? Json::Int(s->Count()) : Json::Null());
+    stats.Set("mean", have ? Json::Number(s->Mean()) : Json::Null());
+    stats.Set("stddev", have ? Json::Number(s->StdDev()) : Json::Null());
+    stats.Set("min", have ? Json::Int(s->Min()) : Json::Null());
+    stats.Set("max", have ? Json::Int(s->Max()) : Json::Null());
+    stats.Set("percent_outside", have ? Json::Number(s->PercentOutside()) : Json::Null());
+    out.Set("statistics", stats);
+}
+
+} // namespace vordalis
