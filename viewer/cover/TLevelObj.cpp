@@ -1,0 +1,57 @@
+#include "TLevelObj.h"
+
+namespace vordalis {
+
+void TLevelObj::BuildClasses(int32_t lower, int32_t upper) {
+    classCounters.fill(0);
+    boundaries.fill(0);
+    int32_t span = upper - lower;
+    if (upper <= lower)
+        classCount = 2;
+    else if (span < 7)
+        classCount = span + 2;
+    else
+        classCount = kMaxClasses;
+    boundaries[0] = lower;
+    int32_t d = classCount - 2;
+    if (d == 0) return;
+    // Spread the remainder evenly so that the last boundary lands on the upper threshold.
+    int32_t e = span / d;
+    int32_t r = span - e * d;
+    int32_t acc = d / 2;
+    int32_t b = lower;
+    for (int32_t i = 1; i <= d; ++i) {
+        acc += r;
+        b += e;
+        if (acc >= d) {
+            acc -= d;
+            ++b;
+        }
+        boundaries[static_cast<size_t>(i)] = b;
+    }
+}
+
+int TLevelObj::ClassOf(int32_t v) const {
+    if (classCount < 2 || v <= 0) return -1;
+    for (int i = 0; i <= classCount - 2; ++i)
+        if (v < boundaries[static_cast<size_t>(i)]) return i;
+    return classCount - 1;
+}
+
+void TLevelObj::CountValue(int32_t v) {
+    int c = ClassOf(v);
+    if (c >= 0) ++classCounters[static_cast<size_t>(c)];
+}
+
+void TLevelObj::Describe(Json& out) const {
+    TBasicObj::Describe(out);
+    out.Set("class_count", Json::Int(classCount));
+    Json counters = Json::Array();
+    for (int i = 0; i < classCount && i < kMaxClasses; ++i) counters.Push(Json::Int(classCounters[static_cast<size_t>(i)]));
+    out.Set("class_counters", counters);
+    Json bounds = Json::Array();
+    for (int i = 0; i <= classCount - 2; ++i) bounds.Push(Json::Int(boundaries[static_cast<size_t>(i)]));
+    out.Set("boundaries", bounds);
+}
+
+} // namespace vordalis

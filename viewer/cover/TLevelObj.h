@@ -1,0 +1,35 @@
+#pragma once
+// Common base of the objects painted as a level chart (bars and raster): the cover classes
+// between a lower and an upper threshold and a counter per class.
+#include "model/TBasicObj.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vordalis {
+
+class TLevelObj : public TBasicObj {
+public:
+    static constexpr int kMaxClasses = 9;
+
+    // Clears the counters and spreads up to nine classes over lower ... upper (mm).
+    void BuildClasses(int32_t lower, int32_t upper);
+    // -1 when there are fewer than two classes or v <= 0; class 0 holds the covers below the
+    // lower threshold, the last class those at or above the upper one.
+    int ClassOf(int32_t v) const;
+    void CountValue(int32_t v);
+
+    int32_t ClassCount() const { return classCount; }
+    int32_t Boundary(int i) const { return boundaries[static_cast<size_t>(i)]; }
+    int32_t Counter(int i) const { return classCounters[static_cast<size_t>(i)]; }
+
+    // Adds class_count, class_counters and boundaries.
+    void Describe(Json& out) const override;
+
+protected:
+    int32_t classCount = 0;
+    std::array<int32_t, kMaxClasses> classCounters{};
+    std::array<int32_t, kMaxClasses - 1> boundaries{};
+};
+
+} // namespace vordalis
