@@ -1,0 +1,314 @@
+// The update checker against a real FTP server on 127.0.0.1.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "FtpServer.h"
+#include "settings/MemoryBackend.h"
+#include "settings/RegistryKey.h"
+#include "update/FtpClient.h"
+#include "update/qt/CAutoUpdate.h"
+#include "update/qt/CPageDownload.h"
+#include "update/qt/CPageSearch.h"
+#include "update/qt/UpdateChecker.h"
+#include "update/qt/UpdateMenu.h"
+#include "update/qt/UpdateTexts.h"
+
+using namespace vordalis;
+
+namespace {
+
+const QString kUser = QStringLiteral("kvupgrade");
+const QString kPassword = QStringLiteral("t0psecret");
+
+// A served folder holding the given files (name -> content) in KvUpgrade/Vordalis/.
+struct Site {
+    QTemporaryDir root;
+    test::FtpServer server;
+
+    bool Start(const std::vector<std::pair<QString, QByteArray>>& files) {
+        QDir dir(root.path());
+        if (!dir.mkpath(QStringLiteral("KvUpgrade/Vordalis"))) return false;
+        for (const auto& [name, content] : files) {
+            QFile f(dir.filePath(QStringLiteral("KvUpgrade/Vordalis/") + name));
+            if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()) return false;
+        }
+        return server.Start(root.path(), kUser, kPassword);
+    }
+    QString Path(const QString& name) const { return QDir(root.path()).filePath(QStringLiteral("KvUpgrade/Vordalis/") + name); }
+
+    UpdateConfig Config(const QString& password = kPassword) const {
+        UpdateConfig c;
+        c.product = "Vordalis";
+        c.own = CVersion("2.8.0.0");
+        c.location = {"127.0.0.1", server.port(), kUser.toStdString(), password.toStdString(),
+                      UpdateFolder("Vordalis")};
+        return c;
+    }
+};
+
+QByteArray Pattern(qsizetype size) {
+    QByteArray data(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + i / 4093) & 0xFF);
+    return data;
+}
+
+bool OnlyFinishEnabled(const CAutoUpdate& w) {
+    return !w.backButton()->isEnabled() && !w.nextButton()->isEnabled() && w.finishButton()->isEnabled() &&
+           w.cancelButton()->isEnabled();
+}
+
+} // namespace
+
+class UpdateFtpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetSettingsBackend(std::make_shared<MemoryBackend>()); }
+
+    void clientListsSizesAndDownloads() {
+        Site site;
+        const QByteArray content = Pattern(300000);
+        QVERIFY2(site.Start({{"Setup_V_2_9_0.deb", content}, {"readme.txt", "hello"}}), qPrintable(site.server.error()));
+        UpdateLocation loc = site.Config().location;
+
+        FtpClient ftp;
+        QVERIFY(ftp.Connect(loc));
+        QVERIFY(ftp.Connect(loc)); // an open connection is kept
+        auto names = ftp.ListNames();
+        QVERIFY(names.has_value());
+        std::sort(names->begin(), names->end());
+        QCOMPARE(*names, (std::vector<std::string>{"Setup_V_2_9_0.deb", "readme.txt"}));
+        QCOMPARE(ftp.FileSize("Setup_V_2_9_0.deb"), std::optional<uint64_t>(content.size()));
+
+        QByteArray received;
+        uint64_t lastProgress = 0;
+        QVERIFY(ftp.Download(
+            "Setup_V_2_9_0.deb",
+            [&](const char* d, size_t n) {
+                received.append(d, static_cast<qsizetype>(n));
+                return true;
+            },
+            [&](uint64_t p) { lastProgress = p; }));
+        QCOMPARE(received, content);
+        QCOMPARE(lastProgress, uint64_t(content.size()));
+
+        // A receiver that refuses the bytes stops the download.
+        QVERIFY(!ftp.Download("Setup_V_2_9_0.deb", [](const char*, size_t) { return false; }, [](uint64_t) {}));
+        QCOMPARE(ftp.LastError(), FtpError::Sink);
+        QVERIFY(!ftp.FileSize("missing.deb"));
+    }
+
+    void clientReportsWhatWentWrong() {
+        Site site;
+        QVERIFY(site.Start({}));
+        struct Case {
+            const char* what;
+            UpdateLocation loc;
+            FtpError error;
+        };
+        UpdateLocation good = site.Config().location;
+        UpdateLocation badPassword = good, badFolder = good, closedPort = good;
+        badPassword.password = "wrong";
+        badFolder.folder = UpdateFolder("Other");
+        closedPort.port = 1;
+        for (const Case& c : {Case{"login", badPassword, FtpError::Login}, Case{"folder", badFolder, FtpError::Folder},
+                              Case{"port", closedPort, FtpError::Connect}}) {
+            FtpClient ftp;
+            QVERIFY2(!ftp.Connect(c.loc), c.what);
+            QVERIFY2(ftp.LastError() == c.error, c.what);
+            QVERIFY2(!ftp.LastErrorDetail().empty(), c.what);
+            QVERIFY(!ftp.IsConnected());
+        }
+    }
+
+    void backgroundCheckReportsTheNewestVersion() {
+        Site site;
+        QVERIFY(site.Start({{"Setup_V_2_9_0.deb", "a"}, {"Setup_V_2_10_0.deb", "b"}, {"Setup_V_9_0_0.DEB", "c"}}));
+        // Pointed at the server through the settings, as a user would do.
+        RegistryKey key;
+        QVERIFY(key.Open(RegistryRoot::CurrentUser, update_settings::kKeyPath, RegistryAccess::SetValue));
+        key.WriteString(update_settings::kHost, u"127.0.0.1");
+        key.WriteDword(update_settings::kPort, site.server.port());
+        key.WriteString(update_settings::kUser, kUser.toStdU16String());
+        key.WriteString(update_settings::kPassword, kPassword.toStdU16String());
+
+        UpdateChecker checker;
+        QCOMPARE(checker.config().own, CVersion("2.8.0.0"));
+        QSignalSpy spy(&checker, &UpdateChecker::newVersionFound);
+        checker.start();
+        QVERIFY(spy.wait(10000));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).value<CVersion>(), CVersion("2.10.0"));
+        QVERIFY(!checker.isRunning());
+    }
+
+    void noNewerVersionReportsZeroAndTheWizardSaysSo() {
+        Site site;
+        QVERIFY(site.Start({{"readme.txt", "x"}, {"Setup_V_2_8_0.deb", "y"}}));
+        UpdateChecker checker(site.Config());
+        QSignalSpy spy(&checker, &UpdateChecker::newVersionFound);
+        checker.start();
+        QVERIFY(spy.wait(10000));
+        QVERIFY(spy.at(0).at(0).value<CVersion>().IsZero());
+
+        CAutoUpdate wizard(site.Config());
+        wizard.show();
+        const QString expected = UpdateText(22007, {QStringLiteral("Vordalis")});
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.searchPage()->second()->text(), expected, 10000);
+        QVERIFY(expected.contains(QStringLiteral("most recent version of Vordalis")));
+        QVERIFY(OnlyFinishEnabled(wizard));
+        QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
+        QVERIFY(!wizard.isVisible());
+        QVERIFY(!wizard.installerStarted());
+    }
+
+    void wizardDownloadsAndOpensTheInstaller() {
+        Site site;
+        const QByteArray content = Pattern(25 * 1048576);
+        QVERIFY(site.Start({{"Setup_V_2_9_0.deb", "old"}, {"Setup_V_2_10_0.deb", content}}));
+        QTemporaryDir programFolder;
+        QStringList opened;
+        CAutoUpdate wizard(site.Config());
+        wizard.setDownloadFolder(programFolder.path());
+        wizard.setInstallerOpener([&](const QString& path) {
+            opened << path;
+            return true;
+        });
+        QSignalSpy progress(wizard.downloadPage()->progress(), &QProgressBar::valueChanged);
+        wizard.show();
+        QVERIFY(!wizard.backButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
+        QVERIFY(!wizard.finishButton()->isEnabled());
+        QCOMPARE(wizard.searchPage()->second()->text(),
+                 UpdateText(22009, {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}));
+
+        QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+        QVERIFY(wizard.downloadPage()->isVisible());
+        QCOMPARE(wizard.downloadPage()->status()->text(), QStringLiteral("Downloading Setup_V_2_10_0.deb"));
+        QTRY_VERIFY_WITH_TIMEOUT(!wizard.isVisible(), 30000);
+
+        QVERIFY(wizard.installerStarted());
+        const QString local = QDir(programFolder.path()).filePath(QStringLiteral("Setup_V_2_10_0.deb"));
+        QCOMPARE(opened, QStringList{local});
+        QFile f(local);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == content);
+        QCOMPARE(wizard.downloadPage()->progress()->value(), 100);
+        QCOMPARE(wizard.downloadPage()->size()->text(), QStringLiteral("25.00 MB downloaded"));
+        // The bar only grows and shows 100 once, at the very end.
+        QVERIFY(progress.count() > 2);
+        int last = -1, hundreds = 0;
+        for (const QList<QVariant>& args : progress) {
+            int v = args.at(0).toInt();
+            QVERIFY(v >= last);
+            last = v;
+            hundreds += v == 100;
+        }
+        QCOMPARE(hundreds, 1);
+    }
+
+    void vanishedInstallerEndsWithTheDownloadError() {
+        Site site;
+        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", Pattern(4096)}}));
+        QTemporaryDir programFolder;
+        bool opened = false;
+        CAutoUpdate wizard(site.Config());
+        wizard.setDownloadFolder(programFolder.path());
+        wizard.setInstallerOpener([&](const QString&) { return opened = true; });
+        wizard.show();
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
+        QVERIFY(QFile::remove(site.Path(QStringLiteral("Setup_V_2_10_0.deb"))));
+        QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(wizard.downloadPage()->status()->text(),
+                                  QStringLiteral("Unknown error while downloading."), 10000);
+        QVERIFY(OnlyFinishEnabled(wizard));
+        QVERIFY(wizard.downloadPage()->progress()->isHidden());
+        QVERIFY(wizard.downloadPage()->size()->isHidden());
+        QVERIFY(!opened);
+        // No half installer is left behind.
+        QVERIFY(QDir(programFolder.path()).entryList(QDir::Files).isEmpty());
+        QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
+        QVERIFY(!wizard.installerStarted());
+    }
+
+    void refusedLoginShowsTheErrorOnTheSearchPage() {
+        Site site;
+        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", "x"}}));
+        const UpdateConfig refused = site.Config(QStringLiteral("wrong"));
+
+        UpdateChecker checker(refused);
+        QSignalSpy spy(&checker, &UpdateChecker::newVersionFound);
+        checker.start();
+        checker.finish(10000);
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 0); // the quiet check never bothers the user
+
+        CAutoUpdate wizard(refused);
+        wizard.show();
+        QTRY_VERIFY_WITH_TIMEOUT(wizard.finishButton()->isEnabled(), 10000);
+        QVERIFY(OnlyFinishEnabled(wizard));
+        QVERIFY(wizard.searchPage()->first()->isHidden());
+        const QString text = wizard.searchPage()->second()->text();
+        QVERIFY2(text.contains(QStringLiteral("Login denied")), qPrintable(text));
+        QTest::mouseClick(wizard.cancelButton(), Qt::LeftButton);
+        QVERIFY(!wizard.installerStarted());
+    }
+
+    void unreachableServerNeverHoldsUpTheCaller() {
+        UpdateConfig c;
+        c.product = "Vordalis";
+        c.own = CVersion("2.8.0.0");
+        c.location = {"10.255.255.1", 21, "u", "p", UpdateFolder("Vordalis")}; // nothing answers there
+        auto checker = std::make_unique<UpdateChecker>(c);
+        QSignalSpy spy(checker.get(), &UpdateChecker::newVersionFound);
+        QElapsedTimer t;
+        t.start();
+        checker->start();
+        QVERIFY(t.elapsed() < 500);
+        t.restart();
+        checker->finish(100); // the wizard's wait, shortened: the check is cancelled
+        QVERIFY2(t.elapsed() < 3000, qPrintable(QString::number(t.elapsed())));
+        checker.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void noticeMenuFollowsTheReportedVersion() {
+        QMenuBar bar;
+        bar.addMenu(QStringLiteral("File"));
+        int runs = 0;
+        QMenu* menu = InsertUpdateMenu(&bar, CVersion("2.10.0"), [&] { ++runs; });
+        QVERIFY(menu);
+        QCOMPARE(bar.actions().last()->menu(), menu);
+        QCOMPARE(menu->title(), QStringLiteral("New version available!"));
+        QCOMPARE(menu->actions().size(), 1);
+        QAction* item = menu->actions().first();
+        QCOMPARE(item->text(), QStringLiteral("Update Vordalis to version 2.10.0"));
+        QCOMPARE(item->data().toInt(), 59603);
+        item->trigger();
+        QCOMPARE(runs, 1);
+
+        // Inserting again replaces the menu; version 0 and RemoveUpdateMenu take it away.
+        InsertUpdateMenu(&bar, CVersion("2.11.0"), [] {});
+        QCOMPARE(bar.actions().size(), 2);
+        QCOMPARE(FindUpdateMenu(&bar)->actions().first()->text(), QStringLiteral("Update Vordalis to version 2.11.0"));
+        QVERIFY(!InsertUpdateMenu(&bar, CVersion(), [] {}));
+        QCOMPARE(bar.actions().size(), 1);
+        InsertUpdateMenu(&bar, CVersion("2.11.0"), [] {});
+        RemoveUpdateMenu(&bar);
+        QVERIFY(!FindUpdateMenu(&bar));
+        QCOMPARE(bar.actions().size(), 1);
+    }
+};
+
+QTEST_MAIN(UpdateFtpTest)
+#include "UpdateFtpTest.moc"

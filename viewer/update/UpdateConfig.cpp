@@ -1,0 +1,15 @@
+#include "UpdateConfig.h"
+
+#include "ProductInfo.h"
+
+namespace vordalis {
+
+UpdateConfig UpdateConfig::FromSettings() {
+    UpdateConfig c;
+    c.product = ProductName();
+    c.own = OwnVersion();
+    c.location = ReadUpdateLocation(c.product);
+    return c;
+}
+
+} // namespace vordalis

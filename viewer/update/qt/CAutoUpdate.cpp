@@ -1,0 +1,332 @@
+#include "CAutoUpdate.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "CPageDownload.h"
+#include "CPageSearch.h"
+#include "UpdateChecker.h"
+#include "UpdateTexts.h"
+
+namespace vordalis {
+
+CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
+    : QDialog(parent), config_(std::move(config)),
+      downloadFolder_(QCoreApplication::applicationDirPath()) {
+    setWindowTitle(UpdateText(22002));
+    ftp_.SetCancelFlag(&stop_);
+    opener_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+
+    search_ = new CPageSearch(this);
+    download_ = new CPageDownload(this);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(search_);
+    pages_->addWidget(download_);
+
+    back_ = new QPushButton(UpdateText(22022), this);
+    next_ = new QPushButton(UpdateText(22021), this);
+    finish_ = new QPushButton(UpdateText(22024), this);
+    cancel_ = new QPushButton(UpdateText(22023), this);
+    back_->setObjectName(QStringLiteral("back"));
+    next_->setObjectName(QStringLiteral("next"));
+    finish_->setObjectName(QStringLiteral("finish"));
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    for (QPushButton* b : {back_, next_, finish_, cancel_}) b->setAutoDefault(false);
+    EnableButtons(false, false, false);
+
+    connect(next_, &QPushButton::clicked, this, [this] {
+        if (pages_->currentWidget() == search_) ActivateDownload();
+    });
+    connect(finish_, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(back_);
+    buttons->addWidget(next_);
+    buttons->addSpacing(8);
+    buttons->addWidget(finish_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+    resize(480, 300);
+}
+
+CAutoUpdate::~CAutoUpdate() {
+    stop_ = true;
+    JoinWorker();
+    DiscardLocalFile();
+}
+
+bool CAutoUpdate::RunWizard(UpdateChecker* checker) {
+    if (checker) checker->finish(3000);
+    exec();
+    return installerStarted_;
+}
+
+void CAutoUpdate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (started_) return;
+    started_ = true;
+    ActivateSearch();
+}
+
+void CAutoUpdate::done(int result) {
+    closing_ = true;
+    stop_ = true;
+    JoinWorker();
+    ftp_.Close();
+    DiscardLocalFile();
+    QDialog::done(result);
+}
+
+void CAutoUpdate::Background(std::function<std::function<void()>()> work) {
+    JoinWorker();
+    worker_ = std::thread([this, work = std::move(work)] {
+        std::function<void()> then = work();
+        QMetaObject::invokeMethod(
+            this,
+            [this, then] {
+                if (!closing_) then();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CAutoUpdate::JoinWorker() {
+    if (worker_.joinable()) worker_.join();
+}
+
+void CAutoUpdate::EnableButtons(bool back, bool next, bool finish) {
+    back_->setEnabled(back);
+    next_->setEnabled(next);
+    finish_->setEnabled(finish);
+}
+
+QString CAutoUpdate::ConnectionErrorText() const {
+    QString detail = QString::fromStdString(ftp_.LastErrorDetail());
+    if (ftp_.LastError() == FtpError::Folder)
+        return tr("The folder %1 cannot be opened on the server.")
+                   .arg(QStringLiteral("./") + QString::fromStdString(config_.location.folder)) +
+               QLatin1Char('\n') + detail;
+    return detail;
+}
+
+// --- search page ---
+
+void CAutoUpdate::ActivateSearch() {
+    pages_->setCurrentWidget(search_);
+    search_->first()->setText(UpdateText(22020, {QString::fromStdString(config_.product)}));
+    search_->first()->show();
+    search_->second()->setText(UpdateText(22005));
+    search_->third()->hide();
+    QTimer::singleShot(0, this, [this] { ConnectStep(); });
+}
+
+void CAutoUpdate::ConnectStep() {
+    Background([this]() -> std::function<void()> {
+        bool ok = ftp_.Connect(config_.location);
+        return [this, ok] {
+            if (!ok) {
+                search_->first()->hide();
+                search_->second()->setText(ConnectionErrorText());
+                EnableButtons(false, false, true);
+                return;
+            }
+            QTimer::singleShot(0, this, [this] { EvaluateStep(); });
+        };
+    });
+}
+
+void CAutoUpdate::EvaluateStep() {
+    search_->second()->setText(UpdateText(22019));
+    Background([this]() -> std::function<void()> {
+        auto names = ftp_.ListNames();
+        InstallerChoice choice;
+        bool ok = names.has_value();
+        if (ok) {
+            choice = NewestInstaller(*names, config_.own);
+            if (!choice.name.empty()) {
+                auto size = ftp_.FileSize(choice.name);
+                ok = size.has_value();
+                if (ok) choice.size = *size;
+            }
+        }
+        return [this, ok, choice] {
+            const QString product = QString::fromStdString(config_.product);
+            if (!ok) {
+                search_->first()->hide();
+                search_->second()->setText(ConnectionErrorText());
+                ftp_.Close();
+                EnableButtons(false, false, true);
+                return;
+            }
+            found_ = choice;
+            if (choice.name.empty()) {
+                search_->second()->setText(UpdateText(22007, {product}));
+                EnableButtons(false, false, true);
+            } else {
+                search_->second()->setText(UpdateText(22009, {product,
+                                                              QString::fromStdString(choice.version.ToString(3)),
+                                                              QString::fromStdString(config_.own.ToString(3))}));
+                EnableButtons(false, true, false);
+            }
+        };
+    });
+}
+
+// --- download page ---
+
+void CAutoUpdate::ActivateDownload() {
+    pages_->setCurrentWidget(download_);
+    EnableButtons(false, false, false);
+    download_->status()->setText(UpdateText(22010, {QString::fromStdString(found_.name)}));
+    download_->progress()->show();
+    download_->size()->show();
+    QTimer::singleShot(0, this, [this] { StartStep(); });
+}
+
+void CAutoUpdate::StartStep() {
+    Background([this]() -> std::function<void()> {
+        bool ok = ftp_.Connect(config_.location);
+        return [this, ok] {
+            if (!ok) return DownloadFailed(UpdateText(22018));
+            if (!OpenLocalFile()) return;
+            download_->progress()->setValue(0);
+            download_->size()->setText(QStringLiteral("0"));
+            QTimer::singleShot(0, this, [this] { TransferStep(); });
+        };
+    });
+}
+
+bool CAutoUpdate::OpenLocalFile() {
+    const QString name = QString::fromStdString(found_.name);
+    localPath_ = QDir(downloadFolder_).filePath(name);
+    file_ = std::make_unique<QFile>(localPath_);
+    if (file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) return true;
+
+    // The program folder is not writable: let the user choose where the installer goes.
+    const QString ext = QString::fromLatin1(kInstallerExtension.substr(1));
+    QFileDialog dialog(this, QString(), QDir(QDir::homePath()).filePath(name),
+                       QStringLiteral("(*.%1)").arg(ext));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(ext);
+    file_.reset();
+    localPath_.clear();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        // No place to save: stop cleanly instead of downloading into nothing.
+        ftp_.Close();
+        download_->status()->setText(tr("The download was cancelled."));
+        download_->progress()->hide();
+        download_->size()->hide();
+        EnableButtons(false, false, true);
+        return false;
+    }
+    localPath_ = dialog.selectedFiles().first();
+    file_ = std::make_unique<QFile>(localPath_);
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file_.reset();
+        localPath_.clear();
+        DownloadFailed(UpdateText(22018));
+        return false;
+    }
+    download_->status()->setText(UpdateText(22010, {QFileInfo(localPath_).fileName()}));
+    return true;
+}
+
+void CAutoUpdate::TransferStep() {
+    const uint64_t size = found_.size;
+    Background([this, size]() -> std::function<void()> {
+        QFile* file = file_.get();
+        int lastPercent = -1;
+        std::string lastText;
+        auto sink = [file](const char* data, size_t n) {
+            return file->write(data, static_cast<qint64>(n)) == static_cast<qint64>(n);
+        };
+        auto progress = [&](uint64_t received) {
+            int percent = ProgressPercent(received, size);
+            std::string text = MegabytesText(received);
+            if (percent == lastPercent && text == lastText) return;
+            lastPercent = percent;
+            lastText = text;
+            QMetaObject::invokeMethod(
+                this,
+                [this, percent, text] {
+                    if (closing_) return;
+                    download_->progress()->setValue(percent);
+                    download_->size()->setText(UpdateText(22017, {QString::fromStdString(text)}));
+                },
+                Qt::QueuedConnection);
+        };
+        bool ok = ftp_.Download(found_.name, sink, progress);
+        uint64_t received = 0;
+        if (ok) {
+            received = static_cast<uint64_t>(file->size());
+            ok = file->flush() && received == size; // a short file is no installer
+        }
+        file->close();
+        ftp_.Close();
+        return [this, ok, size] {
+            if (!ok) return DownloadFailed(UpdateText(22018));
+            file_.reset(); // complete: keep it
+            download_->progress()->setValue(ProgressPercent(size, size));
+            download_->size()->setText(UpdateText(22017, {QString::fromStdString(MegabytesText(size))}));
+            QTimer::singleShot(0, this, [this] { RunStep(); });
+        };
+    });
+}
+
+void CAutoUpdate::RunStep() {
+    if (!opener_ || !opener_(localPath_)) {
+        // Closing the viewer without a running installer would leave the user with nothing.
+        download_->status()->setText(tr("The installer %1 could not be opened.").arg(QDir::toNativeSeparators(localPath_)));
+        EnableButtons(false, false, true);
+        return;
+    }
+    installerStarted_ = true;
+    done(QDialog::Accepted);
+}
+
+void CAutoUpdate::DownloadFailed(const QString& text) {
+    download_->status()->setText(text);
+    download_->progress()->hide();
+    download_->size()->hide();
+    EnableButtons(false, false, true);
+    ftp_.Close();
+    DiscardLocalFile();
+}
+
+void CAutoUpdate::DiscardLocalFile() {
+    // Only an incomplete download is still held here; it is no use to anyone.
+    if (!file_) return;
+    file_->close();
+    file_->remove();
+    file_.reset();
+}
+
+bool RunUpdateWizard(QWidget* parent, UpdateChecker* checker) {
+    CAutoUpdate wizard(checker ? checker->config() : UpdateConfig::FromSettings(), parent);
+    return wizard.RunWizard(checker);
+}
+
+} // namespace vordalis
