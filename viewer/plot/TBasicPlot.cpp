@@ -167,7 +167,8 @@ void TBasicPlot::PlaceChart(const Rect& r, int xOffset, int yOffset) {
 }
 
 bool TBasicPlot::NiceStep(double a, double b, double* step, int* minorTicks) {
-    double span = std::fabs(b - a);
+    // The tolerance keeps a span such as 10.04 - 10 (0.0399999...) in the row it names.
+    double span = std::fabs(b - a) + 1e-9;
     double s = 0;
     int m = 0;
     if (span >= 0.04 && span < 100000) {
