@@ -10,10 +10,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 #include "FtpServer.h"
 #include "settings/MemoryBackend.h"
+#include "model/Strings.h"
 #include "settings/RegistryKey.h"
 #include "update/FtpClient.h"
 #include "update/qt/CAutoUpdate.h"
@@ -307,6 +309,31 @@ private slots:
         RemoveUpdateMenu(&bar);
         QVERIFY(!FindUpdateMenu(&bar));
         QCOMPARE(bar.actions().size(), 1);
+    }
+
+    void translatedTextsReachTheWizardAndTheMenu() {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(UPDATE_TEST_QM_DIR "/update_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        SetStringTranslator([](int, const std::u16string& english) {
+            return QCoreApplication::translate("Strings", QString::fromStdU16String(english).toUtf8().constData())
+                .toStdU16String();
+        });
+        // The table's "\r\n" line breaks must survive in the lookup.
+        QCOMPARE(UpdateText(22007, {QStringLiteral("Vordalis")}),
+                 QStringLiteral("Es ist kein Update verf\u00fcgbar. \nSie verwenden bereits die neueste Version von Vordalis."));
+        QCOMPARE(UpdateText(22009, {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}),
+                 QStringLiteral("Auf dem Server wurde eine neuere Version von Vordalis gefunden. \n Server-Version: 2.10.0 "
+                                "\n Ihre Version: 2.8.0"));
+        QMenuBar bar;
+        QMenu* menu = InsertUpdateMenu(&bar, CVersion("2.10.0"), [] {});
+        QCOMPARE(menu->title(), QStringLiteral("Neue Version verf\u00fcgbar!"));
+        CAutoUpdate wizard(UpdateConfig{});
+        QCOMPARE(wizard.nextButton()->text(), QStringLiteral("Weiter >"));
+        QCOMPARE(wizard.finishButton()->text(), QStringLiteral("Fertig stellen"));
+        QCOMPARE(wizard.searchPage()->title()->text(), QStringLiteral("Suche nach Updates..."));
+        SetStringTranslator(nullptr);
+        QCoreApplication::removeTranslator(&german);
     }
 };
 
