@@ -1,0 +1,184 @@
+#include "transfer/FileBackEnd.h"
+
+#include "transfer/Errors.h"
+#include "transfer/Messages.h"
+#include "transfer/SubPath.h"
+
+#include <array>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace vordalis::transfer {
+namespace fs = std::filesystem;
+
+namespace {
+bool CanEnter(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec) && ::access(path.c_str(), X_OK) == 0;
+}
+} // namespace
+
+FileBackEnd::~FileBackEnd() { DropTemp(); }
+
+fs::path FileBackEnd::OutputFolder() const { return LocalPath(folder_, subPath_); }
+
+std::string FileBackEnd::DisplayFolder() const { return OutputFolder().string(); }
+
+bool FileBackEnd::Open(const std::string& folder) {
+    if (isOpen_) return false;
+    subPath_.clear();
+    if (!CanEnter(folder)) {
+        // A folder that cannot be entered leaves the back end closed, so that it can be
+        // opened again with another folder.
+        throw IoFileError{0, folder};
+    }
+    folder_ = folder;
+    isOpen_ = true;
+    return true;
+}
+
+bool FileBackEnd::Close() {
+    if (isOpen_) {
+        isOpen_ = false;
+        return true;
+    }
+    DropTemp();
+    return false;
+}
+
+bool FileBackEnd::ChangeDirectory(const std::string& path) {
+    ApplyPath(subPath_, path);
+    return true;
+}
+
+void FileBackEnd::EnterOutputFolder() {
+    fs::path path(folder_);
+    bool ok = CanEnter(path);
+    std::istringstream in(subPath_);
+    std::string component;
+    while (ok && std::getline(in, component, '\\')) {
+        if (component.empty()) continue;
+        path /= component;
+        std::error_code ec;
+        if (!fs::exists(path, ec)) fs::create_directory(path, ec);
+        ok = CanEnter(path);
+    }
+    if (!ok) throw IoFileError{0, DisplayFolder()};
+}
+
+void FileBackEnd::DropTemp() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!tempPath_.empty()) {
+        std::error_code ec;
+        fs::remove(tempPath_, ec);
+        tempPath_.clear();
+    }
+}
+
+bool FileBackEnd::BeginObject(const std::string& name, int mode) {
+    if (!isOpen_) return false;
+    total_ = 0;
+    DropTemp();
+    {
+        std::error_code ec;
+        fs::remove(TempPath(), ec);
+    }
+    EnterOutputFolder();
+    tempPath_ = TempPath();
+    file_ = std::fopen(tempPath_.c_str(), "wb");
+    if (!file_) {
+        tempPath_.clear();
+        throw IoFileError{1, (OutputFolder() / kTempName).string()};
+    }
+    mode_ = mode;
+    name_ = name;
+    if (!name_.empty()) {
+        const std::string code = label_.substr(0, 2);
+        name_ += code == "QM" ? ".txt" : code == "MX" ? ".vdc" : ".vdo";
+    }
+    return true;
+}
+
+void FileBackEnd::WriteBlock(const uint8_t* data, int n) {
+    if (std::fwrite(data, 1, n, file_) != static_cast<size_t>(n)) {
+        DropTemp();
+        throw IoFileError{3, {}};
+    }
+    total_ += n;
+}
+
+bool FileBackEnd::EndObject(bool ok) {
+    if (!isOpen_ || !file_) return false;
+    if (total_ <= 0 || !ok) {
+        DropTemp();
+        return false;
+    }
+    const int closed = std::fclose(file_);
+    file_ = nullptr;
+    if (closed != 0) { // e.g. the disk filled up while the last block was flushed
+        const std::string shown = tempPath_.string();
+        DropTemp();
+        throw IoFileError{3, shown};
+    }
+    AppendTrailer();
+    return true;
+}
+
+void FileBackEnd::AppendTrailer() {
+    std::FILE* f = std::fopen(tempPath_.c_str(), "r+b");
+    if (!f) return; // saved without trailer
+    std::array<uint8_t, 6> tail{};
+    if (std::fseek(f, -6, SEEK_END) != 0 || std::fread(tail.data(), 1, 6, f) != 6) {
+        std::fclose(f);
+        return;
+    }
+    std::string trailer;
+    const uint8_t last = tail[5];
+    if (last == 0x06 || last == 0x1A) {
+        trailer = label_ + "0" + static_cast<char>(last);
+    } else if (last >= '0' && last <= '9' && tail[0] == '2') {
+        trailer = "\r\n" + label_ + "0" + std::string(tail.begin(), tail.end());
+    }
+    bool written = std::fseek(f, 0, SEEK_END) == 0;
+    if (written && !trailer.empty())
+        written = std::fwrite(trailer.data(), 1, trailer.size(), f) == trailer.size();
+    if (std::fclose(f) != 0) written = false;
+    if (!written) { // a half-written trailer would spoil the object
+        const std::string shown = tempPath_.string();
+        DropTemp();
+        throw IoFileError{3, shown};
+    }
+}
+
+bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
+    const fs::path target = OutputFolder() / finalName;
+    if (std::FILE* existing = std::fopen(target.c_str(), "rb")) {
+        std::fclose(existing);
+        if (ask) {
+            const size_t mark = finalName.find("{$}");
+            const std::string question = mark != std::string::npos
+                                             ? Format(Msg::DataSetLoaded, finalName.substr(mark + 3))
+                                             : Format(Msg::FileExists, finalName);
+            if (!ask_ || !ask_(question)) {
+                DropTemp();
+                return false;
+            }
+        }
+    }
+    // rename() replaces an existing file in one step, so the old file stays until the new
+    // one is in place.
+    std::error_code ec;
+    fs::rename(tempPath_, target, ec);
+    if (ec) {
+        DropTemp();
+        throw IoFileError{3, finalName};
+    }
+    tempPath_.clear();
+    return true;
+}
+
+} // namespace vordalis::transfer

@@ -1,0 +1,20 @@
+#pragma once
+// Which device stands for COM number k: the k-th entry (1-based) of the port list. The list
+// is VORDALIS_SERIAL_PORTS (device paths separated by ':') when set, else the system's serial
+// devices in a stable order: /dev/ttyUSB*, /dev/ttyACM*, /dev/rfcomm*, then the /dev/ttyS*
+// that have a real UART behind them.
+#include <string>
+#include <vector>
+
+namespace vordalis::transfer {
+
+std::vector<std::string> SerialPortList();
+
+// The device of a 0-based port index; empty when the index lies past the list.
+std::string SerialDevice(int portIndex);
+
+// Replaces the list for this process (a program told to use one device); empty: back to
+// the environment and the system's devices.
+void OverrideSerialPortList(std::vector<std::string> devices);
+
+} // namespace vordalis::transfer

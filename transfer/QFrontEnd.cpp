@@ -1,0 +1,76 @@
+#include "transfer/QFrontEnd.h"
+
+#include "transfer/SubPath.h"
+
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace vordalis::transfer {
+namespace {
+bool CanEnter(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec) && ::access(path.c_str(), X_OK) == 0;
+}
+} // namespace
+
+QFrontEnd::~QFrontEnd() {
+    if (file_) std::fclose(file_);
+}
+
+bool QFrontEnd::Open(const std::string& folder) {
+    if (file_) return false;
+    subPath_.clear();
+    if (folder.size() <= kMaxFolder && CanEnter(folder)) {
+        folder_ = folder;
+        isOpen_ = true;
+        return true;
+    }
+    folder_.clear();
+    isOpen_ = false;
+    return false;
+}
+
+bool QFrontEnd::Close() {
+    if (!isOpen_) return false;
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    isOpen_ = false;
+    return true;
+}
+
+bool QFrontEnd::StartObject(const std::string& name) {
+    if (!isOpen_ || file_) return false;
+    file_ = std::fopen((LocalPath(folder_, subPath_) / ("{$}" + name)).c_str(), "rb");
+    return file_ != nullptr;
+}
+
+bool QFrontEnd::EndObject() {
+    if (!file_) return false;
+    const bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
+    return ok;
+}
+
+int QFrontEnd::BytesAvailable() {
+    if (!isOpen_ || !file_) return 0;
+    const long position = std::ftell(file_);
+    if (position < 0 || std::fseek(file_, 0, SEEK_END) != 0) return 0;
+    const long size = std::ftell(file_);
+    std::fseek(file_, position, SEEK_SET);
+    return size > position ? static_cast<int>(size - position) : 0;
+}
+
+int QFrontEnd::Read(uint8_t* buffer, int count, int) {
+    if (!file_ || count <= 0) return 0;
+    return static_cast<int>(std::fread(buffer, 1, count, file_));
+}
+
+bool QFrontEnd::ChangeDirectory(const std::string& path) {
+    ApplyPath(subPath_, path);
+    return CanEnter(LocalPath(folder_, subPath_));
+}
+
+} // namespace vordalis::transfer
