@@ -1,0 +1,363 @@
+#include "cover/TVernoList.h"
+
+#include "model/Strings.h"
+#include "plot/TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vordalis {
+namespace {
+
+constexpr int kTab = 9;
+
+int32_t InchEighthsToMm(int32_t d) { return (d * 254 + 40) / 80; }
+int32_t InchHundredthsToMm(int32_t v) { return (v * 254 + 500) / 1000; }
+
+const char16_t* const kSecondLayer[] = {u"16  ", u"25  ", u"32  "};
+const char16_t* const kArrangement[] = {u"100 x 100  ", u"125 x 125  ", u"150 x 100  ", u"200 x 100  ",
+                                        u"200 x 200  "};
+
+} // namespace
+
+std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) { return std::make_unique<TVernoList>(file); }
+
+TVernoList::TVernoList(ByteSource& file) {
+    category = kCategoryList;
+    type = kTypeCoverList;
+    ObjectReader in(file);
+    if (!in.SkipToken()) return; // "Vernoskant5"; the kind is known already
+    int32_t headerLimit = 0;
+    if (!in.ReadInteger(objectNumber) || !in.ReadInteger(barDiameter) || !in.ReadInteger(headerLimit)) return;
+    std::u16string unit;
+    if (in.ReadToken(unit, 20) == 0) return;
+    bool inch;
+    if (unit == u"mm")
+        inch = false;
+    else if (unit == u"inch" || unit == u"in")
+        inch = true;
+    else
+        return;
+
+    // Five integers: n, mean, smallest, largest, deviation; six: the layer word first.
+    int32_t fields[6] = {};
+    int count = 0;
+    while (count < 6 && in.LastDelimiter() == kTab)
+        if (!in.ReadInteger(fields[count++])) return;
+    int32_t n, largest;
+    if (count == 5) {
+        layerWord = 0;
+        n = fields[0];
+        largest = fields[3];
+    } else if (count == 6) {
+        layerWord = fields[0];
+        n = fields[1];
+        largest = fields[4];
+    } else {
+        return;
+    }
+    if (inch) {
+        barDiameter = InchEighthsToMm(barDiameter);
+        largest = InchHundredthsToMm(largest);
+    }
+    // Every reading takes at least two bytes, so a count the file cannot hold is refused
+    // before anything is allocated.
+    if (n <= 0 || n > (file.Size() - file.Tell()) / 2 + 1) return;
+    if (!covers.Init(static_cast<uint32_t>(n), u"mm", headerLimit, 0)) return;
+    for (int i = 0; i < n; ++i) {
+        int32_t v;
+        if (!in.ReadInteger(v)) return;
+        covers.At(i) = inch ? InchHundredthsToMm(v) : v;
+    }
+    initialLimit = headerLimit;
+
+    title = Printf("%06d", objectNumber);
+    instrumentCode = u"VX";
+    int delimiter = ReadInstrumentId(in, u"VX;V4;V5");
+    if (delimiter < 0) return;
+    if (Inches()) covers.SetUnit(u"in");
+    if (delimiter != 10 && delimiter != 13) {
+        int32_t current;
+        if (in.ReadInteger(current)) {
+            covers.SetLower(current);
+            delimiter = in.LastDelimiter();
+        }
+    }
+    if (delimiter == 10 || delimiter == 13) ReadCommonTrailer(in);
+
+    // Axes: readings 0 .. n + 1 (n at least 5), covers from 0 down to 1.1 x the deeper of the
+    // largest cover and the limit.
+    double top = Shown(1.1 * std::max(largest, headerLimit));
+    double step;
+    int minor;
+    if (!TBasicPlot::NiceStep(0, top, &step, &minor) || !plot.SetAxis(plot.axisY, 0, top, step, minor, Inches() ? 1 : 0, false)) {
+        covers.Clear();
+        return;
+    }
+    double xTop = std::max(n, 5) + 1;
+    double xStep;
+    int xMinor;
+    TBasicPlot::NiceStep(0, xTop, &xStep, &xMinor);
+    plot.SetAxis(plot.axisX, 0, xTop, xStep, xMinor, 0, false);
+    plot.axisY.title = LoadString(2035) + (Inches() ? u" [in]" : u" [mm]");
+    valid = true;
+}
+
+// ---------------------------------------------------------------- file
+
+bool TVernoList::Write(ObjectWriter& out) {
+    int n = Count();
+    if (n <= 0 || n > kMaxWritten) return false;
+    out.WriteText("", 10);
+    out.WriteText("Vernoskant5", kTab);
+    out.WriteInteger(objectNumber, kTab);
+    out.WriteInteger(barDiameter, kTab);
+    out.WriteInteger(Limit(), kTab);
+    out.WriteText("mm", kTab);
+    if (layerWord != 0) out.WriteInteger(layerWord, kTab);
+    out.WriteInteger(n, kTab);
+    out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), kTab);
+    out.WriteInteger(covers.Min(), kTab);
+    out.WriteInteger(covers.Max(), kTab);
+    out.WriteReal(covers.StdDev(), 10);
+    for (int i = 0; i < n; ++i) out.WriteInteger(covers.Get(i), i + 1 == n ? 26 : 10);
+    WriteInstrumentId(out);
+    out.WriteInteger(Limit(), 10);
+    WriteCommonTrailer(out, 26);
+    return true;
+}
+
+// ---------------------------------------------------------------- painting and sizes
+
+void TVernoList::Draw(Canvas& dc) { plot.DrawScreen(&dc, *this, options); }
+void TVernoList::PrintPage(Canvas& dc, int page) { plot.DrawPrintPage(&dc, *this, options, page); }
+void TVernoList::DrawCopy(Canvas& dc) { plot.DrawCopy(&dc, *this, options); }
+Extent TVernoList::GetExtent() { return plot.ScreenExtent(*this, options); }
+int TVernoList::GetPageCount(Canvas& dc) { return plot.PageCount(dc, *this, options); }
+Extent TVernoList::GetCopySize() { return plot.CopySize(*this, options); }
+
+// ---------------------------------------------------------------- limits and values
+
+bool TVernoList::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    if (limit) *limit = Limit();
+    if (second) *second = 0;
+    if (lower) *lower = 10;
+    if (upper) *upper = 80;
+    return true;
+}
+
+bool TVernoList::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    GetLimits(nullptr, second, lower, upper);
+    if (limit) *limit = initialLimit;
+    return true;
+}
+
+void TVernoList::SetLimits(int32_t limit, int32_t, int32_t, int32_t) { covers.SetLower(limit); }
+
+double TVernoList::HitX(int x, int) {
+    double v = plot.XFromPixel(x);
+    if (v <= 0) return -1;
+    double k = std::floor(v + 0.5);
+    return (k >= 1 && k <= Count() + 0.01) ? k : -1;
+}
+
+double TVernoList::HitY(int x, int y) {
+    double v = plot.YFromPixel(y, false);
+    if (v < 0) return -1;
+    double k = HitX(x, y);
+    // The bar's end in the axis unit (inches for an imperial list).
+    double end = k < 0 ? 0 : Shown(Cover(static_cast<int>(k) - 1));
+    return (v <= 1 || v <= end) ? 7777.0 : -1;
+}
+
+double TVernoList::HitValue(int x, int y) {
+    if (HitY(x, y) < 0) return -1;
+    double k = HitX(x, y);
+    return (k > 0 && k <= Count() + 0.1) ? Cover(static_cast<int>(k) - 1) : -1;
+}
+
+double TVernoList::RowX(int row) { return row >= 0 && row < Count() ? row + 1 : -1; }
+double TVernoList::RowY(int row) { return row >= 0 && row < Count() ? 7777.0 : -1; }
+double TVernoList::RowValue(int row) { return Cover(row); }
+
+bool TVernoList::SetValueAt(double x, double, double value) {
+    double d = std::floor(x + 0.5);
+    if (d < 1 || d > Count()) return false;
+    covers.At(static_cast<int>(d) - 1) = static_cast<int32_t>(value);
+    return true;
+}
+
+bool TVernoList::SetValueByIndex(int index, double value) {
+    if (index < 0 || index >= Count()) return false;
+    covers.At(index) = static_cast<int32_t>(value);
+    return true;
+}
+
+int TVernoList::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(x, y, row); }
+
+// ---------------------------------------------------------------- description
+
+void TVernoList::Describe(Json& out) const {
+    TBasicObj::Describe(out);
+    out.Set("bar_diameter", Json::Int(barDiameter));
+    out.Set("layer_word", Json::Int(layerWord));
+    bool twoLayer = (layerWord & 1) != 0;
+    out.Set("bar_distance", (!twoLayer && layerWord > 0) ? Json::Int(layerWord) : Json::Null());
+    out.Set("two_layer_correction", Json::Bool(twoLayer));
+    if (twoLayer) {
+        out.Set("first_layer_double_bars", Json::Bool((layerWord & 2) != 0));
+        int second = (layerWord >> 2) & 3;
+        out.Set("second_layer_diameter", second < 3 ? Json::Int(second == 0 ? 16 : second == 1 ? 25 : 32) : Json::Null());
+        out.Set("arrangement_code", Json::Int((layerWord >> 4) & 7));
+    }
+    out.Set("limit", Json::Int(Limit()));
+    out.Set("initial_limit", Json::Int(initialLimit));
+    out.Set("unit", Json::Text(covers.Unit()));
+    out.Set("count", Json::Int(Count()));
+    out.Set("covers", Json::IntArray(covers.Values()));
+}
+
+// ---------------------------------------------------------------- sections
+
+std::vector<TVernoList::Row> TVernoList::ParameterRows() const {
+    std::vector<Row> rows;
+    if (layerWord & 1) {
+        int second = (layerWord >> 2) & 3, mesh = (layerWord >> 4) & 7;
+        rows.push_back({2119, u"", u"", u"", true});
+        rows.push_back({2120, (layerWord & 2) ? u"2x D" : u"D", u"16  ", u"mm"});
+        rows.push_back({2121, u"D", second < 3 ? kSecondLayer[second] : u"-  ", u"mm"});
+        rows.push_back({2122, u"", mesh < 5 ? kArrangement[mesh] : u"-  ", u"mm"});
+    } else if (!Inches()) {
+        rows.push_back({2037, u"D", Printf("%d  ", barDiameter), u"mm"});
+        if (layerWord > 0) rows.push_back({2053, u"a", Printf("%d  ", layerWord), u"mm"});
+    } else {
+        rows.push_back({2037, u"D", Printf("%d/8", static_cast<int>(barDiameter * kInch * 8 + 0.5)), u"in"});
+        if (layerWord > 0) rows.push_back({2053, u"a", Printf("%0.2f", layerWord * kInch + 0.04), u"in"});
+    }
+    if (Limit() > 0)
+        rows.push_back({2057, u"s(Min)", Inches() ? Printf("%0.2f", Limit() * kInch) : Printf("%d  ", Limit()),
+                        Inches() ? u"in" : u"mm"});
+    return rows;
+}
+
+std::vector<TVernoList::Row> TVernoList::StatisticRows() {
+    std::vector<Row> rows;
+    const int n = covers.Count();
+    const std::u16string unit = Inches() ? u"in" : u"mm";
+    const std::u16string dash = u"-  ";
+    auto length = [&](int32_t mm) { return Inches() ? Printf("%0.2f", mm * kInch) : Printf("%d  ", mm); };
+    const char* meanFormat = Inches() ? "%6.2lf" : "%6.1lf";
+    rows.push_back({2054, u"N", Printf("%d  ", n), u""});
+    rows.push_back({2045, u"m", n < 1 ? dash : Printf(meanFormat, covers.Mean()), unit});
+    rows.push_back({2046, u"sa", n < 2 ? dash : Printf(meanFormat, covers.StdDev()), unit});
+    // Without a single reading there is no maximum, minimum or span to show.
+    rows.push_back({2047, u"Max", n < 1 ? dash : length(covers.Max()), unit});
+    rows.push_back({2048, u"Min", n < 1 ? dash : length(covers.Min()), unit});
+    rows.push_back({2049, u"R", n < 1 ? dash : length(covers.Max() - covers.Min()), unit});
+    if (Limit() > 0 && n >= 1) rows.push_back({2056, u"<s(Min)", Printf("%0.1lf", covers.PercentOutside()), u"%"});
+    return rows;
+}
+
+int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<Row>& rows) {
+    int bottom = top + static_cast<int>(rows.size()) * 40 + 45;
+    if (plot.DrawsPage(1)) {
+        Canvas& dc = *plot.device;
+        int oldAlign = dc.GetTextAlign();
+        dc.SetTextColor(kBlack);
+        dc.SetFont(plot.headingFont);
+        dc.SetTextAlign(align::kLeft | align::kBaseline);
+        dc.TextOut(left, top + 45, LoadString(titleId));
+        dc.SetFont(plot.normalFont);
+        int y = top + 45;
+        for (const Row& r : rows) {
+            y += 40;
+            dc.SetTextAlign(align::kLeft | align::kBaseline);
+            dc.TextOut(left, y, LoadString(r.label));
+            if (r.labelOnly) continue;
+            dc.SetTextAlign(align::kRight | align::kBaseline);
+            dc.TextOut(left + 540, y, r.symbol + u"  =");
+            dc.TextOut(left + 620, y, r.value);
+            dc.SetTextAlign(align::kLeft | align::kBaseline);
+            dc.TextOut(left + 635, y, r.unit);
+        }
+        dc.SetTextAlign(oldAlign);
+    }
+    plot.content = plot.content.United({left, top, left + 700, bottom});
+    return bottom;
+}
+
+void TVernoList::PaintSections(TVernoListPlot& plot) {
+    const bool beside = !plot.below;
+    // Without the chart the sections start below the header; below a chart 50 units under it.
+    int previous = plot.chart.IsEmpty() ? plot.TopBelowHeader() : plot.chart.bottom;
+    if (options & opts::kStatistics) {
+        auto params = ParameterRows();
+        auto stats = StatisticRows();
+        if (beside) {
+            int bottom = PaintBox(plot, plot.sideRegion.left, plot.sideRegion.top, 2042, params);
+            bottom = PaintBox(plot, plot.sideRegion.left, bottom + 50, 2043, stats);
+            plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, bottom);
+            previous = bottom;
+        } else {
+            int top = previous + 50;
+            int b1 = PaintBox(plot, plot.page.left, top, 2042, params);
+            int b2 = PaintBox(plot, plot.sideRegion.left, top, 2043, stats);
+            previous = std::max(b1, b2);
+        }
+    } else if (beside) {
+        previous = plot.sideRegion.top;
+    }
+    if (options & opts::kTable) PaintTable(plot, previous, beside);
+}
+
+void TVernoList::PaintTable(TVernoListPlot& plot, int previousBottom, bool beside) {
+    const int n = Count();
+    const int width = (plot.page.Width() - 20) / 20;
+    if (width < 20 || n <= 0) return;
+    int perRow = beside ? 9 : 20;
+    int left = beside ? plot.sideRegion.left : plot.page.left;
+    int rows = (n + perRow - 1) / perRow;
+    int y = previousBottom;
+    int page = plot.PlaceOnPage(y, rows * 40 + 200);
+    if (page > 1 && beside) {
+        // A table that moves to a page of its own spreads over the page's whole width.
+        perRow = 20;
+        left = plot.page.left;
+        rows = (n + perRow - 1) / perRow;
+    }
+    if (page == 0) return;
+    const int top = y + 135;
+    const int right = left + 10 + perRow * width;
+    const int closing = top + rows * 40 + 15;
+    plot.content = plot.content.United({left, top - 60, right, closing + 1});
+    if (beside && page == 1) plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, closing);
+    // The grid of values: the view's cell number is the reading's index.
+    plot.AddHitRegion({left + 11, top + 6, left + 11 + perRow * width - 1, top + 6 + rows * 40 - 1}, 0, 0, perRow - 1,
+                      rows - 1, perRow);
+    if (!plot.DrawsPage(page)) return;
+
+    Canvas& dc = *plot.device;
+    int oldAlign = dc.GetTextAlign();
+    dc.SetPen(TBasicPlot::BlackPen());
+    dc.SetTextColor(kBlack);
+    dc.SetFont(plot.headingFont);
+    dc.SetTextAlign(align::kLeft | align::kBottom);
+    dc.TextOut(left, top - 10, LoadString(2050) + (Inches() ? u" [in]" : u" [mm]"));
+    dc.Line(left, top, right, top);
+    dc.SetFont(plot.normalFont);
+    dc.SetTextAlign(align::kRight | align::kBaseline);
+    int mode = opts::ColourMode(options);
+    bool red = mode == opts::kGreenRed || mode == opts::kSpectral;
+    for (int i = 0; i < n; ++i) {
+        int32_t v = covers.Get(i);
+        int column = i % perRow, row = i / perRow;
+        std::u16string text = v <= 0 ? u"-" : Inches() ? Printf("%0.2f", v * kInch) : Printf("%d", v);
+        dc.SetTextColor(red && v > 0 && v < Limit() ? Rgb(255, 0, 0) : kBlack);
+        dc.TextOut(left + 5 + (column + 1) * width, top + 40 * (row + 1), text);
+    }
+    dc.SetTextColor(kBlack);
+    dc.Line(left, closing, right, closing);
+    dc.SetTextAlign(oldAlign);
+}
+
+} // namespace vordalis

@@ -1,0 +1,74 @@
+#pragma once
+// The cover list: concrete covers measured one after another, one reading per located bar,
+// with the bar diameter, an optional bar distance or two-layer description and the cover
+// limit. Covers are held in whole millimetres; an inch file is converted while it is read.
+#include "cover/TVernoListPlot.h"
+#include "model/TBasicObj.h"
+#include "model/TValueSeries.h"
+
+#include <memory>
+
+namespace vordalis {
+
+class TVernoList : public TBasicObj {
+public:
+    static constexpr int kMaxWritten = 4096;
+    static constexpr double kInch = 0.0394; // mm to inch
+
+    explicit TVernoList(ByteSource& file);
+    static std::unique_ptr<TBasicObj> Create(ByteSource& file, bool mmScale);
+
+    bool Write(ObjectWriter& out) override;
+    void Draw(Canvas& dc) override;
+    void PrintPage(Canvas& dc, int page) override;
+    void DrawCopy(Canvas& dc) override;
+    Extent GetExtent() override;
+    int GetPageCount(Canvas& dc) override;
+    Extent GetCopySize() override;
+    bool GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
+    bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
+    void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
+    int GetEditFlags() override { return 61; }
+    double HitX(int x, int y) override;
+    double HitY(int x, int y) override;
+    double HitValue(int x, int y) override;
+    double RowX(int row) override;
+    double RowY(int row) override;
+    double RowValue(int row) override;
+    bool SetValueAt(double x, double y, double value) override;
+    bool SetValueByIndex(int index, double value) override;
+    int HitRegion(int x, int y, int* row) override;
+
+    const TValueSeries* MainSeries() const override { return &covers; }
+    void Describe(Json& out) const override;
+
+    // Painted into the plot's layout: parameters and statistics, then the table.
+    void PaintSections(TVernoListPlot& plot);
+
+    int Count() const { return covers.Length(); }
+    int32_t Cover(int index) const { return index >= 0 && index < Count() ? covers.Get(index) : 0; }
+    int32_t Limit() const { return covers.Lower(); }
+    bool Inches() const { return imperial == 1; }
+    // A length in mm as the list shows it (inches for an imperial list).
+    double Shown(double mm) const { return Inches() ? mm * kInch : mm; }
+
+    int32_t barDiameter = 0;
+    int32_t layerWord = 0;
+    TValueSeries covers;
+    int32_t initialLimit = 0;
+    TVernoListPlot plot;
+
+private:
+    struct Row {
+        int label = 0; // string number
+        std::u16string symbol, value, unit;
+        bool labelOnly = false;
+    };
+    std::vector<Row> ParameterRows() const;
+    std::vector<Row> StatisticRows();
+    // A box: title 45 below its top, rows 40 apart; returns its bottom.
+    int PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<Row>& rows);
+    void PaintTable(TVernoListPlot& plot, int previousBottom, bool beside);
+};
+
+} // namespace vordalis
