@@ -1,0 +1,136 @@
+#include "TTorvBarsPlot.h"
+
+#include "StrengthUnits.h"
+#include "TTorvBars.h"
+#include "model/Strings.h"
+#include "plot/TextFormat.h"
+
+namespace vordalis {
+namespace {
+
+// Arrow strokes in the value column, as offsets from (left edge, baseline) with y counted
+// upward: shaft from, shaft to, two head ends.
+struct Arrow {
+    int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
+};
+const Arrow kArrows[5] = {
+    {632, 12, 656, 12, 646, 7, 646, 17},  // 0°: to the right
+    {632, 0, 656, 24, 644, 22, 654, 12},  // +45°: up and right
+    {644, 0, 644, 24, 639, 14, 649, 14},  // +90°: up
+    {632, 24, 656, 0, 654, 12, 644, 2},   // -45°: down and right
+    {644, 24, 644, 0, 639, 10, 649, 10},  // -90°: down
+};
+
+std::u16string OutlierText(int mode) {
+    switch (mode) {
+    case 1:
+        return u"M1";
+    case 2:
+        return u"M3";
+    case 3:
+        return u"Mx";
+    default:
+        return u"-";
+    }
+}
+
+} // namespace
+
+void TTorvBarsPlot::DrawDirectionArrow(Canvas& dc, int code, int x, int y) {
+    if (code < 1 || code > 5) return;
+    const Arrow& a = kArrows[code - 1];
+    dc.SetPen(Pen{PenStyle::Solid, 3, kBlack});
+    dc.Line(x + a.x0, y - a.y0, x + a.x1, y - a.y1);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx0, y - a.hy0);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx1, y - a.hy1);
+    dc.SetPen(BlackPen());
+}
+
+TBasicPlot::HeaderExtras TTorvBarsPlot::GetHeaderExtras(const TBasicObj& obj) const {
+    HeaderExtras e;
+    const auto& bars = static_cast<const TTorvBars&>(obj);
+    if (bars.variantCode == 1) e.hammerText = u"ND ";
+    if (bars.variantCode == 2) e.hammerText = u"LD ";
+    return e;
+}
+
+int TTorvBarsPlot::DrawStatistics(TTorvObj& obj, int x, int top) {
+    auto& s = static_cast<TTorvBars&>(obj);
+    const std::u16string none;
+
+    // Set parameters (double click there opens the Settings dialog).
+    int y = DrawBlockHeading(x, top, LoadString(2042));
+    if (s.impactDirection > 0) {
+        DrawRow(x, y, LoadString(2062), none, none, none);
+        if (device) DrawDirectionArrow(*device, s.impactDirection, x, y);
+        y += kRowHeight;
+    }
+    if (s.outlierMode >= 0) {
+        DrawRow(x, y, LoadString(2063), none, OutlierText(s.outlierMode), none);
+        y += kRowHeight;
+    }
+    if (s.curve != 0) {
+        DrawRow(x, y, LoadString(2064), none, TTorvBars::CurveName(s.curve), none);
+        y += kRowHeight;
+        if (s.curve >= rebound::kCurveF1 && s.curve <= rebound::kCurveFx) {
+            DrawRow(x, y, u"fc(R) = " + rebound::FormulaText(s.Coefficients(s.curve)), none, none, none);
+            y += kRowHeight;
+        }
+    }
+    DrawRow(x, y, LoadString(2067), none, Printf("%0.2f", s.formFactor), none);
+    y += kRowHeight;
+    DrawRow(x, y, LoadString(2066), none, Printf("%0.2f", s.timeFactor), none);
+    y += kRowHeight;
+    bool carbonation = s.carbonationDepth != 0;
+    DrawRow(x, y, LoadString(2065), u"d", carbonation ? Printf("%d    ", s.carbonationDepth) : u"-    ",
+            carbonation ? u"mm" : none);
+    const int parametersBottom = y + 20;
+    AddHitRegion({x, top, x + 800, parametersBottom}, 0, 0, 0, 0, 1);
+
+    // Statistic
+    y = DrawBlockHeading(x, parametersBottom + 20, LoadString(2043));
+    TValueSeries& v = s.values;
+    const int n = v.Count();
+    const bool median = s.useMedian != 0;
+    DrawRow(x, y, LoadString(2070), u"N", Printf("%d    ", n), none);
+    y += kRowHeight;
+    DrawRow(x, y, LoadString(median ? 2096 : 2071), u"m", n < 1 ? u"-    " : Printf("%6.1lf  ", s.MeanRebound()),
+            u"R");
+    y += kRowHeight;
+    if (s.curve > 0) {
+        rebound::StrengthDisplay d = rebound::FormatStrength(s.CompressiveStrength(), s.MeanRebound(), s.unit);
+        if (d.row) {
+            DrawRow(x, y, LoadString(median ? 2114 : 2068), u"fck", d.value, d.unit);
+            y += kRowHeight;
+        }
+    }
+    DrawRow(x, y, LoadString(2046), u"sa", n < 2 ? u"-    " : Printf("%6.1lf  ", v.StdDev()), u"R");
+    y += kRowHeight;
+    const std::u16string dash = u"-     ";
+    DrawRow(x, y, LoadString(2072), u"Max", n == 0 ? dash : Printf("%d    ", v.Max()), u"R");
+    y += kRowHeight;
+    DrawRow(x, y, LoadString(2073), u"Min", n == 0 ? dash : Printf("%d    ", v.Min()), u"R");
+    y += kRowHeight;
+    DrawRow(x, y, LoadString(2049), u"R", n == 0 ? dash : Printf("%d    ", v.Max() - v.Min()), u"R");
+    return y + 40;
+}
+
+int TTorvBarsPlot::DrawTable(TTorvObj& obj, int left, int top, int width) {
+    const int n = obj.PositionCount();
+    if (n < 1 || n > kMaxTableValues) return top;
+    const int cellWidth = (width - 20) / kTableColumns;
+    if (cellWidth < 20) return top;
+    return DrawCellTable(obj, left, top, stacked ? kTableColumns : kTableColumnsBeside, cellWidth, n,
+                         LoadString(2074) + u" [R]");
+}
+
+void TTorvBarsPlot::DrawCell(TTorvObj& obj, int index, const Rect& cell) {
+    Canvas& dc = *device;
+    const double v = obj.PositionValue(index + 1);
+    const bool red = obj.showLimits && v > 0 && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts));
+    dc.SetTextColor(red ? kRed : kBlack);
+    dc.SetTextAlign(align::kRight | align::kBaseline);
+    dc.TextOut(cell.right + 5, cell.bottom, v > 0 ? Printf("%d", static_cast<int>(v)) : u"-");
+}
+
+} // namespace vordalis
