@@ -87,6 +87,21 @@ Sie verwenden bereits die neueste Version von %s.</translation>
     </message>
 </context>
 <context>
+    <name>vordalis::UpdateHooks</name>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Vordalis on the server</source>
+        <translation>Auf dem Server nach einer neueren Version von Vordalis suchen</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+</context>
+<context>
     <name>vordalis::CAutoUpdate</name>
     <message>
         <source>The folder %1 cannot be opened on the server.</source>

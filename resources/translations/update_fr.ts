@@ -87,6 +87,21 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
     </message>
 </context>
 <context>
+    <name>vordalis::UpdateHooks</name>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Vordalis on the server</source>
+        <translation>Rechercher une version plus récente de Vordalis sur le serveur</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+</context>
+<context>
     <name>vordalis::CAutoUpdate</name>
     <message>
         <source>The folder %1 cannot be opened on the server.</source>

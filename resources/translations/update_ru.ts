@@ -87,6 +87,21 @@ You are already using the most recent version of %s.</source>
     </message>
 </context>
 <context>
+    <name>vordalis::UpdateHooks</name>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>Проверить &amp;обновления...</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Vordalis on the server</source>
+        <translation>Найти более новую версию Vordalis на сервере</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверить обновления</translation>
+    </message>
+</context>
+<context>
     <name>vordalis::CAutoUpdate</name>
     <message>
         <source>The folder %1 cannot be opened on the server.</source>

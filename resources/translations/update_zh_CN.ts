@@ -87,6 +87,21 @@ You are already using the most recent version of %s.</source>
     </message>
 </context>
 <context>
+    <name>vordalis::UpdateHooks</name>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>检查更新(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Vordalis on the server</source>
+        <translation>在服务器上查找 Vordalis 的新版本</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>检查更新</translation>
+    </message>
+</context>
+<context>
     <name>vordalis::CAutoUpdate</name>
     <message>
         <source>The folder %1 cannot be opened on the server.</source>

@@ -2,7 +2,11 @@
 
 namespace vordalis {
 
-std::string ProductName() { return VORDALIS_PRODUCT_NAME; }
-std::string ProductVersion() { return VORDALIS_PRODUCT_VERSION; }
+std::string ProductName() {
+    return VORDALIS_PRODUCT_NAME;
+}
+std::string ProductVersion() {
+    return VORDALIS_PRODUCT_VERSION;
+}
 
 } // namespace vordalis

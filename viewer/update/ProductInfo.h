@@ -8,6 +8,8 @@ namespace vordalis {
 
 std::string ProductName();    // "Vordalis"
 std::string ProductVersion(); // e.g. "2.8.0.0"
-inline CVersion OwnVersion() { return CVersion(ProductVersion()); }
+inline CVersion OwnVersion() {
+    return CVersion(ProductVersion());
+}
 
 } // namespace vordalis

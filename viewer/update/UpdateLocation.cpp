@@ -5,7 +5,9 @@
 
 namespace vordalis {
 
-std::string UpdateFolder(const std::string& productName) { return "KvUpgrade/" + productName + "/"; }
+std::string UpdateFolder(const std::string& productName) {
+    return "KvUpgrade/" + productName + "/";
+}
 
 UpdateLocation ReadUpdateLocation(const std::string& productName) {
     using namespace update_settings;

@@ -61,14 +61,14 @@ TEST(CVersion, ReadsInstallerFileNames) {
         {"Setup_V_2_9_1.deb", V(2, 9, 1)},
         {"Setup_V_2_10_0.deb", V(2, 10, 0)},
         {"Vordalis_V_2_9_0_1.deb", V(2, 9, 0, 1)},
-        {"Setup_V_2_9_1.DEB", 0},      // the extension is case-sensitive
-        {"Setup_v_2_9_1.deb", 0},      // so is the marker
-        {"Setup_2_9_1.deb", 0},        // no marker
-        {"Setup_V_2_9_1.exe", 0},      // another platform's installer
-        {"Setup_V_2_9_1.deb.txt", 0},  // not an installer
-        {"a.Setup_V_2_9_1.deb", 0},    // the first '.' comes before the version
-        {"Setup_V_2_9_beta.deb", 0},   // not a version
-        {"Setup_V_2_9_70000.deb", 0},  // field out of range
+        {"Setup_V_2_9_1.DEB", 0},     // the extension is case-sensitive
+        {"Setup_v_2_9_1.deb", 0},     // so is the marker
+        {"Setup_2_9_1.deb", 0},       // no marker
+        {"Setup_V_2_9_1.exe", 0},     // another platform's installer
+        {"Setup_V_2_9_1.deb.txt", 0}, // not an installer
+        {"a.Setup_V_2_9_1.deb", 0},   // the first '.' comes before the version
+        {"Setup_V_2_9_beta.deb", 0},  // not a version
+        {"Setup_V_2_9_70000.deb", 0}, // field out of range
         {"_V_.deb", 0},
         {"V.deb", 0},
         {"readme.txt", 0},

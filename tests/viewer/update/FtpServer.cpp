@@ -14,8 +14,8 @@ FtpServer::~FtpServer() {
 bool FtpServer::Start(const QString& root, const QString& user, const QString& password) {
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start(QStringLiteral(UPDATE_TEST_PYTHON),
-                   {QStringLiteral(UPDATE_TEST_SERVER), QStringLiteral("--root"), root, QStringLiteral("--user"),
-                    user, QStringLiteral("--password"), password});
+                   {QStringLiteral(UPDATE_TEST_SERVER), QStringLiteral("--root"), root,
+                    QStringLiteral("--user"), user, QStringLiteral("--password"), password});
     if (!process_.waitForStarted(5000)) {
         error_ = process_.errorString();
         return false;

@@ -12,7 +12,8 @@ namespace {
 TEST(NewestInstaller, ChoosesTheHighestVersionAboveTheOwnOne) {
     const CVersion own("2.8.0.0");
     InstallerChoice c = NewestInstaller(
-        {"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_10_0.deb", "Setup_V_3_0_0.DEB", "Setup_V_2_9_5.deb"}, own);
+        {"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_10_0.deb", "Setup_V_3_0_0.DEB", "Setup_V_2_9_5.deb"},
+        own);
     EXPECT_EQ(c.version, CVersion("2.10.0"));
     EXPECT_EQ(c.name, "Setup_V_2_10_0.deb");
 
@@ -56,7 +57,8 @@ TEST(UpdateConfig, TakesTheServerFromTheUpdateSettings) {
     EXPECT_EQ(c.location.host, "127.0.0.1");
     EXPECT_EQ(c.location.port, 2121);
     EXPECT_EQ(c.location.user, "tester");
-    EXPECT_EQ(c.location.password, "s\xc3\xa9" "cret");
+    EXPECT_EQ(c.location.password, "s\xc3\xa9"
+                                   "cret");
 
     key.WriteDword(update_settings::kPort, 70000); // not a port: the default applies
     EXPECT_EQ(UpdateConfig::FromSettings().location.port, 21);

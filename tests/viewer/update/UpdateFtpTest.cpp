@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -14,14 +15,15 @@
 #include <memory>
 
 #include "FtpServer.h"
-#include "settings/MemoryBackend.h"
 #include "model/Strings.h"
+#include "settings/MemoryBackend.h"
 #include "settings/RegistryKey.h"
 #include "update/FtpClient.h"
 #include "update/qt/CAutoUpdate.h"
 #include "update/qt/CPageDownload.h"
 #include "update/qt/CPageSearch.h"
 #include "update/qt/UpdateChecker.h"
+#include "update/qt/UpdateHooks.h"
 #include "update/qt/UpdateMenu.h"
 #include "update/qt/UpdateTexts.h"
 
@@ -46,7 +48,9 @@ struct Site {
         }
         return server.Start(root.path(), kUser, kPassword);
     }
-    QString Path(const QString& name) const { return QDir(root.path()).filePath(QStringLiteral("KvUpgrade/Vordalis/") + name); }
+    QString Path(const QString& name) const {
+        return QDir(root.path()).filePath(QStringLiteral("KvUpgrade/Vordalis/") + name);
+    }
 
     UpdateConfig Config(const QString& password = kPassword) const {
         UpdateConfig c;
@@ -79,7 +83,8 @@ private slots:
     void clientListsSizesAndDownloads() {
         Site site;
         const QByteArray content = Pattern(300000);
-        QVERIFY2(site.Start({{"Setup_V_2_9_0.deb", content}, {"readme.txt", "hello"}}), qPrintable(site.server.error()));
+        QVERIFY2(site.Start({{"Setup_V_2_9_0.deb", content}, {"readme.txt", "hello"}}),
+                 qPrintable(site.server.error()));
         UpdateLocation loc = site.Config().location;
 
         FtpClient ftp;
@@ -104,7 +109,8 @@ private slots:
         QCOMPARE(lastProgress, uint64_t(content.size()));
 
         // A receiver that refuses the bytes stops the download.
-        QVERIFY(!ftp.Download("Setup_V_2_9_0.deb", [](const char*, size_t) { return false; }, [](uint64_t) {}));
+        QVERIFY(!ftp.Download(
+            "Setup_V_2_9_0.deb", [](const char*, size_t) { return false; }, [](uint64_t) {}));
         QCOMPARE(ftp.LastError(), FtpError::Sink);
         QVERIFY(!ftp.FileSize("missing.deb"));
     }
@@ -122,8 +128,9 @@ private slots:
         badPassword.password = "wrong";
         badFolder.folder = UpdateFolder("Other");
         closedPort.port = 1;
-        for (const Case& c : {Case{"login", badPassword, FtpError::Login}, Case{"folder", badFolder, FtpError::Folder},
-                              Case{"port", closedPort, FtpError::Connect}}) {
+        for (const Case& c :
+             {Case{"login", badPassword, FtpError::Login}, Case{"folder", badFolder, FtpError::Folder},
+              Case{"port", closedPort, FtpError::Connect}}) {
             FtpClient ftp;
             QVERIFY2(!ftp.Connect(c.loc), c.what);
             QVERIFY2(ftp.LastError() == c.error, c.what);
@@ -134,7 +141,8 @@ private slots:
 
     void backgroundCheckReportsTheNewestVersion() {
         Site site;
-        QVERIFY(site.Start({{"Setup_V_2_9_0.deb", "a"}, {"Setup_V_2_10_0.deb", "b"}, {"Setup_V_9_0_0.DEB", "c"}}));
+        QVERIFY(site.Start(
+            {{"Setup_V_2_9_0.deb", "a"}, {"Setup_V_2_10_0.deb", "b"}, {"Setup_V_9_0_0.DEB", "c"}}));
         // Pointed at the server through the settings, as a user would do.
         RegistryKey key;
         QVERIFY(key.Open(RegistryRoot::CurrentUser, update_settings::kKeyPath, RegistryAccess::SetValue));
@@ -191,7 +199,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
         QVERIFY(!wizard.finishButton()->isEnabled());
         QCOMPARE(wizard.searchPage()->second()->text(),
-                 UpdateText(22009, {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}));
+                 UpdateText(22009,
+                            {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}));
 
         QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
         QVERIFY(wizard.downloadPage()->isVisible());
@@ -302,7 +311,8 @@ private slots:
         // Inserting again replaces the menu; version 0 and RemoveUpdateMenu take it away.
         InsertUpdateMenu(&bar, CVersion("2.11.0"), [] {});
         QCOMPARE(bar.actions().size(), 2);
-        QCOMPARE(FindUpdateMenu(&bar)->actions().first()->text(), QStringLiteral("Update Vordalis to version 2.11.0"));
+        QCOMPARE(FindUpdateMenu(&bar)->actions().first()->text(),
+                 QStringLiteral("Update Vordalis to version 2.11.0"));
         QVERIFY(!InsertUpdateMenu(&bar, CVersion(), [] {}));
         QCOMPARE(bar.actions().size(), 1);
         InsertUpdateMenu(&bar, CVersion("2.11.0"), [] {});
@@ -311,20 +321,76 @@ private slots:
         QCOMPARE(bar.actions().size(), 1);
     }
 
+    void mainWindowGetsItsCommandNoticeAndClose() {
+        Site site;
+        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", "x"}}));
+        QMainWindow frame;
+        QMenu* info = frame.menuBar()->addMenu(QStringLiteral("Info"));
+        QAction* about = info->addAction(QStringLiteral("About"));
+        bool saveAnswer = false;
+        int asked = 0, wizards = 0;
+        bool wizardStartsInstaller = false;
+        auto* hooks = new UpdateHooks(
+            &frame, info, about, [&] { return ++asked, saveAnswer; }, site.Config());
+        hooks->setWizardRunner([&](QWidget* parent, UpdateChecker* checker) {
+            if (parent != &frame || checker != hooks->checker()) return false;
+            ++wizards;
+            return wizardStartsInstaller;
+        });
+        frame.show();
+        QCOMPARE(info->actions(), (QList<QAction*>{hooks->checkAction(), about}));
+        QCOMPARE(hooks->checkAction()->data().toInt(), 2026);
+
+        QSignalSpy reported(hooks->checker(), &UpdateChecker::newVersionFound);
+        hooks->start();
+        QVERIFY(reported.wait(10000));
+        QCoreApplication::processEvents();
+        QCOMPARE(hooks->reportedVersion(), CVersion("2.10.0"));
+        QMenu* notice = FindUpdateMenu(frame.menuBar());
+        QVERIFY(notice);
+        QCOMPARE(frame.menuBar()->actions().last()->menu(), notice);
+
+        // A language change rebuilds the notice menu and keeps exactly one.
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(&frame, &change);
+        QCOMPARE(frame.menuBar()->actions().size(), 2);
+        QVERIFY(FindUpdateMenu(frame.menuBar()));
+
+        // Cancelling the save question runs nothing; otherwise the wizard runs, and the window
+        // closes only when it started an installer.
+        hooks->checkAction()->trigger();
+        QCOMPARE(asked, 1);
+        QCOMPARE(wizards, 0);
+        saveAnswer = true;
+        hooks->checkAction()->trigger();
+        QCOMPARE(wizards, 1);
+        QVERIFY(frame.isVisible());
+        wizardStartsInstaller = true;
+        FindUpdateMenu(frame.menuBar())->actions().first()->trigger();
+        QCOMPARE(wizards, 2);
+        QVERIFY(!frame.isVisible());
+        QVERIFY(!FindUpdateMenu(frame.menuBar()));
+    }
+
     void translatedTextsReachTheWizardAndTheMenu() {
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(UPDATE_TEST_QM_DIR "/update_de.qm")));
         QCoreApplication::installTranslator(&german);
         SetStringTranslator([](int, const std::u16string& english) {
-            return QCoreApplication::translate("Strings", QString::fromStdU16String(english).toUtf8().constData())
+            return QCoreApplication::translate("Strings",
+                                               QString::fromStdU16String(english).toUtf8().constData())
                 .toStdU16String();
         });
         // The table's "\r\n" line breaks must survive in the lookup.
         QCOMPARE(UpdateText(22007, {QStringLiteral("Vordalis")}),
-                 QStringLiteral("Es ist kein Update verf\u00fcgbar. \nSie verwenden bereits die neueste Version von Vordalis."));
-        QCOMPARE(UpdateText(22009, {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}),
-                 QStringLiteral("Auf dem Server wurde eine neuere Version von Vordalis gefunden. \n Server-Version: 2.10.0 "
-                                "\n Ihre Version: 2.8.0"));
+                 QStringLiteral("Es ist kein Update verf\u00fcgbar. \nSie verwenden bereits die neueste "
+                                "Version von Vordalis."));
+        QCOMPARE(
+            UpdateText(22009,
+                       {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}),
+            QStringLiteral(
+                "Auf dem Server wurde eine neuere Version von Vordalis gefunden. \n Server-Version: 2.10.0 "
+                "\n Ihre Version: 2.8.0"));
         QMenuBar bar;
         QMenu* menu = InsertUpdateMenu(&bar, CVersion("2.10.0"), [] {});
         QCOMPARE(menu->title(), QStringLiteral("Neue Version verf\u00fcgbar!"));

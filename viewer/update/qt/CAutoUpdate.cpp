@@ -25,8 +25,7 @@
 namespace vordalis {
 
 CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
-    : QDialog(parent), config_(std::move(config)),
-      downloadFolder_(QCoreApplication::applicationDirPath()) {
+    : QDialog(parent), config_(std::move(config)), downloadFolder_(QCoreApplication::applicationDirPath()) {
     setWindowTitle(UpdateText(22002));
     ftp_.SetCancelFlag(&stop_);
     opener_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
@@ -185,9 +184,9 @@ void CAutoUpdate::EvaluateStep() {
                 search_->second()->setText(UpdateText(22007, {product}));
                 EnableButtons(false, false, true);
             } else {
-                search_->second()->setText(UpdateText(22009, {product,
-                                                              QString::fromStdString(choice.version.ToString(3)),
-                                                              QString::fromStdString(config_.own.ToString(3))}));
+                search_->second()->setText(
+                    UpdateText(22009, {product, QString::fromStdString(choice.version.ToString(3)),
+                                       QString::fromStdString(config_.own.ToString(3))}));
                 EnableButtons(false, true, false);
             }
         };
@@ -299,7 +298,8 @@ void CAutoUpdate::TransferStep() {
 void CAutoUpdate::RunStep() {
     if (!opener_ || !opener_(localPath_)) {
         // Closing the viewer without a running installer would leave the user with nothing.
-        download_->status()->setText(tr("The installer %1 could not be opened.").arg(QDir::toNativeSeparators(localPath_)));
+        download_->status()->setText(
+            tr("The installer %1 could not be opened.").arg(QDir::toNativeSeparators(localPath_)));
         EnableButtons(false, false, true);
         return;
     }

@@ -1,7 +1,7 @@
 #include "UpdateChecker.h"
 
 #include <QMetaObject>
-#include <QPointer>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -36,7 +36,8 @@ UpdateChecker::~UpdateChecker() {
         std::lock_guard lock(state_->mutex);
         state_->receiver = nullptr;
     }
-    finish(3000);
+    // Nobody waits for the result any more: stop at once (the program is usually closing).
+    finish(0);
 }
 
 void UpdateChecker::start() {
@@ -68,7 +69,8 @@ bool UpdateChecker::isRunning() const {
 void UpdateChecker::finish(int ms) {
     std::unique_lock lock(state_->mutex);
     if (!state_->started || !state_->thread.joinable()) return;
-    if (!state_->ended.wait_for(lock, std::chrono::milliseconds(ms), [this] { return state_->done; })) {
+    if (!state_->ended.wait_for(lock, std::chrono::milliseconds(std::max(ms, 0)),
+                                [this] { return state_->done; })) {
         state_->cancel = true;
         // The library notices the flag within about a second; after that the thread is
         // left to end on its own (it holds its own share of the state).

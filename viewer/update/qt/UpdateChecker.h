@@ -16,7 +16,7 @@ public:
     // Reads product, own version and server from the settings.
     explicit UpdateChecker(QObject* parent = nullptr);
     UpdateChecker(UpdateConfig config, QObject* parent = nullptr);
-    // Stops a check still running (waits for it at most 3000 ms).
+    // Cancels a check still running.
     ~UpdateChecker() override;
 
     const UpdateConfig& config() const { return config_; }
