@@ -1,5 +1,6 @@
 #include "transfer/ObjectPool.h"
 
+#include <cctype>
 #include <sstream>
 
 namespace vordalis::transfer {
@@ -313,7 +314,16 @@ bool ObjectPool::NextTicked(std::string& name, std::string& extension, std::stri
     }
 }
 
-int ObjectPool::FindObject(const std::string& path) const {
+int ObjectPool::FindObject(const std::string& path, const std::string* extension) const {
+    auto sameExtension = [extension](const std::string& ext) {
+        if (!extension) return true;
+        if (ext.size() != extension->size()) return false;
+        for (size_t i = 0; i < ext.size(); ++i)
+            if (std::toupper(static_cast<unsigned char>(ext[i])) !=
+                std::toupper(static_cast<unsigned char>((*extension)[i])))
+                return false;
+        return true;
+    };
     std::vector<std::string> parts = SplitPath(path);
     if (!parts.empty() && parts.front().empty()) parts.erase(parts.begin()); // a leading "\"
     if (parts.empty()) return -1;
@@ -323,7 +333,8 @@ int ObjectPool::FindObject(const std::string& path) const {
         if (folder < 0) return -1;
     }
     for (int n = FirstChildOf(folder); n >= 0; n = NextSiblingOf(n))
-        if (nodes_[n].kind == Object && nodes_[n].name == parts.back()) return n;
+        if (nodes_[n].kind == Object && nodes_[n].name == parts.back() && sameExtension(nodes_[n].extension))
+            return n;
     return -1;
 }
 

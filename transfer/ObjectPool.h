@@ -69,7 +69,8 @@ public:
     TreeControl* Tree() const { return tree_; }
 
     // The object at "FOLDER\...\NAME" below the root (name without extension); -1 if none.
-    int FindObject(const std::string& path) const;
+    // With extension given, only an object with that extension (any case) qualifies.
+    int FindObject(const std::string& path, const std::string* extension = nullptr) const;
     // Ticks or unticks one node's item in the tree (the pool takes it over at the next Sync).
     void TickItem(int index, bool checked);
     std::vector<Entry> Entries() const;

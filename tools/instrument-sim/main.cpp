@@ -1,0 +1,125 @@
+// instrument-sim: a simulated instrument on a pseudo-terminal. Prints the device path to use
+// as its first line, then serves the object files below --store until it is stopped.
+#include "Simulator.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+volatile bool g_stop = false;
+void OnSignal(int) { g_stop = true; }
+
+const char* kUsage =
+    "usage: instrument-sim --store FOLDER [options]\n"
+    "  --store FOLDER      folder tree whose files are the instrument's stored objects\n"
+    "  --id TEXT           identifier answered to ID (default \"VERNOSKANT 5\")\n"
+    "  --serial TEXT       serial number (default 12-7702)\n"
+    "  --version TEXT      firmware version (default 1.5)\n"
+    "  --no-cp             refuse the packed mode (CP1)\n"
+    "  --rates LIST        baud rates accepted by BR, comma separated, or none (default 38400)\n"
+    "  --lower-echo        echo command characters in lower case\n"
+    "  --pace              send objects no faster than the agreed baud rate\n"
+    "  --send auto|plain|packed   how objects are sent (auto: packed once CP1 is agreed)\n"
+    "  --fault KIND        silent, garbage, wrong-echo, bad-checksum, corrupt, truncate, hangup\n"
+    "  --verbose           log the dialogue on stderr\n";
+
+[[noreturn]] void Usage(const char* problem) {
+    if (problem) std::fprintf(stderr, "instrument-sim: %s\n", problem);
+    std::fputs(kUsage, stderr);
+    std::exit(2);
+}
+
+bool ParseFault(const std::string& text, instrument_sim::Fault& fault) {
+    using instrument_sim::Fault;
+    static const std::pair<const char*, Fault> kFaults[] = {
+        {"silent", Fault::Silent},       {"garbage", Fault::Garbage},   {"wrong-echo", Fault::WrongEcho},
+        {"bad-checksum", Fault::BadChecksum}, {"corrupt", Fault::Corrupt}, {"truncate", Fault::Truncate},
+        {"hangup", Fault::Hangup}};
+    for (const auto& [name, value] : kFaults)
+        if (text == name) {
+            fault = value;
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    instrument_sim::SimOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) Usage(("missing value after " + arg).c_str());
+            return argv[++i];
+        };
+        if (arg == "--store") options.store = value();
+        else if (arg == "--id") options.identifier = value();
+        else if (arg == "--serial") options.serial = value();
+        else if (arg == "--version") options.version = value();
+        else if (arg == "--no-cp") options.acceptCp = false;
+        else if (arg == "--lower-echo") options.lowerCaseEcho = true;
+        else if (arg == "--pace") options.pace = true;
+        else if (arg == "--verbose") options.verbose = true;
+        else if (arg == "--rates") {
+            options.rates.clear();
+            std::stringstream list(value());
+            std::string rate;
+            while (std::getline(list, rate, ','))
+                if (rate != "none" && !rate.empty()) options.rates.insert(std::atoi(rate.c_str()));
+        } else if (arg == "--send") {
+            const std::string form = value();
+            if (form == "auto") options.form = instrument_sim::SendForm::Auto;
+            else if (form == "plain") options.form = instrument_sim::SendForm::Plain;
+            else if (form == "packed") options.form = instrument_sim::SendForm::Packed;
+            else Usage("--send takes auto, plain or packed");
+        } else if (arg == "--fault") {
+            if (!ParseFault(value(), options.fault)) Usage("unknown fault");
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else {
+            Usage(("unknown argument " + arg).c_str());
+        }
+    }
+    if (options.store.empty()) Usage("--store is required");
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        std::perror("instrument-sim: pseudo-terminal");
+        return 1;
+    }
+    const char* slaveName = ::ptsname(master);
+    // Holding the other side open keeps the terminal alive between the programs that use it.
+    const int slave = slaveName ? ::open(slaveName, O_RDWR | O_NOCTTY) : -1;
+    if (slave < 0) {
+        std::perror("instrument-sim: pseudo-terminal");
+        return 1;
+    }
+    termios tio{};
+    ::tcgetattr(slave, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(slave, TCSANOW, &tio);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::printf("%s\n", slaveName);
+    std::fflush(stdout);
+
+    instrument_sim::Simulator simulator(master, options);
+    simulator.Run(g_stop);
+    ::close(slave);
+    ::close(master);
+    return 0;
+}

@@ -1,0 +1,173 @@
+#include "Commands.h"
+
+#include "transfer/Errors.h"
+#include "transfer/FileBackEnd.h"
+#include "transfer/Instruments.h"
+#include "transfer/MemoryTree.h"
+#include "transfer/Messages.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+#include <unistd.h>
+
+namespace transfer_tool {
+using namespace vordalis::transfer;
+
+namespace {
+
+constexpr auto kTick = std::chrono::milliseconds(120); // the transfer dialogs' receive timer
+constexpr int kFirstByteTicks = 125;                   // 15 s for the first byte
+constexpr int kMoreDataTicks = 33;                     // 4 s for more data
+constexpr int kCompleteTicks = 4;
+
+enum class Outcome { Saved, NotSaved, Fatal };
+
+void Error(const std::string& text) { std::fprintf(stderr, "vordalis-transfer: %s\n", text.c_str()); }
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// Receives the object the instrument was asked for, following the receive timer's phases.
+Outcome Receive(TransferEngine& engine, const std::string& shownName) {
+    const bool progress = ::isatty(STDERR_FILENO);
+    int phase = 1; // 1 requested, 2 receiving, 3 waiting for more data or the end, 4 complete
+    int waitTicks = 0;
+    int lastShown = -1;
+    for (;;) {
+        if (Interrupted()) {
+            engine.AbortTransfer();
+            return Outcome::Fatal;
+        }
+        const int available = engine.BytesAvailable();
+        if (available > 0) {
+            if (phase == 1 || phase == 3) phase = 2;
+            engine.Pump();
+        } else if (phase == 1) {
+            phase = 3;
+            waitTicks = kFirstByteTicks;
+        } else if (phase == 2) {
+            phase = 3;
+            waitTicks = engine.IsComplete() ? kCompleteTicks : kMoreDataTicks;
+        } else if (phase == 3) {
+            if (engine.IsComplete()) phase = 4;
+            else if (--waitTicks <= 0) throw IoSysError{4};
+        }
+        if (progress && engine.BytesWritten() != lastShown) {
+            lastShown = engine.BytesWritten();
+            std::fprintf(stderr, "\r%s: %d bytes", shownName.c_str(), lastShown);
+            std::fflush(stderr);
+        }
+        if (phase == 4) {
+            if (progress) std::fputc('\n', stderr);
+            return engine.Finish() ? Outcome::Saved : Outcome::NotSaved;
+        }
+        std::this_thread::sleep_for(kTick);
+    }
+}
+
+// Ticks the requested objects in the pool's tree; false when a name is not on the instrument.
+bool TickRequested(ObjectPool& pool, const GetRequest& request) {
+    bool allFound = true;
+    for (std::string name : request.names) {
+        for (char& c : name)
+            if (c == '/') c = '\\';
+        int node = pool.FindObject(name);
+        const size_t dot = name.rfind('.');
+        if (node < 0 && dot != std::string::npos && name.find('\\', dot) == std::string::npos) {
+            const std::string extension = name.substr(dot + 1);
+            node = pool.FindObject(name.substr(0, dot), &extension);
+        }
+        if (node < 0) {
+            Error(name + ": no such object on the instrument");
+            allFound = false;
+            continue;
+        }
+        pool.TickItem(node, true);
+    }
+    pool.Sync();
+    return allFound;
+}
+
+} // namespace
+
+int Get(TransferEngine& engine, const GetRequest& request) {
+    std::error_code ec;
+    std::filesystem::create_directories(request.folder, ec);
+    try {
+        engine.SelectBackEnd(TransferEngine::kSaveByName, request.folder);
+    } catch (const IoFileError& e) {
+        Error(MessageOf(e));
+        return 1;
+    }
+    engine.SetAskReplace([&request](const std::string& question) {
+        if (!request.overwrite) Error(question + " No (use --overwrite to replace it)");
+        return request.overwrite;
+    });
+    bool fileProblem = false;
+    engine.SetMessageSink([&fileProblem](const std::string& message) {
+        fileProblem = true;
+        Error(message);
+    });
+
+    ObjectPool* pool = engine.Directory();
+    if (!pool) return 1;
+    MemoryTree tree;
+    pool->FillTree(&tree, DisplayName(engine.Wanted()), request.all);
+    bool allOk = request.all ? true : TickRequested(*pool, request);
+    pool->Sync();
+    const int requested = pool->CountTicked();
+    int saved = 0;
+
+    pool->RestartIteration();
+    engine.ChangeDirectory("\\", false);
+    const int port = engine.Current() + 1;
+    bool markDone = true;
+    std::string name, extension, path;
+    auto* backEnd = dynamic_cast<FileBackEnd*>(&engine.Back(engine.CurrentBackEnd()));
+    while (pool->NextTicked(name, extension, path, markDone)) {
+        if (!path.empty() && !engine.ChangeDirectory(path, false)) {
+            Error(path + ": the instrument refused to change to this folder");
+            return 1;
+        }
+        const std::string shown = (backEnd->SubPath().empty() ? "" : backEnd->SubPath().substr(1) + "\\") + name;
+        markDone = true; // a failed object is not tried again
+        if (!engine.StartTransfer(name, EqualsNoCase(extension, "B"))) {
+            engine.AbortTransfer();
+            if (fileProblem) return 1; // nothing can be saved in this folder
+            Error(shown + ": the instrument did not accept the request");
+            allOk = false;
+            continue;
+        }
+        try {
+            switch (Receive(engine, shown)) {
+            case Outcome::Saved:
+                ++saved;
+                std::printf("%s\n", (backEnd->OutputFolder() / backEnd->Name()).c_str());
+                std::fflush(stdout);
+                break;
+            case Outcome::NotSaved: allOk = false; break;
+            case Outcome::Fatal: return 1;
+            }
+        } catch (const IoSysError& e) {
+            engine.AbortTransfer();
+            Error(shown + ": " + MessageOf(e, port));
+            if (e.code != 4) return 1; // the port itself failed
+            allOk = false;
+        } catch (const IoFileError& e) {
+            engine.AbortTransfer();
+            Error(MessageOf(e));
+            return 1;
+        }
+    }
+    return allOk && saved == requested ? 0 : 1;
+}
+
+} // namespace transfer_tool

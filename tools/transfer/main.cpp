@@ -1,0 +1,122 @@
+// vordalis-transfer: identifies the instrument on a serial port, lists its stored objects
+// and saves them as the transfer tool does, without a window.
+//   vordalis-transfer --port N|--device PATH list
+//   vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER [--overwrite]
+#include "Commands.h"
+
+#include "settings/qt/QSettingsBackend.h"
+#include "transfer/Errors.h"
+#include "transfer/Instruments.h"
+#include "transfer/Messages.h"
+#include "transfer/PortList.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace transfer_tool {
+namespace {
+volatile std::sig_atomic_t g_interrupted = 0;
+void OnSignal(int) { g_interrupted = 1; }
+} // namespace
+bool Interrupted() { return g_interrupted != 0; }
+} // namespace transfer_tool
+
+namespace {
+
+using namespace vordalis::transfer;
+
+const char* kUsage = "usage: vordalis-transfer --port N|--device PATH list\n"
+                     "       vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER "
+                     "[--overwrite]\n"
+                     "  N is the COM number (1 is the first serial device); NAME is an object's name as\n"
+                     "  list shows it, without extension, with its folder in front (MEAS\\000123).\n";
+
+int Usage(const char* problem) {
+    if (problem) std::fprintf(stderr, "vordalis-transfer: %s\n", problem);
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int port = -1;
+    std::string device, command;
+    transfer_tool::GetRequest request;
+    bool haveFolder = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--port" || arg == "--device" || arg == "-o") {
+            if (i + 1 >= argc) return Usage(("missing value after " + arg).c_str());
+            const std::string value = argv[++i];
+            if (arg == "--port") {
+                char* end = nullptr;
+                const long n = std::strtol(value.c_str(), &end, 10);
+                if (*end != '\0' || n < 1 || n > 256) return Usage("--port takes a COM number from 1 to 256");
+                port = static_cast<int>(n) - 1;
+            } else if (arg == "--device") {
+                device = value;
+            } else {
+                request.folder = value;
+                haveFolder = true;
+            }
+        } else if (arg == "--all") {
+            request.all = true;
+        } else if (arg == "--overwrite") {
+            request.overwrite = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (command.empty() && (arg == "list" || arg == "get")) {
+            command = arg;
+        } else if (command == "get" && !arg.empty() && arg[0] != '-') {
+            request.names.push_back(arg);
+        } else {
+            return Usage(("unexpected argument " + arg).c_str());
+        }
+    }
+    if (command.empty()) return Usage("list or get is required");
+    if ((port >= 0) == !device.empty()) return Usage("give either --port or --device");
+    if (command == "get") {
+        if (!haveFolder || request.folder.empty()) return Usage("get needs -o FOLDER");
+        if (request.all == !request.names.empty()) return Usage("get needs either --all or object names");
+    }
+    if (!device.empty()) {
+        OverrideSerialPortList({device});
+        port = 0;
+    }
+
+    vordalis::UseQSettingsBackend();
+    SetLanguage(LanguageFromSettings());
+    std::signal(SIGINT, transfer_tool::OnSignal);
+    std::signal(SIGTERM, transfer_tool::OnSignal);
+
+    try {
+        TransferEngine engine(0, port);
+        PortSnapshot s = engine.Snapshot();
+        if (s.types[port] < 0) {
+            std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(IoSysError{2}, port + 1).c_str());
+            return 1;
+        }
+        engine.Select(-1, port, false);
+        s = engine.Snapshot();
+        if (s.types[port] <= 0) {
+            std::fprintf(stderr, "vordalis-transfer: %s\n",
+                         MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())).c_str());
+            return 1;
+        }
+        const int type = s.types[port];
+        std::printf("COM%d: %s (%s), SN %s, Vers. %s, link%s\n", port + 1, DisplayName(type).c_str(),
+                    Code(type).c_str(), s.serialNumbers[port].c_str(), s.versions[port].c_str(),
+                    engine.StatusText().c_str());
+        std::fflush(stdout);
+        return command == "list" ? transfer_tool::List(engine) : transfer_tool::Get(engine, request);
+    } catch (const IoSysError& e) {
+        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e, port + 1).c_str());
+    } catch (const IoFileError& e) {
+        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e).c_str());
+    }
+    return 1;
+}
