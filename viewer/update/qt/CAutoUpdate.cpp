@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
@@ -149,6 +150,11 @@ void CAutoUpdate::ConnectStep() {
                 search_->first()->hide();
                 search_->second()->setText(ConnectionErrorText());
                 EnableButtons(false, false, true);
+                // A connection that could not be opened is also announced in a message box;
+                // a missing folder only shows on the page.
+                FtpError e = ftp_.LastError();
+                if (messageBoxes_ && (e == FtpError::Connect || e == FtpError::Login))
+                    QMessageBox::warning(this, windowTitle(), ConnectionErrorText());
                 return;
             }
             QTimer::singleShot(0, this, [this] { EvaluateStep(); });

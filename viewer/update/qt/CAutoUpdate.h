@@ -35,6 +35,9 @@ public:
     // Starts a downloaded installer; the desktop's default handler unless set.
     void setInstallerOpener(std::function<bool(const QString& path)> opener) { opener_ = std::move(opener); }
 
+    // Whether a failed connection is also announced in a message box (on by default).
+    void setMessageBoxes(bool on) { messageBoxes_ = on; }
+
     // Waits for the quiet check (at most 3000 ms, then cancels it), runs the wizard modally
     // and returns true when an installer was started; the caller then closes the viewer.
     bool RunWizard(UpdateChecker* checker = nullptr);
@@ -87,6 +90,7 @@ private:
     FtpClient ftp_; // used by one thread at a time: the worker while it runs
     std::atomic<bool> stop_{false};
     std::thread worker_;
+    bool messageBoxes_ = true;
     bool started_ = false;
     bool closing_ = false;
     bool installerStarted_ = false;
