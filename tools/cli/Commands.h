@@ -9,6 +9,10 @@ using Args = std::vector<std::string>;
 
 int RunType(const Args& files);
 int RunInfo(const Args& files);
+// render FILE -o OUT.pdf|.svg|.png [--options WORD] [--page N]
+int RunRender(const Args& args);
+// convert FILE -o OUT.vdo
+int RunConvert(const Args& args);
 
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);

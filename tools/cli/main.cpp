@@ -12,7 +12,9 @@ namespace {
 
 void Usage() {
     std::fputs("usage: vordalis-cli type FILE...\n"
-               "       vordalis-cli info FILE...\n",
+               "       vordalis-cli info FILE...\n"
+               "       vordalis-cli render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]\n"
+               "       vordalis-cli convert FILE -o OUT.vdo\n",
                stderr);
 }
 
@@ -31,6 +33,8 @@ int main(int argc, char** argv) {
     vordalis::cli::Args args(argv + 2, argv + argc);
     if (command == "type") return vordalis::cli::RunType(args);
     if (command == "info") return vordalis::cli::RunInfo(args);
+    if (command == "render") return vordalis::cli::RunRender(args);
+    if (command == "convert") return vordalis::cli::RunConvert(args);
     Usage();
     return 2;
 }

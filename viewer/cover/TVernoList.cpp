@@ -275,7 +275,8 @@ int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId, c
             dc.TextOut(left, y, LoadString(r.label));
             if (r.labelOnly) continue;
             dc.SetTextAlign(align::kRight | align::kBaseline);
-            dc.TextOut(left + 540, y, r.symbol + u"  =");
+            // A row without a symbol (the mesh) has a value too wide for an equals sign.
+            if (!r.symbol.empty()) dc.TextOut(left + 540, y, r.symbol + u"  =");
             dc.TextOut(left + 620, y, r.value);
             dc.SetTextAlign(align::kLeft | align::kBaseline);
             dc.TextOut(left + 635, y, r.unit);

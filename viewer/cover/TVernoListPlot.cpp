@@ -79,7 +79,8 @@ bool TVernoListPlot::Setup(Canvas* dc, TBasicObj& obj, int32_t o) {
         w = std::min(std::max(w, 500), page.Width() - 200);
         chart = {page.left + 150, top + 150, page.left + 150 + w, top + 1050};
         PlaceChart(chart, 0, 0);
-        content = content.United(chart);
+        // The axis lines and the frame stand 30 units outside the chart.
+        content = content.United({chart.left - 30, chart.top - 30, chart.right + 30, chart.bottom + 30});
         // The limit band is the view's limit-and-range region.
         Rect band;
         if (limit >= 1 && HasScales()) band = {chart.left, chart.top, chart.right, LimitY(*list_)};

@@ -1,0 +1,223 @@
+// vordalis-cli render: paints an object's page as the viewer does, into PDF, SVG or PNG.
+#include "Commands.h"
+
+#include "QtCanvas.h"
+#include "model/ByteSource.h"
+#include "model/DisplayOptions.h"
+#include "model/NexoloDocument.h"
+#include "model/ObjectFactory.h"
+#include "settings/Settings.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <cstdlib>
+#include <memory>
+
+namespace vordalis::cli {
+namespace {
+
+// The screen the PNG and SVG pages are painted for (the chart mapping depends on its height).
+constexpr double kScreenHeight = 1080;
+// Resolution of printed pages rendered as images.
+constexpr double kPageImageDpi = 150;
+constexpr int32_t kViewerDefault = 0x642F;
+
+// The viewer's default for the object's category: the stored "ModeN" word, else the built-in
+// one; value change off, initial settings and bit 17 on.
+int32_t CategoryDefault(const TBasicObj& obj) {
+    int c = obj.category >= 0 && obj.category <= 3 ? obj.category : 0;
+    int32_t stored = settings::ReadDword(settings::ModeName(c), settings::kDefaultMode);
+    int32_t word = stored == 0 ? kViewerDefault : opts::UnpackOptions(stored) & ~opts::kNotStored;
+    return (word & ~opts::kValueChange) | opts::kLimitFromInstrument | opts::kRangeFromInstrument | opts::kBit17;
+}
+
+bool EndsWith(const std::string& s, const std::string& tail) {
+    if (s.size() < tail.size()) return false;
+    for (size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(s[s.size() - tail.size() + i])) != tail[i]) return false;
+    return true;
+}
+
+bool ParseInt(const std::string& text, long long& out) {
+    char* end = nullptr;
+    out = std::strtoll(text.c_str(), &end, 0);
+    return !text.empty() && end && *end == '\0';
+}
+
+QPageLayout A4Layout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+// A printed page of A4 paper for a canvas that is not a printer device itself.
+QtCanvas::Device A4Device(double dpi) {
+    QtCanvas::Device d;
+    d.printer = true;
+    d.dotsPerInch = dpi;
+    QRectF mm = A4Layout().fullRect(QPageLayout::Millimeter);
+    d.paper = {static_cast<int>(mm.width() * 10 + 0.5), static_cast<int>(mm.height() * 10 + 0.5)};
+    return d;
+}
+
+int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
+    QPdfWriter writer(QString::fromStdString(out));
+    writer.setResolution(600);
+    writer.setPageLayout(A4Layout());
+    writer.setCreator(QStringLiteral("Vordalis"));
+    writer.setTitle(QString::fromStdU16String(obj.title));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        PrintError(out + ": cannot be written");
+        return 1;
+    }
+    QtCanvas::Device device = A4Device(writer.resolution());
+    QtCanvas canvas(painter, device);
+    int count = obj.GetPageCount(canvas);
+    if (onlyPage > count) {
+        painter.end();
+        std::remove(out.c_str());
+        PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) + " pages)");
+        return 1;
+    }
+    int first = onlyPage > 0 ? onlyPage : 1, last = onlyPage > 0 ? onlyPage : count;
+    for (int p = first; p <= last; ++p) {
+        if (p > first) writer.newPage();
+        QtCanvas pageCanvas(painter, device);
+        obj.PrintPage(pageCanvas, p);
+    }
+    painter.end();
+    return 0;
+}
+
+// The screen page (page 0) or a printed page as an image or SVG drawing.
+int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg) {
+    QtCanvas::Device device;
+    QSize pixels;
+    if (onlyPage > 0) {
+        device = A4Device(kPageImageDpi);
+        QtCanvas::Device probe = device;
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter sp(&scratch);
+        QtCanvas probeCanvas(sp, probe);
+        int count = obj.GetPageCount(probeCanvas);
+        sp.end();
+        if (onlyPage > count) {
+            PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) + " pages)");
+            return 1;
+        }
+        double scale = kPageImageDpi / 254.0;
+        pixels = QSize(static_cast<int>(device.paper.cx * scale + 0.5), static_cast<int>(device.paper.cy * scale + 0.5));
+    } else {
+        device.screenHeight = kScreenHeight;
+        Extent e = obj.GetExtent();
+        if (e.cx <= 0 || e.cy <= 0) {
+            PrintError(out + ": the object has nothing to show");
+            return 1;
+        }
+        double scale = QtCanvas::ScreenScale(kScreenHeight);
+        pixels = QSize(static_cast<int>(e.cx * scale + 0.5), static_cast<int>(e.cy * scale + 0.5));
+    }
+    auto paint = [&](QPainter& painter) {
+        painter.fillRect(QRect(QPoint(0, 0), pixels), Qt::white);
+        QtCanvas canvas(painter, device);
+        if (onlyPage > 0)
+            obj.PrintPage(canvas, onlyPage);
+        else
+            obj.Draw(canvas);
+    };
+    if (svg) {
+        QSvgGenerator gen;
+        gen.setFileName(QString::fromStdString(out));
+        gen.setSize(pixels);
+        gen.setViewBox(QRect(QPoint(0, 0), pixels));
+        gen.setTitle(QString::fromStdU16String(obj.title));
+        QPainter painter;
+        if (!painter.begin(&gen)) {
+            PrintError(out + ": cannot be written");
+            return 1;
+        }
+        paint(painter);
+        painter.end();
+        return 0;
+    }
+    QImage image(pixels, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paint(painter);
+    painter.end();
+    if (!image.save(QString::fromStdString(out), "PNG")) {
+        PrintError(out + ": cannot be written");
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunRender(const Args& args) {
+    std::string file, out;
+    long long options = -1, page = 0;
+    bool haveOptions = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        bool more = i + 1 < args.size();
+        if ((a == "-o" || a == "--output") && more) {
+            out = args[++i];
+        } else if (a == "--options" && more) {
+            if (!ParseInt(args[++i], options)) {
+                PrintError("--options needs a number");
+                return 2;
+            }
+            haveOptions = true;
+        } else if (a == "--page" && more) {
+            if (!ParseInt(args[++i], page) || page < 1) {
+                PrintError("--page needs a page number from 1");
+                return 2;
+            }
+        } else if (file.empty() && !a.empty() && a[0] != '-') {
+            file = a;
+        } else {
+            PrintError("render: unexpected argument " + a);
+            return 2;
+        }
+    }
+    bool pdf = EndsWith(out, ".pdf"), svg = EndsWith(out, ".svg"), png = EndsWith(out, ".png");
+    if (file.empty() || !(pdf || svg || png)) {
+        PrintError("usage: vordalis-cli render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]");
+        return 2;
+    }
+
+    // Fonts and painting need a GUI application; without a display it runs offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> app;
+    if (!QGuiApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "vordalis-cli";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
+    FileSource source(file);
+    std::unique_ptr<TBasicObj> obj;
+    if (source.IsOpen()) obj = CreateObjectFromFile(source);
+    if (!obj) {
+        PrintError(U16ToUtf8(InvalidObjectMessage(file)));
+        return 1;
+    }
+    obj->mmScale = settings::ReadDword(settings::kMmScale, settings::kDefaultMmScale) != 0;
+    if (haveOptions)
+        obj->SetOptions(static_cast<int32_t>(options));
+    else if (obj->options & opts::kNotStored)
+        obj->SetOptions(CategoryDefault(*obj));
+
+    if (pdf) return WritePdf(*obj, out, static_cast<int>(page));
+    return WritePicture(*obj, out, static_cast<int>(page), svg);
+}
+
+} // namespace vordalis::cli
