@@ -1,0 +1,323 @@
+#include "TVernoRaster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace vordalis {
+namespace {
+
+constexpr double kInchPerMm = 0.0394;
+
+bool IsLineEnd(int delimiter) { return delimiter == 13 || delimiter == 10; }
+
+std::u16string Format(const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return Latin1ToU16(buf);
+}
+
+} // namespace
+
+std::unique_ptr<TBasicObj> CreateVernoRaster(ByteSource& file, bool mmScale) {
+    return std::make_unique<TVernoRaster>(file, mmScale);
+}
+
+TVernoRaster::TVernoRaster(ByteSource& file, bool mmScaleSetting) {
+    category = kCategoryRaster;
+    mmScale = mmScaleSetting;
+    valid = Read(file);
+}
+
+bool TVernoRaster::Read(ByteSource& file) {
+    if (!file.Seek(0)) return false;
+    ObjectReader in(file);
+    int32_t widthX, widthY, nx, ny;
+    if (!in.ReadInteger(objectNumber)) return false;
+    if (!in.ReadInteger(widthX) || !in.ReadInteger(widthY)) return false;
+    // Some instruments write the grid width in micrometres.
+    if (widthX >= 1000) widthX /= 1000;
+    if (widthY >= 1000) widthY /= 1000;
+    if (widthX <= 0 || widthY <= 0) return false;
+    fileWidthX = widthX;
+    fileWidthY = widthY;
+    if (!in.ReadInteger(defaultLower) || !in.ReadInteger(defaultUpper)) return false;
+    if (!in.ReadInteger(nx) || !in.ReadInteger(ny) || nx <= 0 || ny <= 0) return false;
+    if (!in.ReadInteger(barDiameter)) return false;
+    for (int i = 0; i < 4; ++i)
+        if (!in.SkipToken()) return false;
+
+    // Default limit, share, area and layer word; older files carry fewer of them.
+    int32_t extra[4];
+    int count = 0;
+    while (count < 4 && in.LastDelimiter() == 9) {
+        if (!in.ReadInteger(extra[count])) return false;
+        ++count;
+    }
+    defaultLimit = 0;
+    layerWord = 0;
+    switch (count) {
+    case 4: defaultLimit = extra[0]; layerWord = extra[3]; break;
+    case 3: defaultLimit = extra[0]; break;
+    case 2: layerWord = extra[1]; break;
+    case 1: break;
+    default: return false;
+    }
+    if (defaultLimit < 0 || layerWord < 0) return false;
+
+    const int64_t cells = static_cast<int64_t>(nx) * ny;
+    if (cells < 1 || cells > kMaxCells) return false;
+    covers.Init(static_cast<uint32_t>(cells), u"mm", defaultLimit, 0);
+    for (int32_t i = 0; i < cells; ++i) {
+        int32_t v;
+        if (!in.ReadInteger(v)) return false;
+        covers.At(i) = v;
+    }
+    lowerThreshold = defaultLower;
+    upperThreshold = defaultUpper;
+
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%06d", objectNumber);
+    SetTitle(Latin1ToU16(buf));
+    instrumentCode = u"VX";
+    int delimiter = ReadInstrumentId(in, u"VX;V4;V5");
+    if (delimiter == -1) return false;
+
+    if (imperial) {
+        // Inch files carry tenths of an inch; the grid keeps whole inches, shown in feet.
+        grid.Set(nx, ny, widthX / 10, widthY / 10, 1.0 / 12.0);
+        covers.SetUnit(u"in");
+    } else {
+        grid.Set(nx, ny, widthX, widthY, 0.001);
+    }
+
+    int32_t limit = covers.Lower();
+    int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
+    for (int32_t* field : fields) {
+        if (IsLineEnd(delimiter) || delimiter == 0) break;
+        int32_t v;
+        if (in.ReadInteger(v)) *field = v;
+        delimiter = in.LastDelimiter();
+    }
+    covers.SetLower(limit);
+    if (IsLineEnd(delimiter)) ReadCommonTrailer(in);
+
+    CountCovers();
+    if (imperial) {
+        if (!SetupInchAxes()) {
+            covers.Clear();
+            return false;
+        }
+    } else if (!SetupMetricAxes()) {
+        covers.Clear();
+        return false;
+    }
+    return true;
+}
+
+void TVernoRaster::CountCovers() {
+    BuildClasses(lowerThreshold, upperThreshold);
+    usedColumns = usedRows = 0;
+    const int32_t nx = grid.Nx();
+    const int32_t cells = covers.Length();
+    for (int32_t i = 0; i < cells; ++i) {
+        int32_t v = covers.Get(i);
+        if (v <= 0 || nx <= 0) continue;
+        CountValue(v);
+        if (i % nx + 1 > usedColumns) usedColumns = i % nx + 1;
+        usedRows = i / nx + 1;
+    }
+}
+
+bool TVernoRaster::SetupMetricAxes() {
+    const double xl = std::max(usedColumns * grid.StepX() * 0.001, 0.1);
+    const double yl = std::max(usedRows * grid.StepY() * 0.001, 0.1);
+    double step = 0;
+    int minor = 0;
+    if (!TBasicPlot::NiceStep(0, std::max(xl, yl), &step, &minor)) return false;
+    plot.SetAxis(plot.axisX, 0, xl, step, minor, mmScale ? 0 : 2, mmScale);
+    plot.SetAxis(plot.axisY, 0, yl, step, minor, mmScale ? 0 : 2, mmScale);
+    plot.axisX.title = mmScale ? u"x [mm]" : u"x [m]";
+    plot.axisY.title = mmScale ? u"y [mm]" : u"y [m]";
+    return true;
+}
+
+bool TVernoRaster::SetupInchAxes() {
+    const double xl = std::max(fileWidthX / 10.0 / 12.0 * usedColumns, 0.1);
+    const double yl = std::max(fileWidthY / 10.0 / 12.0 * usedRows, 0.1);
+    double step = 0;
+    int minor = 0;
+    if (!TBasicPlot::NiceStep(0, std::max(xl, yl), &step, &minor)) return false;
+    plot.SetAxis(plot.axisX, 0, xl * 1.1, step, minor, 1, false);
+    plot.SetAxis(plot.axisY, 0, yl * 1.1, step, minor, 1, false);
+    plot.axisX.title = u"x [ft]";
+    plot.axisY.title = u"y [ft]";
+    return true;
+}
+
+void TVernoRaster::Draw(Canvas& dc) {
+    if (!imperial) SetupMetricAxes();
+    plot.DrawScreen(&dc, *this, options);
+}
+
+void TVernoRaster::PrintPage(Canvas& dc, int page) {
+    if (!imperial) SetupMetricAxes();
+    plot.DrawPrintPage(&dc, *this, options, page);
+}
+
+void TVernoRaster::DrawCopy(Canvas& dc) {
+    if (!imperial) SetupMetricAxes();
+    plot.DrawCopy(&dc, *this, options);
+}
+
+Extent TVernoRaster::GetExtent() { return plot.ScreenExtent(*this, options); }
+int TVernoRaster::GetPageCount(Canvas& dc) { return plot.PageCount(dc, *this, options); }
+Extent TVernoRaster::GetCopySize() { return plot.CopySize(*this, options); }
+
+double TVernoRaster::HitX(int x, int) { return plot.XFromPixel(x); }
+double TVernoRaster::HitY(int, int y) { return plot.YFromPixel(y, false); }
+
+double TVernoRaster::HitValue(int x, int y) {
+    if (!plot.GetChartRect().Contains(x, y)) return 0;
+    if (grid.StepX() * grid.Scale() <= 0 || grid.StepY() * grid.Scale() <= 0) return 0;
+    const int index = CellAt(plot.XFromPixel(x), plot.YFromPixel(y, false));
+    return index < 0 ? -1.0 : covers.Get(index);
+}
+
+int TVernoRaster::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(x, y, row); }
+
+double TVernoRaster::MeasuredArea() {
+    const double n = covers.Count();
+    if (imperial) return (grid.StepX() / 12.0) * (grid.StepY() / 12.0) * n;
+    return n * grid.CellArea();
+}
+
+bool TVernoRaster::Write(ObjectWriter& out) {
+    const int64_t cells = static_cast<int64_t>(grid.Nx()) * grid.Ny();
+    if (!valid || cells < 1 || covers.Length() != cells) return false;
+    out.WriteDelimiter(10);
+    out.WriteInteger(objectNumber, 10);
+    // Inch objects write tenths of an inch.
+    const int scale = imperial ? 10 : 1;
+    out.WriteInteger(static_cast<int32_t>(grid.StepX() * scale), 9);
+    out.WriteInteger(static_cast<int32_t>(grid.StepY() * scale), 10);
+    out.WriteInteger(defaultLower, 9);
+    out.WriteInteger(defaultUpper, 10);
+    out.WriteInteger(grid.Nx(), 9);
+    out.WriteInteger(grid.Ny(), 10);
+    out.WriteInteger(barDiameter, 9);
+    const int32_t n = covers.Count();
+    out.WriteInteger(n, 9);
+    const int32_t share = static_cast<int32_t>(covers.PercentOutside() + 0.5);
+    const int areaDelimiter = layerWord > 0 ? 9 : 10;
+    if (imperial) {
+        out.WriteText(Format("%0.3lf", covers.Mean()), 9);
+        out.WriteText(Format("%0.3lf", covers.Min() * kInchPerMm), 9);
+        out.WriteText(Format("%0.3lf", covers.Max() * kInchPerMm), 9);
+        out.WriteInteger(defaultLimit, 9);
+        out.WriteInteger(share, 9);
+    } else {
+        out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), 9);
+        out.WriteInteger(covers.Min(), 9);
+        out.WriteInteger(covers.Max(), 9);
+        out.WriteInteger(defaultLimit, 9);
+        out.WriteInteger(share, 9);
+    }
+    out.WriteText(Format("%0.3lf", MeasuredArea()), areaDelimiter);
+    if (layerWord > 0) out.WriteInteger(layerWord, 10);
+    for (int32_t row = 0; row < grid.Ny(); ++row)
+        for (int32_t col = 0; col < grid.Nx(); ++col)
+            out.WriteInteger(covers.Get(row * grid.Nx() + col), col + 1 == grid.Nx() ? 10 : 9);
+    out.WriteDelimiter(6);
+    WriteInstrumentId(out);
+    out.WriteInteger(covers.Lower(), 9);
+    out.WriteInteger(lowerThreshold, 9);
+    out.WriteInteger(upperThreshold, 10);
+    WriteCommonTrailer(out, 6);
+    return true;
+}
+
+bool TVernoRaster::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    if (limit) *limit = covers.Lower();
+    if (second) *second = covers.Upper();
+    if (lower) *lower = lowerThreshold;
+    if (upper) *upper = upperThreshold;
+    return true;
+}
+
+bool TVernoRaster::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    if (limit) *limit = defaultLimit;
+    if (second) *second = 0;
+    if (lower) *lower = defaultLower;
+    if (upper) *upper = defaultUpper;
+    return true;
+}
+
+void TVernoRaster::SetLimits(int32_t limit, int32_t, int32_t lower, int32_t upper) {
+    covers.SetLower(limit);
+    lowerThreshold = lower;
+    upperThreshold = upper;
+    CountCovers();
+}
+
+int TVernoRaster::CellAt(double x, double y) {
+    const double cw = grid.StepX() * grid.Scale();
+    const double ch = grid.StepY() * grid.Scale();
+    if (cw <= 0 || ch <= 0 || x < 0 || y < 0) return -1;
+    // The small allowance keeps a point on a cell's left or top edge in that cell despite
+    // the rounding of the division.
+    const int col = static_cast<int>(x / cw + 1e-9);
+    const int row = static_cast<int>(y / ch + 1e-9);
+    if (col >= usedColumns || row >= usedRows) return -1;
+    return row * grid.Nx() + col;
+}
+
+double TVernoRaster::RowX(int index) {
+    const int32_t cells = grid.Nx() * grid.Ny();
+    if (index < 0 || index > cells || grid.Nx() <= 0) return -1.0;
+    return grid.Scale() * grid.StepX() * (index % grid.Nx());
+}
+
+double TVernoRaster::RowY(int index) {
+    const int32_t cells = grid.Nx() * grid.Ny();
+    if (index < 0 || index > cells || grid.Nx() <= 0) return -1.0;
+    return grid.Scale() * grid.StepY() * (index / grid.Nx());
+}
+
+double TVernoRaster::RowValue(int index) { return covers.Get(index); }
+
+bool TVernoRaster::SetValueByIndex(int index, double value) {
+    if (index < 0 || index >= grid.Nx() * grid.Ny()) return false;
+    covers.At(index) = static_cast<int32_t>(value);
+    // Keep the legend shares and the used extent in step with the changed cell.
+    CountCovers();
+    return true;
+}
+
+bool TVernoRaster::SetValueAt(double x, double y, double value) {
+    if (value < 0 || value > 999) return false;
+    int index = CellAt(x, y);
+    return index >= 0 && SetValueByIndex(index, value);
+}
+
+void TVernoRaster::Describe(Json& out) const {
+    TLevelObj::Describe(out);
+    auto& self = const_cast<TVernoRaster&>(*this);
+    out.Set("bar_diameter", Json::Int(barDiameter));
+    out.Set("layer_word", Json::Int(layerWord));
+    out.Set("nx", Json::Int(grid.Nx()));
+    out.Set("ny", Json::Int(grid.Ny()));
+    out.Set("grid_geometry", self.grid.Describe());
+    out.Set("covers", Json::IntArray(covers.Values()));
+    out.Set("cover_limit", Json::Int(covers.Lower()));
+    out.Set("lower_threshold", Json::Int(lowerThreshold));
+    out.Set("upper_threshold", Json::Int(upperThreshold));
+    out.Set("default_limit", Json::Int(defaultLimit));
+    out.Set("default_lower", Json::Int(defaultLower));
+    out.Set("default_upper", Json::Int(defaultUpper));
+    out.Set("used_columns", Json::Int(usedColumns));
+    out.Set("used_rows", Json::Int(usedRows));
+    out.Set("measured_area", Json::Number(self.MeasuredArea()));
+}
+
+} // namespace vordalis

@@ -1,0 +1,31 @@
+#pragma once
+// The page of a raster: the measured cells in their class colours, the legend band under
+// the chart with the class shares, parameters and statistics, and the table of covers.
+#include "TLevelPlot.h"
+
+namespace vordalis {
+
+class TVernoRaster;
+
+class TVernoRasterPlot : public TLevelPlot {
+public:
+    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) override;
+    bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int page) override;
+    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) override;
+    // The page set-up: chart area, legend band and the band's hit region.
+    bool BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) override;
+
+    // Height of the legend band for the options and the limit.
+    static int BandHeight(int32_t options, int32_t limit);
+
+    Rect legend;
+
+private:
+    bool Paint(TVernoRaster& raster);
+    void DrawChart(TVernoRaster& raster);
+    void DrawLegend(TVernoRaster& raster);
+    void DrawStatistics(TVernoRaster& raster);
+    void DrawTable(TVernoRaster& raster);
+};
+
+} // namespace vordalis
