@@ -1,6 +1,6 @@
 #include "UpdateConfig.h"
 
-#include "ProductInfo.h"
+#include "CFileVersionInfo.h"
 
 namespace vordalis {
 

@@ -2,7 +2,7 @@
 
 #include "settings/MemoryBackend.h"
 #include "settings/RegistryKey.h"
-#include "update/ProductInfo.h"
+#include "update/CFileVersionInfo.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateConfig.h"
 
