@@ -24,6 +24,7 @@ def main():
     authorizer.add_user(args.user, args.password, args.root, perm="elr")
     handler = FTPHandler
     handler.authorizer = authorizer
+    handler.auth_failed_timeout = 0  # answer a refused login at once
     server = FTPServer(("127.0.0.1", 0), handler)
     print(server.socket.getsockname()[1], flush=True)
 
