@@ -13,6 +13,8 @@ int RunInfo(const Args& files);
 int RunRender(const Args& args);
 // convert FILE -o OUT.vdo
 int RunConvert(const Args& args);
+// summary --kind series|china-single|china-batch FILE... -o OUT.vdo
+int RunSummary(const Args& args);
 
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);

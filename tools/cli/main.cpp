@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "objects/RegisterObjects.h"
+#include "rebound/TTorvDir.h"
 #include "settings/qt/QSettingsBackend.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,8 @@ void Usage() {
     std::fputs("usage: vordalis-cli type FILE...\n"
                "       vordalis-cli info FILE...\n"
                "       vordalis-cli render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]\n"
-               "       vordalis-cli convert FILE -o OUT.vdo\n",
+               "       vordalis-cli convert FILE -o OUT.vdo\n"
+               "       vordalis-cli summary --kind series|china-single|china-batch FILE... -o OUT.vdo\n",
                stderr);
 }
 
@@ -25,6 +27,9 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Vordalis"));
     vordalis::UseQSettingsBackend();
     vordalis::RegisterAllObjectTypes();
+    // A summary member left out is reported where the viewer shows a message box.
+    vordalis::SetSummaryMessageHandler(
+        [](const std::u16string& text) { vordalis::cli::PrintError(vordalis::U16ToUtf8(text)); });
     if (argc < 2) {
         Usage();
         return 2;
@@ -35,6 +40,7 @@ int main(int argc, char** argv) {
     if (command == "info") return vordalis::cli::RunInfo(args);
     if (command == "render") return vordalis::cli::RunRender(args);
     if (command == "convert") return vordalis::cli::RunConvert(args);
+    if (command == "summary") return vordalis::cli::RunSummary(args);
     Usage();
     return 2;
 }

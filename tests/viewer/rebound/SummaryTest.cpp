@@ -1,0 +1,287 @@
+// Rebound summaries: the builder's choice, member loading, statistics and the summary file.
+#include "ReboundFixtures.h"
+#include "rebound/SelectSummaryLogic.h"
+#include "rebound/SummaryBuilder.h"
+#include "rebound/TTorvBars.h"
+#include "rebound/TTorvChina.h"
+#include "rebound/TTorvDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vordalis {
+namespace {
+
+using testing::ChinaFile;
+using testing::SeriesText;
+using testing::TempDir;
+
+std::unique_ptr<TTorvDir> Open(const std::string& path) {
+    FileSource f(path);
+    EXPECT_TRUE(f.IsOpen());
+    return std::make_unique<TTorvDir>(f);
+}
+
+std::string ChinaWith(double rm, bool is2011 = false) {
+    ChinaFile f;
+    f.is2011 = is2011;
+    // Equal readings give the mean exactly (also after the 2011 edition drops 3 at each end);
+    // a half is made from two neighbours.
+    int lo = static_cast<int>(std::floor(rm)), hi = static_cast<int>(std::ceil(rm));
+    for (int i = 0; i < 8; ++i) f.readings.insert(f.readings.end(), {lo, hi});
+    return f.Text();
+}
+
+TEST(SummaryBuilder, ThreeSeriesFilesWriteASeriesSummaryWithoutAsking) {
+    TempDir dir;
+    std::vector<std::string> files;
+    for (int i = 0; i < 3; ++i) files.push_back(dir.Write("s" + std::to_string(i) + ".vdo", SeriesText({30, 40}, 2, false)));
+    files.push_back(dir.Write("other.vdo", "TORVDIR\tTORVIHAMMER\t"));
+    bool asked = false;
+    std::string out = dir.Path("dir.vdo");
+    SummaryBuildResult r = BuildReboundSummary(files, out, [&](int, int) {
+        asked = true;
+        return SummaryChoice{};
+    });
+    EXPECT_EQ(r.status, kSummaryBuilt);
+    EXPECT_FALSE(asked);
+    auto sum = Open(out);
+    ASSERT_TRUE(sum->valid);
+    EXPECT_EQ(sum->kind, 6);
+    EXPECT_EQ(sum->memberPaths, std::vector<std::string>(files.begin(), files.begin() + 3));
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(out, bytes));
+    EXPECT_EQ(bytes.substr(bytes.size() - 9), "\".end\"\r\n\x1A");
+}
+
+TEST(SummaryBuilder, MixedFilesAskWithTheCountsAndPreselectChinaSingle) {
+    TempDir dir;
+    std::vector<std::string> files = {dir.Write("s.vdo", SeriesText({30}, 2, false)),
+                                      dir.Write("c1.vdo", ChinaWith(35)), dir.Write("c2.vdo", ChinaWith(36, true))};
+    int seen[2] = {-1, -1};
+    SummaryBuildResult r = BuildReboundSummary(files, dir.Path("dir.vdo"), [&](int series, int china) {
+        seen[0] = series;
+        seen[1] = china;
+        SelectSummaryLogic dlg(series, china);
+        EXPECT_TRUE(dlg.Checked(SelectSummaryLogic::kChina));
+        EXPECT_TRUE(dlg.Checked(SelectSummaryLogic::kSingle));
+        EXPECT_FALSE(dlg.Checked(SelectSummaryLogic::kSeries));
+        dlg.Click(SelectSummaryLogic::kBatch);
+        EXPECT_TRUE(dlg.CanAccept());
+        return dlg.Choice();
+    });
+    EXPECT_EQ(seen[0], 1);
+    EXPECT_EQ(seen[1], 2);
+    ASSERT_EQ(r.status, kSummaryBuilt);
+    auto sum = Open(dir.Path("dir.vdo"));
+    ASSERT_TRUE(sum->valid);
+    EXPECT_EQ(sum->kind, 8);
+    EXPECT_EQ(sum->batch, 1);
+    EXPECT_EQ(sum->any2011, 1);
+    EXPECT_EQ(sum->members.size(), 2u);
+
+    // Cancel, or a choice with fewer than two files, writes nothing.
+    EXPECT_EQ(BuildReboundSummary(files, dir.Path("none.vdo"), [](int, int) { return SummaryChoice{}; }).status,
+              kSummaryNotEnoughFiles);
+    SummaryChoice series;
+    series.series = true;
+    EXPECT_EQ(BuildReboundSummary(files, dir.Path("none.vdo"), series).status, kSummaryNotEnoughFiles);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("none.vdo")));
+    SummaryChoice single;
+    single.china = single.single = true;
+    EXPECT_EQ(BuildReboundSummary(files, dir.Path("missing/dir.vdo"), single).status, kSummaryNotCreated);
+}
+
+TEST(SelectSummary, ButtonsFollowTheCounts) {
+    SelectSummaryLogic onlySeries(3, 0);
+    EXPECT_TRUE(onlySeries.Checked(SelectSummaryLogic::kSeries));
+    EXPECT_FALSE(onlySeries.Enabled(SelectSummaryLogic::kChina));
+    onlySeries.Click(SelectSummaryLogic::kBatch); // disabled: nothing changes
+    EXPECT_TRUE(onlySeries.Checked(SelectSummaryLogic::kSeries));
+    EXPECT_EQ(onlySeries.ChinaCountText(), u"0 Files");
+
+    SelectSummaryLogic both(2, 2);
+    EXPECT_TRUE(both.Checked(SelectSummaryLogic::kSeries)); // equal counts: series
+    both.Click(SelectSummaryLogic::kChina);
+    EXPECT_TRUE(both.Checked(SelectSummaryLogic::kSingle));
+    EXPECT_FALSE(both.Checked(SelectSummaryLogic::kSeries));
+    both.Click(SelectSummaryLogic::kBatch);
+    EXPECT_FALSE(both.Checked(SelectSummaryLogic::kSingle));
+    EXPECT_TRUE(both.Checked(SelectSummaryLogic::kChina));
+    both.Click(SelectSummaryLogic::kSeries);
+    EXPECT_FALSE(both.Checked(SelectSummaryLogic::kChina));
+    EXPECT_TRUE(both.CanAccept());
+}
+
+std::string SeriesSummary(TempDir& dir, const std::vector<std::string>& members) {
+    SummaryChoice c;
+    c.series = true;
+    EXPECT_EQ(BuildReboundSummary(members, dir.Path("sum.vdo"), c).status, kSummaryBuilt);
+    return dir.Path("sum.vdo");
+}
+
+TEST(TTorvDir, UnitByMajorityWithTiesToTheHigherCode) {
+    struct Case {
+        std::vector<int> units;
+        int expected;
+    } cases[] = {{{2, 2, 3, 3}, 3}, {{1, 1, 1, 4}, 1}, {{4, 2, 2}, 2}, {{3, 1}, 3}};
+    for (const auto& c : cases) {
+        TempDir dir;
+        std::vector<std::string> files;
+        for (size_t i = 0; i < c.units.size(); ++i)
+            files.push_back(dir.Write("m" + std::to_string(i) + ".vdo", SeriesText({30, 32}, c.units[i], false)));
+        EXPECT_EQ(Open(SeriesSummary(dir, files))->unit, c.expected);
+    }
+}
+
+TEST(TTorvDir, MedianOnlyWhenEveryMemberUsesIt) {
+    TempDir dir;
+    std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({30, 31, 36}, 1, true)),
+                                      dir.Write("b.vdo", SeriesText({40, 42, 44}, 1, true)),
+                                      dir.Write("c.vdo", SeriesText({20, 21, 22}, 1, true))};
+    auto median = Open(SeriesSummary(dir, files));
+    ASSERT_TRUE(median->valid);
+    EXPECT_EQ(median->useMedian, 1);
+    // Member values are the members' medians: 31, 42, 21.
+    EXPECT_DOUBLE_EQ(median->MemberValue(0), 31);
+    TTorvDir::Statistics s = median->ComputeStatistics();
+    EXPECT_DOUBLE_EQ(*s.median, 31);
+    EXPECT_DOUBLE_EQ(median->SummaryValue(), 31);
+    EXPECT_NEAR(s.mean, (31 + 42 + 21) / 3.0, 1e-12);
+    EXPECT_DOUBLE_EQ(s.max, 42);
+    EXPECT_DOUBLE_EQ(s.min, 21);
+    EXPECT_EQ(s.count, 3);
+
+    files.push_back(dir.Write("d.vdo", SeriesText({35, 36, 37}, 1, false)));
+    auto mean = Open(SeriesSummary(dir, files));
+    EXPECT_EQ(mean->useMedian, 0);
+    EXPECT_NEAR(mean->SummaryValue(), (31 + 42 + 21 + 36) / 4.0, 1e-12);
+}
+
+TEST(TTorvDir, SeriesStrengthIsTheMeanOfTheMembersStrengths) {
+    TempDir dir;
+    std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({40, 40}, 2, false)),
+                                      dir.Write("b.vdo", SeriesText({30, 30}, 2, false))};
+    auto sum = Open(SeriesSummary(dir, files));
+    double want = 0;
+    for (const auto& m : sum->members) want += static_cast<TTorvBars&>(*m).CompressiveStrength();
+    TTorvDir::Statistics s = sum->ComputeStatistics();
+    ASSERT_TRUE(s.strength.has_value());
+    EXPECT_NEAR(*s.strength, want / 2, 1e-9);
+    EXPECT_NEAR(*s.strength, (42.81 + 26.20) / 2, 0.01); // curve 1 at R 40 and R 30
+
+    // A member without a curve hides the strength.
+    files.push_back(dir.Write("c.vdo", SeriesText({35, 35}, 2, false, 0)));
+    EXPECT_FALSE(Open(SeriesSummary(dir, files))->ComputeStatistics().strength.has_value());
+}
+
+std::string ChinaSummary(TempDir& dir, const std::vector<double>& strengthsRm, bool batch) {
+    std::vector<std::string> files;
+    for (size_t i = 0; i < strengthsRm.size(); ++i)
+        files.push_back(dir.Write("c" + std::to_string(i) + ".vdo", ChinaWith(strengthsRm[i])));
+    SummaryChoice c;
+    c.china = true;
+    (batch ? c.batch : c.single) = true;
+    EXPECT_EQ(BuildReboundSummary(files, dir.Path("sum.vdo"), c).status, kSummaryBuilt);
+    return dir.Path("sum.vdo");
+}
+
+TEST(TTorvDir, ChinaSingleComponentStrengthWithNineAndTenMembers) {
+    std::vector<double> rm = {30, 31, 32, 33, 34, 35, 36, 37, 38};
+    TempDir dir;
+    auto nine = Open(ChinaSummary(dir, rm, false));
+    ASSERT_EQ(nine->members.size(), 9u);
+    TTorvDir::Statistics s = nine->ComputeStatistics();
+    double smallest = nine->MemberValue(0);
+    for (int i = 0; i < 9; ++i) smallest = std::min(smallest, nine->MemberValue(i));
+    EXPECT_DOUBLE_EQ(*s.strength, smallest);
+    EXPECT_NEAR(smallest, 23.3, 1e-9); // the table at R 30.0, d 0
+
+    rm.push_back(39);
+    TempDir dir10;
+    auto ten = Open(ChinaSummary(dir10, rm, false));
+    s = ten->ComputeStatistics();
+    EXPECT_NEAR(*s.strength, s.mean - 1.645 * s.stddev, 1e-9);
+    EXPECT_LT(*s.strength, s.mean);
+}
+
+TEST(TTorvDir, ChinaMemberOutOfRangeIsLeftOutWithAMessage) {
+    TempDir dir;
+    std::vector<std::u16string> shown;
+    SetSummaryMessageHandler([&](const std::u16string& t) { shown.push_back(t); });
+    std::vector<std::string> files = {dir.Write("ok1.vdo", ChinaWith(35)), dir.Write("low.vdo", ChinaWith(19, true)),
+                                      dir.Write("ok2.vdo", ChinaWith(40))};
+    SummaryChoice c;
+    c.china = c.single = true;
+    ASSERT_EQ(BuildReboundSummary(files, dir.Path("sum.vdo"), c).status, kSummaryBuilt);
+    auto sum = Open(dir.Path("sum.vdo"));
+    SetSummaryMessageHandler(nullptr);
+    ASSERT_TRUE(sum->valid);
+    EXPECT_EQ(sum->memberPaths, (std::vector<std::string>{files[0], files[2]}));
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], u"Out of Range (<10 MPa or >60MPa) " + Latin1ToU16(files[1]));
+    EXPECT_EQ(sum->any2011, 1); // the discarded member was of the 2011 edition
+    EXPECT_NEAR(sum->chartTop, sum->MemberValue(1), 1e-12);
+}
+
+TEST(TTorvDir, MissingMemberFileMakesTheSummaryInvalid) {
+    TempDir dir;
+    std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({30}, 1, false)),
+                                      dir.Write("b.vdo", SeriesText({31}, 1, false))};
+    std::string sum = SeriesSummary(dir, files);
+    std::filesystem::remove(files[1]);
+    EXPECT_FALSE(Open(sum)->valid);
+}
+
+TEST(TTorvDir, SavedSummaryKeepsLimitsUnitFlagsAndTexts) {
+    TempDir dir;
+    std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({30, 32}, 2, true)),
+                                      dir.Write("b.vdo", SeriesText({40, 41}, 2, true))};
+    auto sum = Open(SeriesSummary(dir, files));
+    ASSERT_TRUE(sum->valid);
+    EXPECT_EQ(sum->limitsInitial, 1);
+    EXPECT_EQ(sum->lowerLimit, 40);
+    EXPECT_EQ(sum->upperLimit, 60);
+    sum->unit = 3;
+    sum->lowerLimit = 25;
+    sum->upperLimit = 45;
+    sum->showMeanLine = 1;
+    sum->showLimits = 1;
+    sum->limitsInitial = 0;
+    sum->useMedian = 0;
+    sum->SetTitle(u"Bridge \u6865");
+    sum->SetName(u"North");
+    sum->SetRemarks(u"piers 1-2");
+    ObjectWriter out;
+    ASSERT_TRUE(sum->Write(out));
+    std::string saved = dir.Write("saved.vdo", out.Bytes());
+    auto again = Open(saved);
+    ASSERT_TRUE(again->valid);
+    EXPECT_EQ(again->kind, 6);
+    EXPECT_EQ(again->unit, 3);
+    EXPECT_EQ(again->lowerLimit, 25);
+    EXPECT_EQ(again->upperLimit, 45);
+    EXPECT_EQ(again->showMeanLine, 1);
+    EXPECT_EQ(again->showLimits, 1);
+    EXPECT_EQ(again->limitsInitial, 0);
+    EXPECT_EQ(again->useMedian, 0); // the saved choice wins over the members' median
+    EXPECT_EQ(again->title, u"Bridge \u6865");
+    EXPECT_EQ(again->name, u"North");
+    EXPECT_EQ(again->remarks, u"piers 1-2");
+    EXPECT_EQ(again->memberPaths, files);
+    EXPECT_EQ(again->chartTop, 45); // raised to the upper limit shown
+
+    // The batch flag of a China summary survives as well.
+    TempDir cdir;
+    auto china = Open(ChinaSummary(cdir, {30, 35}, false));
+    china->batch = 1;
+    ObjectWriter cout;
+    ASSERT_TRUE(china->Write(cout));
+    auto creread = Open(cdir.Write("saved.vdo", cout.Bytes()));
+    EXPECT_EQ(creread->batch, 1);
+    EXPECT_EQ(creread->unit, 2);
+}
+
+} // namespace
+} // namespace vordalis

@@ -1,0 +1,143 @@
+#include "TTorvChinaPlot.h"
+
+#include "TTorvChina.h"
+#include "model/Strings.h"
+
+#include <cstdio>
+
+namespace vordalis {
+namespace {
+
+std::u16string Format(const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return Latin1ToU16(buf);
+}
+
+} // namespace
+
+void TTorvChinaPlot::DrawAngleGlyph(Canvas& dc, int angle, int x, int y) {
+    // Points as (dx, dy) with dy counted upward from the baseline.
+    struct Arrow {
+        int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
+    };
+    Arrow a;
+    if (angle == 1)
+        a = {632, 24, 632, 0, 627, 10, 637, 10};
+    else if (angle >= 2 && angle <= 4)
+        a = {620, 24, 644, 0, 642, 12, 632, 2};
+    else if (angle == 5)
+        a = {620, 12, 644, 12, 634, 7, 634, 17};
+    else if (angle >= 6 && angle <= 8)
+        a = {620, 0, 644, 24, 642, 12, 632, 22};
+    else if (angle == 9)
+        a = {632, 0, 632, 24, 627, 14, 637, 14};
+    else
+        return;
+    dc.SetPen(Pen{PenStyle::Solid, 3, kBlack});
+    dc.Line(x + a.x0, y - a.y0, x + a.x1, y - a.y1);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx0, y - a.hy0);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx1, y - a.hy1);
+    dc.SetPen(BlackPen());
+}
+
+TBasicPlot::HeaderExtras TTorvChinaPlot::GetHeaderExtras(const TBasicObj& obj) const {
+    HeaderExtras e;
+    // The first auxiliary code names the hammer type as the series' variant code does.
+    const auto& china = static_cast<const TTorvChina&>(obj);
+    if (china.auxCode1 == 1) e.hammerText = u"ND ";
+    if (china.auxCode1 == 2) e.hammerText = u"LD ";
+    return e;
+}
+
+int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
+    auto& obj = static_cast<TTorvChina&>(base);
+    const std::u16string none;
+    int y = DrawBlockHeading(left, top, LoadString(2042));
+    if (obj.angle > 0) {
+        DrawRow(left, y, LoadString(2062), none, none, ChinaAngleText(obj.angle));
+        if (device) DrawAngleGlyph(*device, obj.angle, left, y);
+        y += kRowHeight;
+    }
+    if (obj.surface > 0) {
+        DrawRow(left, y, LoadString(2079), none, none, ChinaSurfaceText(obj.surface));
+        y += kRowHeight;
+    }
+    DrawRow(left, y, LoadString(2081), none, none, LoadString(obj.pumpConcrete ? 2087 : 2088));
+    y += kRowHeight;
+    if (obj.conversion == kConversionGeneral) {
+        DrawRow(left, y, LoadString(2080), none, none, LoadString(2092));
+        y += kRowHeight;
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "fc(R) = %0.5f * R^(%0.5f) * 10^(%0.5f * %0.1f)", obj.generalA, obj.generalB,
+                      obj.generalC, obj.carbonationDepth);
+        DrawRow(left, y, none, none, none, Latin1ToU16(buf));
+        y += kRowHeight;
+        int n = 0, m = 0;
+        obj.GeneralCounts(n, m);
+        std::snprintf(buf, sizeof buf, "n = %d     m = %d", n, m);
+        DrawRow(left, y, none, none, none, Latin1ToU16(buf));
+    } else {
+        DrawRow(left, y, LoadString(2080), none, none, LoadString(obj.is2011 ? 2126 : 2101));
+    }
+    y += kRowHeight;
+    if (obj.carbonationDepth > 0)
+        DrawRow(left, y, LoadString(2065), u"d", Format("%0.1f", obj.carbonationDepth), u"mm");
+    else
+        DrawRow(left, y, LoadString(2065), none, u"- ", none);
+    // Region 2: a double click on the parameters opens the settings dialog.
+    AddHitRegion({left, top, left + 800, y + 10}, 0, 0, 0, 0, 1);
+    y += kRowHeight;
+
+    if (obj.values.Count() < 1) return y;
+    y = DrawBlockHeading(left, y - 10, LoadString(2043));
+    ChinaResult r = obj.EvaluateChina();
+    DrawRow(left, y, LoadString(2082), u"R1", Format("%6.1lf", r.rm), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(2083), u"R2", Format("%6.1lf", r.ra), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(2084), u"R3", Format("%6.1lf", r.rc), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(2085), u"f1",
+            Latin1ToU16(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)), u"MPa");
+    if (obj.conversion == kConversionTable)
+        DrawRow(left, y += kRowHeight, LoadString(2086), u"f2",
+                Latin1ToU16(ChinaStrengthText(r.f2, r.belowRange, r.aboveRange)), u"MPa");
+    return y + kRowHeight;
+}
+
+int TTorvChinaPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
+    auto& obj = static_cast<TTorvChina&>(base);
+    const int n = obj.values.Length();
+    if (n < 1 || n > 256) return top;
+    const int columns = stacked ? 24 : 11;
+    const int cellWidth = (width - 20) / columns;
+    if (cellWidth < 20) return top;
+    obj.values.Count(); // brings the outlier marks up to date
+    return DrawCellTable(obj, left, top, columns, cellWidth, n, LoadString(2074) + u" [R]");
+}
+
+void TTorvChinaPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
+    auto& obj = static_cast<TTorvChina&>(base);
+    Canvas& dc = *device;
+    int32_t v = obj.values.Get(index);
+    std::u16string text = v > 0 ? Latin1ToU16(std::to_string(v)) : u"-";
+    const bool greyed = obj.IsOutlier(index);
+    Rgb colour = kBlack;
+    if (greyed)
+        colour = kGreyed;
+    else if (obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts)))
+        colour = kRed;
+    // The value stands on the row line with its bottom, the first row 45 below the top edge.
+    const int x = cell.right + 5, y = cell.top + 45;
+    dc.SetFont(normalFont);
+    dc.SetTextColor(colour);
+    dc.SetTextAlign(align::kRight | align::kBottom);
+    dc.TextOut(x, y, text);
+    if (greyed) {
+        Size ext = dc.TextExtent(text);
+        dc.SetPen(Pen{PenStyle::Solid, 1, kGreyed});
+        dc.Line(x - ext.cx, y - ext.cy / 2, x, y - ext.cy / 2);
+        dc.SetPen(BlackPen());
+    }
+    dc.SetTextColor(kBlack);
+}
+
+} // namespace vordalis

@@ -1,0 +1,105 @@
+#include "TTorvDirPlot.h"
+
+#include "StrengthUnits.h"
+#include "TTorvDir.h"
+#include "model/Strings.h"
+
+#include <cstdio>
+
+namespace vordalis {
+namespace {
+
+std::u16string Format(const char* format, double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, v);
+    return Latin1ToU16(buf);
+}
+
+} // namespace
+
+TBasicPlot::HeaderExtras TTorvDirPlot::GetHeaderExtras(const TBasicObj& obj) const {
+    HeaderExtras e;
+    const auto& dir = static_cast<const TTorvDir&>(obj);
+    if (dir.kind == TTorvDir::kKindChina) e.family = LoadString(dir.batch ? 2100 : 2099);
+    return e;
+}
+
+int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
+    auto& obj = static_cast<TTorvDir&>(base);
+    const TTorvDir::Statistics s = obj.ComputeStatistics();
+    const std::u16string none;
+    const int headingY = top + 45;
+    int y = DrawBlockHeading(left, top, LoadString(2043));
+    const bool any = s.members > 0;
+    if (obj.kind == TTorvDir::kKindSeries) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%d/%d   ", s.count, s.members);
+        DrawRow(left, y, LoadString(2104), u"N", Latin1ToU16(buf), none);
+        const bool median = obj.useMedian != 0;
+        double value = median ? s.median.value_or(0.0) : s.mean;
+        DrawRow(left, y += kRowHeight, LoadString(median ? 2112 : 2106), u"m",
+                s.count > 0 ? Format("%6.1lf  ", value) : u"-     ", u"R");
+        std::u16string strength = rebound::kNoValue, unit;
+        if (s.strength) {
+            strength = s.strengthText;
+            unit = s.strengthUnit;
+        }
+        DrawRow(left, y += kRowHeight, LoadString(median ? 2113 : 2107), u"fck", strength, unit);
+        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa", s.members >= 2 ? Format("%6.1lf  ", s.stddev) : u"-  ",
+                u"R");
+        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", any ? Format("%6.1f  ", s.max) : u"-     ", u"R");
+        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Format("%6.1f  ", s.min), u"R");
+    } else {
+        DrawRow(left, y, LoadString(2104), u"N", Latin1ToU16(std::to_string(s.count)) + u"     ", none);
+        DrawRow(left, y += kRowHeight, LoadString(2109), u"m", Format("%6.1lf  ", s.mean), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa", s.members >= 2 ? Format("%6.2lf ", s.stddev) : u"-  ",
+                u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", Format("%6.1f  ", s.max), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Format("%6.1f  ", s.min), u"MPa");
+        // The edition and the component strength stand at fixed distances below the heading.
+        y = headingY + 280;
+        Grow({left, y - headingFont.height, left + 800, y + 8});
+        if (device) {
+            device->SetFont(headingFont);
+            device->SetTextColor(kBlack);
+            device->SetTextAlign(align::kLeft | align::kBaseline);
+            device->TextOut(left, y, LoadString(obj.any2011 ? 2126 : 2101));
+            device->SetFont(normalFont);
+        }
+        y = headingY + 320;
+        DrawRow(left, y, LoadString(2105), u"f", Latin1ToU16(ComponentStrengthText(s.strength.value_or(-1))), u"MPa");
+    }
+    // Region 2: a double click on the statistics opens the settings dialog.
+    AddHitRegion({left, top, left + 800, y + 10}, 0, 0, 0, 0, 1);
+    return y + kRowHeight;
+}
+
+int TTorvDirPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
+    auto& obj = static_cast<TTorvDir&>(base);
+    const int n = obj.PositionCount();
+    if (n < 1 || n > TTorvDir::kTableMembers) return top;
+    const int columns = stacked ? 4 : 1;
+    const int cellWidth = (width - 20) / columns;
+    if (cellWidth < 20) return top;
+    return DrawCellTable(obj, left, top, columns, cellWidth, n,
+                         LoadString(obj.kind == TTorvDir::kKindChina ? 2103 : 2102));
+}
+
+void TTorvDirPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
+    auto& obj = static_cast<TTorvDir&>(base);
+    Canvas& dc = *device;
+    const double v = obj.MemberValue(index);
+    const int y = cell.bottom;
+    dc.SetFont(normalFont);
+    dc.SetTextAlign(align::kRight | align::kBaseline);
+    dc.SetTextColor(kBlack);
+    const int valueWidth = dc.TextExtent(u"1000.0").cx;
+    dc.TextOut(cell.right - valueWidth, y, obj.members[static_cast<size_t>(index)]->title + u":");
+    Rgb colour = kBlack;
+    if (obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts))) colour = kRed;
+    dc.SetTextColor(colour);
+    dc.TextOut(cell.right, y, v > 0 ? Format("  %3.1f", v) : u"  ---");
+    dc.SetTextColor(kBlack);
+}
+
+} // namespace vordalis
