@@ -49,8 +49,9 @@ void TTorvBarsPlot::DrawDirectionArrow(Canvas& dc, int code, int x, int y) {
 TBasicPlot::HeaderExtras TTorvBarsPlot::GetHeaderExtras(const TBasicObj& obj) const {
     HeaderExtras e;
     const auto& bars = static_cast<const TTorvBars&>(obj);
-    if (bars.variantCode == 1) e.hammerText = u"ND ";
-    if (bars.variantCode == 2) e.hammerText = u"LD ";
+    // The hammer type; the series carries no hammer number, so the text stands alone.
+    if (bars.variantCode == 1) e.hammerText = u"ND";
+    if (bars.variantCode == 2) e.hammerText = u"LD";
     return e;
 }
 

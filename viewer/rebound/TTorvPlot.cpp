@@ -122,7 +122,9 @@ bool TTorvPlot::Paint(Canvas* dc, TTorvObj& obj, int32_t o, bool chartPainted) {
         y = DrawStatistics(obj, section.left, y);
     else
         AddEmptyRegion();
-    if (opts & opts::kTable) DrawTable(obj, section.left, y, section.Width());
+    // Table cells are sized from the full page width also when the sections stand beside the
+    // chart; the painters then put fewer cells in a row.
+    if (opts & opts::kTable) DrawTable(obj, section.left, y, page.Width());
     EndDraw();
     return true;
 }

@@ -42,7 +42,8 @@ protected:
     // The object's statistics section starting at (left, top); registers hit region 2 (the
     // settings block) and returns the y below the section.
     virtual int DrawStatistics(TTorvObj& obj, int left, int top) = 0;
-    // The object's table starting at y; returns the y below it.
+    // The object's table starting at y; width is the page width the cells are sized from.
+    // Returns the y below the table.
     virtual int DrawTable(TTorvObj& obj, int left, int top, int width) = 0;
 
     // --- pieces for the sections ---

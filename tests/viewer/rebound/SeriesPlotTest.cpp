@@ -1,0 +1,234 @@
+// The series page through the recording canvas: layout, limit band, bar colours per colour
+// mode, values over the bars, mean line, the parameter and statistics block and the table.
+#include "SeriesFixture.h"
+#include "plot/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace vordalis;
+using vordalis::test::Extension;
+using vordalis::test::SeriesFile;
+
+namespace {
+
+constexpr int32_t kPage = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kAxis;
+
+std::unique_ptr<TTorvBars> Series(std::vector<int> values, int lower, int upper, int flags = 0x02) {
+    SeriesFile f;
+    f.values = std::move(values);
+    f.extension = Extension(1, 1, 0, 1, lower, upper, flags);
+    auto s = f.Read();
+    EXPECT_TRUE(s->valid);
+    return s;
+}
+
+std::string Fill(const Rect& r, Rgb c) {
+    return "fill " + RecordingCanvas::Describe(r) + " brush solid " + RecordingCanvas::Colour(c);
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& l) {
+    return std::find(lines.begin(), lines.end(), l) != lines.end();
+}
+
+// The text lines with exactly this text.
+std::vector<std::string> TextLines(const RecordingCanvas& c, const std::string& text) {
+    std::vector<std::string> out;
+    for (const auto& l : c.Lines("text "))
+        if (l.find(" \"" + text + "\" ") != std::string::npos) out.push_back(l);
+    return out;
+}
+
+Rect BarRect(const TBasicPlot& p, int i, double v) {
+    return {p.XToPixel(i - 0.4), p.YToPixel(v, true), p.XToPixel(i + 0.4), p.YToPixel(0, true)};
+}
+
+} // namespace
+
+TEST(SeriesPlot, LimitBandSpansLowerToSmallerOfUpperAndMargin) {
+    for (auto [largest, top] : {std::pair{50, 40.0}, std::pair{30, 33.0}}) {
+        auto s = Series({25, largest, 15}, 20, 40);
+        s->SetOptions(kPage);
+        RecordingCanvas c;
+        s->Draw(c);
+        const TTorvBarsPlot& p = s->plot;
+        Rect band{p.chartFrame.left, p.YToPixel(top, true), p.chartFrame.right, p.YToPixel(20, true)};
+        EXPECT_EQ(p.bandRect, band) << largest;
+        auto fills = c.Lines("fill ");
+        ASSERT_FALSE(fills.empty());
+        EXPECT_EQ(fills[0], "fill " + RecordingCanvas::Describe(band) + " brush pattern #FFFFFF #D0D0D0");
+        // The band is the chart's hit region for the Limit dialog.
+        int row = 0;
+        EXPECT_EQ(s->HitRegion((band.left + band.right) / 2, band.bottom - 2, &row), TBasicObj::kRegionLimits);
+    }
+    // No band without the limit display, or when every value lies below the lower limit.
+    for (auto [values, flags] : {std::pair{std::vector<int>{25, 50}, 0}, std::pair{std::vector<int>{12, 15}, 2}}) {
+        auto s = Series(values, 20, 40, flags);
+        s->SetOptions(kPage);
+        RecordingCanvas c;
+        s->Draw(c);
+        EXPECT_TRUE(s->plot.bandRect.IsEmpty());
+        for (const auto& l : c.Lines("fill ")) EXPECT_EQ(l.find("pattern"), std::string::npos);
+    }
+}
+
+TEST(SeriesPlot, BarColoursByModeAndLimits) {
+    struct Case {
+        int mode;
+        Rgb inside, outside;
+        bool redTable;
+    } cases[] = {
+        {opts::kGrayscale, {88, 88, 88}, {144, 144, 144}, false},
+        {opts::kInvertedGrayscale, {144, 144, 144}, {88, 88, 88}, false},
+        {opts::kGreenRed, {0, 144, 72}, {200, 0, 0}, true},
+        {opts::kSpectral, {0, 128, 192}, {200, 0, 0}, true},
+        {7, {0, 144, 72}, {200, 0, 0}, true},
+    };
+    for (const Case& k : cases) {
+        auto s = Series({30, 20, 41, 19}, 20, 40);
+        s->SetOptions(opts::WithColourMode(kPage, k.mode));
+        RecordingCanvas c;
+        s->Draw(c);
+        auto fills = c.Lines("fill ");
+        const TBasicPlot& p = s->plot;
+        // At the limits is inside; above the upper or below the lower limit is outside.
+        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 1, 30), k.inside))) << k.mode;
+        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 2, 20), k.inside))) << k.mode;
+        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 3, 41), k.outside))) << k.mode;
+        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 4, 19), k.outside))) << k.mode;
+        // The table shows the outside values in red only in the coloured modes.
+        auto cell = TextLines(c, "41");
+        ASSERT_EQ(cell.size(), 1u);
+        EXPECT_NE(cell[0].find(k.redTable ? "#FF0000" : "#000000"), std::string::npos) << k.mode;
+        EXPECT_NE(TextLines(c, "30")[0].find("#000000"), std::string::npos);
+    }
+    // Without the limit display every bar is a normal bar.
+    auto s = Series({30, 41}, 20, 40, 0);
+    s->SetOptions(opts::WithColourMode(kPage, opts::kGrayscale));
+    RecordingCanvas c;
+    s->Draw(c);
+    EXPECT_TRUE(Has(c.Lines("fill "), Fill(BarRect(s->plot, 2, 41), {88, 88, 88})));
+}
+
+TEST(SeriesPlot, ThreeValuesValuesOverBarsAndMeanLine) {
+    auto s = Series({30, 0, 36}, 0, 99, 0x01);
+    s->SetOptions(opts::WithColourMode(kPage | opts::kValues, opts::kSpectral));
+    RecordingCanvas c;
+    s->Draw(c);
+    const TTorvBarsPlot& p = s->plot;
+    EXPECT_DOUBLE_EQ(p.axisX.max, 6);
+    EXPECT_FALSE(p.stacked); // a short series leaves room beside the chart
+    auto fills = c.Lines("fill ");
+    EXPECT_EQ(std::count_if(fills.begin(), fills.end(), [](auto& l) { return l.find("#0080C0") != std::string::npos; }),
+              2); // no bar for the reading of 0
+    // Each value 36 units above its bar, centred.
+    for (auto [i, v] : {std::pair{1, 30}, std::pair{3, 36}}) {
+        Rect r = BarRect(p, i, v);
+        std::string expected = "text " + std::to_string((r.left + r.right) / 2) + "," + std::to_string(r.top - 36) +
+                               " \"" + std::to_string(v) + "\" (font 32/0/400, center top, colour #000000)";
+        EXPECT_TRUE(Has(c.Lines("text "), expected)) << expected;
+    }
+    // The mean line (mean 33) runs from 10 left of x = 0 to 10 right of x = 6, 5 units wide.
+    auto lines = c.Dump();
+    int y = p.YToPixel(33, true);
+    std::string mean = "line " + std::to_string(p.XToPixel(0) - 10) + "," + std::to_string(y) + " " +
+                       std::to_string(p.XToPixel(6) + 10) + "," + std::to_string(y);
+    auto pos = lines.find(mean);
+    ASSERT_NE(pos, std::string::npos);
+    EXPECT_NE(lines.rfind("pen solid 5 #000000", pos), std::string::npos);
+}
+
+TEST(SeriesPlot, SectionsGoBelowTheChartWhenThereIsNoRoom) {
+    auto wide = Series(std::vector<int>(20, 40), 0, 99);
+    wide->SetOptions(kPage);
+    RecordingCanvas c;
+    wide->Draw(c);
+    EXPECT_TRUE(wide->plot.stacked);
+    EXPECT_GT(wide->plot.section.top, wide->plot.chartFrame.bottom);
+    // A narrow printed page with a short series: the 500-unit chart plus margins leaves no room.
+    auto narrow = Series({40, 41, 42}, 0, 99);
+    narrow->SetOptions(kPage);
+    RecordingCanvas printer(true, {1400, 2970});
+    narrow->PrintPage(printer, 1);
+    EXPECT_TRUE(narrow->plot.stacked);
+    EXPECT_EQ(narrow->plot.chartFrame.Width(), 500);
+}
+
+TEST(SeriesPlot, ParameterAndStatisticsBlock) {
+    SeriesFile f;
+    f.values = {40, 40, 40, 40};
+    f.extension = Extension(15, 3, 3, 3, 0, 99, 0x40, "1.00\t1.00\t", "0.0125\t-0.50\t12.3");
+    f.outlierMode = 2;
+    f.direction = 3;
+    auto s = f.Read();
+    ASSERT_TRUE(s->valid);
+    s->SetOptions(kPage);
+    RecordingCanvas c;
+    s->Draw(c);
+    auto texts = c.Texts();
+    auto has = [&](const std::string& t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+    EXPECT_TRUE(has("Set parameters"));
+    EXPECT_TRUE(has("M3"));
+    EXPECT_TRUE(has("Fx"));
+    EXPECT_TRUE(has("fc(R) = 0.0125 R\u00B2 + -0.50 R + 12.3"));
+    EXPECT_TRUE(has("3    "));
+    EXPECT_TRUE(has("mm"));
+    EXPECT_TRUE(has("Median rebound value"));
+    EXPECT_TRUE(has("Median compressive strength"));
+    EXPECT_TRUE(has("fck  ="));
+    EXPECT_TRUE(has("Span"));
+    // Measured at +90° and shown at +90°: no correction; the median is 40.
+    double fc = (0.0125 * 1600 - 0.5 * 40 + 12.3) * 0.766744;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%6.0lf    ", fc * 145);
+    EXPECT_TRUE(has(buf)) << buf;
+    EXPECT_TRUE(has("psi"));
+    // The +90° arrow, a 3-unit pen, shaft straight up in the value column.
+    auto row = TextLines(c, "Impact direction");
+    ASSERT_EQ(row.size(), 1u);
+    int x = 0, y = 0;
+    std::sscanf(row[0].c_str(), "text %d,%d", &x, &y);
+    std::string shaft = "line " + std::to_string(x + 644) + "," + std::to_string(y) + " " + std::to_string(x + 644) +
+                        "," + std::to_string(y - 24);
+    auto dump = c.Dump();
+    auto pos = dump.find(shaft);
+    ASSERT_NE(pos, std::string::npos) << shaft;
+    EXPECT_NE(dump.rfind("pen solid 3 #000000", pos), std::string::npos);
+    // The parameter block is the settings region.
+    int cell = 0;
+    EXPECT_EQ(s->HitRegion(x + 10, y - 5, &cell), TBasicObj::kRegionSettings);
+
+    // Without a curve there is no strength row; without values no statistics numbers.
+    s->curve = 0;
+    RecordingCanvas c2;
+    s->Draw(c2);
+    texts = c2.Texts();
+    EXPECT_FALSE(has("fck  ="));
+    EXPECT_FALSE(has("Conversion curve"));
+}
+
+TEST(SeriesPlot, TableCellsAreHitRegionsOfTheValues) {
+    auto s = Series({31, 32, 33, 34, 35}, 0, 99);
+    s->SetOptions(kPage);
+    RecordingCanvas c;
+    s->Draw(c);
+    auto cell = TextLines(c, "34");
+    ASSERT_EQ(cell.size(), 1u);
+    int x = 0, y = 0;
+    std::sscanf(cell[0].c_str(), "text %d,%d", &x, &y);
+    int row = -1;
+    EXPECT_GE(s->HitRegion(x - 10, y - 5, &row), 3);
+    EXPECT_EQ(row, 3);
+    EXPECT_EQ(s->RowValue(row), 34);
+    // The empty cells after the last value are no rows.
+    EXPECT_EQ(s->HitRegion(x + 150, y - 5, &row), -1);
+    EXPECT_EQ(row, -1);
+    // More than 256 values: no table.
+    auto many = Series(std::vector<int>(257, 30), 0, 99);
+    many->SetOptions(kPage);
+    RecordingCanvas c2;
+    many->Draw(c2);
+    auto texts = c2.Texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Measured rebound value [R]"), 0);
+}
