@@ -79,6 +79,7 @@ void Simulator::Write(const std::string& bytes) {
 
 std::string Simulator::Answer(const std::string& command) {
     const std::string upper = Upper(command);
+    if (upper == "ID" && !options_.idAnswer.empty()) return options_.idAnswer;
     if (upper == "ID") return options_.identifier + "; " + options_.serial + "; " + options_.version;
     if (upper == "CP1?") return options_.acceptCp ? "Y" : "N";
     if (upper == "CP1") {
@@ -239,7 +240,7 @@ void Simulator::OnByte(uint8_t b) {
     Write(std::string(1, echo));
 }
 
-void Simulator::Run(const volatile bool& stop) {
+void Simulator::Run(const std::atomic<bool>& stop) {
     while (!stop) {
         pollfd p{fd_, POLLIN, 0};
         if (sending_ && !options_.pace) p.events |= POLLOUT;

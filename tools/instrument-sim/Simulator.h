@@ -2,6 +2,7 @@
 // The instrument side of the serial dialogue, played on the master side of a
 // pseudo-terminal: prompt and echo, ID, CP, BR, CD, FF/FN, LD and the abort byte, with the
 // object files of a folder tree as the instrument's stored objects.
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -18,6 +19,7 @@ struct SimOptions {
     std::string identifier = "VERNOSKANT 5";
     std::string serial = "12-7702";
     std::string version = "1.5";
+    std::string idAnswer; // when set, answered to ID as it stands
     bool acceptCp = true;
     std::set<int> rates{38400}; // BR rates answered with "Y" (9600 is always possible)
     bool lowerCaseEcho = false;
@@ -31,7 +33,7 @@ class Simulator {
 public:
     Simulator(int masterFd, SimOptions options);
     // Serves until stop becomes true or the pseudo-terminal fails.
-    void Run(const volatile bool& stop);
+    void Run(const std::atomic<bool>& stop);
 
 private:
     void OnByte(uint8_t b);

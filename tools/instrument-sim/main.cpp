@@ -15,7 +15,7 @@
 
 namespace {
 
-volatile bool g_stop = false;
+std::atomic<bool> g_stop{false};
 void OnSignal(int) { g_stop = true; }
 
 const char* kUsage =
@@ -24,6 +24,7 @@ const char* kUsage =
     "  --id TEXT           identifier answered to ID (default \"VERNOSKANT 5\")\n"
     "  --serial TEXT       serial number (default 12-7702)\n"
     "  --version TEXT      firmware version (default 1.5)\n"
+    "  --id-answer TEXT    the whole answer to ID, as it stands (overrides the three above)\n"
     "  --no-cp             refuse the packed mode (CP1)\n"
     "  --rates LIST        baud rates accepted by BR, comma separated, or none (default 38400)\n"
     "  --lower-echo        echo command characters in lower case\n"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
         else if (arg == "--id") options.identifier = value();
         else if (arg == "--serial") options.serial = value();
         else if (arg == "--version") options.version = value();
+        else if (arg == "--id-answer") options.idAnswer = value();
         else if (arg == "--no-cp") options.acceptCp = false;
         else if (arg == "--lower-echo") options.lowerCaseEcho = true;
         else if (arg == "--pace") options.pace = true;

@@ -1,0 +1,51 @@
+// The four-language table and how the language is chosen from the settings.
+#include "settings/Settings.h"
+#include "transfer/Instruments.h"
+#include "transfer/Messages.h"
+
+#include <gtest/gtest.h>
+
+using namespace vordalis::transfer;
+namespace settings = vordalis::settings;
+
+TEST(MessagesTest, LanguageFromSettings) {
+    for (auto [stored, language] : {std::pair{2, 2}, {3, 3}, {4, 0}, {-1, 0}, {0, 0}}) {
+        settings::WriteDword(settings::kLanguage, stored);
+        EXPECT_EQ(LanguageFromSettings(), language) << stored;
+    }
+}
+
+TEST(MessagesTest, TextsAndPlaceholders) {
+    SetLanguage(3);
+    EXPECT_EQ(MessageOf(IoSysError{3}, 2, "Vernoskant 5"), "COM2 中无 Vernoskant 5。");
+    SetLanguage(2);
+    EXPECT_EQ(Text(Msg::Load) + " V3.4.0", "Laden V3.4.0");
+    EXPECT_EQ(MessageOf(IoSysError{2}, 7), "Com7 nicht verfügbar.");
+    SetLanguage(1);
+    EXPECT_EQ(MessageOf(IoSysError{3}, 1, "Melox"), "Aucun Melox an COM1.");
+    SetLanguage(0);
+    EXPECT_EQ(MessageOf(IoSysError{5}, 4), "COM4 input error");
+    EXPECT_EQ(MessageOf(IoSysError{4}), "Data not valid or data transmission error");
+    EXPECT_EQ(MessageOf(IoSysError{9}), "General error");
+    EXPECT_EQ(MessageOf(IoFileError{1, "/o/{$}TMP.{$}"}),
+              "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
+              "not write protected.");
+    EXPECT_EQ(MessageOf(IoFileError{3, "x"}),
+              "Error writing to file x.\nPlease ensure that file or folder \nis not write procected.");
+    EXPECT_EQ(MessageOf(IoFileError{7, "x"}), "General error");
+    EXPECT_EQ(Text(Msg::Ready), " Ready for data transfer");
+    EXPECT_EQ(Text(Msg::SaveSelectedLabel, 3), "保存已选部分(&L)");
+}
+
+TEST(MessagesTest, InstrumentTable) {
+    struct Case {
+        const char* identifier;
+        int type;
+    } cases[] = {{"VERNOSKANT 5i", 1}, {"vernoskant5I", 1}, {"Vernoskant 5", 2}, {"VERNOSKANT 4", 3},
+                 {"xx MELOX yy", 4},   {"TORVI HAMMER", 5}, {"QUELMETER XRTA", 6}, {"Vernoskant", 0}, {"", 0}};
+    for (const Case& c : cases) EXPECT_EQ(TypeOf(c.identifier), c.type) << c.identifier;
+    EXPECT_EQ(DisplayName(1), "Vernoskant 5");
+    EXPECT_EQ(Code(6), "QM");
+    EXPECT_EQ(DisplayName(7), "");
+    EXPECT_EQ(Code(0), "");
+}
