@@ -28,6 +28,8 @@ void RegisterObjectDialogs(int type, const ObjectDialogs& d) {
     Merge(r.titleAndRemarks, d.titleAndRemarks);
     Merge(r.detailView, d.detailView);
     Merge(r.modifyValue, d.modifyValue);
+    Merge(r.memberTitle, d.memberTitle);
+    Merge(r.summaryKind, d.summaryKind);
 }
 
 ObjectDialogs FindObjectDialogs(int type) {
@@ -41,6 +43,8 @@ ObjectDialogs FindObjectDialogs(int type) {
         Merge(result.titleAndRemarks, own->second.titleAndRemarks);
         Merge(result.detailView, own->second.detailView);
         Merge(result.modifyValue, own->second.modifyValue);
+        Merge(result.memberTitle, own->second.memberTitle);
+        Merge(result.summaryKind, own->second.summaryKind);
     }
     return result;
 }

@@ -73,6 +73,11 @@ struct ObjectDialogs {
     std::function<bool(TBasicObj& obj, int member, DialogContext& context)> detailView;
     // The modify-value dialog: the new value in the request's unit, or nothing on Cancel.
     std::function<std::optional<double>(const ModifyValueRequest& request, DialogContext& context)> modifyValue;
+
+    // Status read-out of summaries (type 7): the title of member `member` (1-based, as the
+    // read-out reports it) and the summary's kind (6 or 8), which picks the value format.
+    std::function<std::u16string(const TBasicObj& obj, int member)> memberTitle;
+    std::function<int(const TBasicObj& obj)> summaryKind;
 };
 
 inline constexpr int kAnyType = -1;

@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+  <context>
+    <name>vordalis::CAboutDlg</name>
+    <message>
+      <source>About Vordalis</source>
+      <translation>Info über Vordalis</translation>
+    </message>
+    <message>
+      <source>Version %1</source>
+      <translation>Version %1</translation>
+    </message>
+    <message>
+      <source>Viewer for cover meter and rebound hammer measurements</source>
+      <translation>Anzeige für Messungen von Bewehrungssuchgeräten und Rückprallhämmern</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CBorderSetup</name>
+    <message>
+      <source>Pageborder Printer</source>
+      <translation>Seitenränder Drucker</translation>
+    </message>
+    <message>
+      <source>Top</source>
+      <translation>Oben</translation>
+    </message>
+    <message>
+      <source>Bottom</source>
+      <translation>Unten</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Links</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Rechts</translation>
+    </message>
+    <message>
+      <source>mm</source>
+      <translation>mm</translation>
+    </message>
+    <message>
+      <source>Default</source>
+      <translation>Standard</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CMainFrame</name>
+    <message>
+      <source>&amp;Load...</source>
+      <translation>&amp;Laden...</translation>
+    </message>
+    <message>
+      <source>Load an object from the instrument</source>
+      <translation>Ein Objekt vom Gerät laden</translation>
+    </message>
+    <message>
+      <source>Load from instrument</source>
+      <translation>Vom Gerät laden</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+      <source>Open an existing object file</source>
+      <translation>Eine vorhandene Objektdatei öffnen</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Öffnen</translation>
+    </message>
+    <message>
+      <source>Create S&amp;ummary...</source>
+      <translation>&amp;Zusammenfassung erstellen...</translation>
+    </message>
+    <message>
+      <source>Create a summary of several rebound files</source>
+      <translation>Eine Zusammenfassung mehrerer Rückprall-Dateien erstellen</translation>
+    </message>
+    <message>
+      <source>Create Summary</source>
+      <translation>Zusammenfassung erstellen</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+      <source>Save the object</source>
+      <translation>Das Objekt speichern</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Speichern</translation>
+    </message>
+    <message>
+      <source>Save &amp;As...</source>
+      <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+      <source>Save the object under a new name</source>
+      <translation>Das Objekt unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>Speichern unter</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+      <source>Copy the page to the clipboard</source>
+      <translation>Die Seite in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Kopieren</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+      <source>Print the object</source>
+      <translation>Das Objekt drucken</translation>
+    </message>
+    <message>
+      <source>Print</source>
+      <translation>Drucken</translation>
+    </message>
+    <message>
+      <source>Print Pre&amp;view</source>
+      <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message>
+      <source>Show the printed pages</source>
+      <translation>Die gedruckten Seiten anzeigen</translation>
+    </message>
+    <message>
+      <source>Print Preview</source>
+      <translation>Seitenansicht</translation>
+    </message>
+    <message>
+      <source>P&amp;rint Setup...</source>
+      <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+      <source>Change the printer and printing options</source>
+      <translation>Drucker und Druckoptionen ändern</translation>
+    </message>
+    <message>
+      <source>Print Setup</source>
+      <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+      <source>Page&amp;border...</source>
+      <translation>Seiten&amp;ränder...</translation>
+    </message>
+    <message>
+      <source>Set the page borders of the printer</source>
+      <translation>Die Seitenränder des Druckers einstellen</translation>
+    </message>
+    <message>
+      <source>Pageborder</source>
+      <translation>Seitenränder</translation>
+    </message>
+    <message>
+      <source>Run O&amp;ndralink</source>
+      <translation>O&amp;ndralink starten</translation>
+    </message>
+    <message>
+      <source>Start the transfer tool Ondralink</source>
+      <translation>Das Übertragungsprogramm Ondralink starten</translation>
+    </message>
+    <message>
+      <source>Run Ondralink</source>
+      <translation>Ondralink starten</translation>
+    </message>
+    <message>
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+      <source>Quit the application; prompts to save the object</source>
+      <translation>Das Programm beenden; fragt, ob das Objekt gespeichert werden soll</translation>
+    </message>
+    <message>
+      <source>Exit</source>
+      <translation>Beenden</translation>
+    </message>
+    <message>
+      <source>&amp;Title and remarks...</source>
+      <translation>&amp;Titel und Bemerkungen...</translation>
+    </message>
+    <message>
+      <source>Edit title, date, name and remarks</source>
+      <translation>Titel, Datum, Name und Bemerkungen bearbeiten</translation>
+    </message>
+    <message>
+      <source>Title and remarks</source>
+      <translation>Titel und Bemerkungen</translation>
+    </message>
+    <message>
+      <source>&amp;Limit and range...</source>
+      <translation>&amp;Grenzwert und Bereich...</translation>
+    </message>
+    <message>
+      <source>Edit the limit and the chart range</source>
+      <translation>Grenzwert und Diagrammbereich bearbeiten</translation>
+    </message>
+    <message>
+      <source>Limit and range</source>
+      <translation>Grenzwert und Bereich</translation>
+    </message>
+    <message>
+      <source>&amp;Settings...</source>
+      <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+      <source>Edit the conversion settings</source>
+      <translation>Die Umrechnungseinstellungen bearbeiten</translation>
+    </message>
+    <message>
+      <source>Settings</source>
+      <translation>Einstellungen</translation>
+    </message>
+    <message>
+      <source>&amp;Enable value change</source>
+      <translation>&amp;Wertänderung erlauben</translation>
+    </message>
+    <message>
+      <source>Allow single values to be changed by double click</source>
+      <translation>Einzelne Werte per Doppelklick ändern lassen</translation>
+    </message>
+    <message>
+      <source>Enable value change</source>
+      <translation>Wertänderung erlauben</translation>
+    </message>
+    <message>
+      <source>&amp;Chart</source>
+      <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+      <source>Show or hide the chart</source>
+      <translation>Das Diagramm ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Chart</source>
+      <translation>Diagramm</translation>
+    </message>
+    <message>
+      <source>&amp;Values</source>
+      <translation>&amp;Werte</translation>
+    </message>
+    <message>
+      <source>Show or hide the values in the chart</source>
+      <translation>Die Werte im Diagramm ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Values</source>
+      <translation>Werte</translation>
+    </message>
+    <message>
+      <source>&amp;Statistics</source>
+      <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+      <source>Show or hide the statistics</source>
+      <translation>Die Statistik ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Statistik</translation>
+    </message>
+    <message>
+      <source>&amp;Table</source>
+      <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+      <source>Show or hide the table of values</source>
+      <translation>Die Wertetabelle ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Table</source>
+      <translation>Tabelle</translation>
+    </message>
+    <message>
+      <source>&amp;Grayscale</source>
+      <translation>&amp;Graustufen</translation>
+    </message>
+    <message>
+      <source>Draw the chart in shades of gray</source>
+      <translation>Das Diagramm in Graustufen zeichnen</translation>
+    </message>
+    <message>
+      <source>Grayscale</source>
+      <translation>Graustufen</translation>
+    </message>
+    <message>
+      <source>&amp;Inverted grayscale</source>
+      <translation>&amp;Invertierte Graustufen</translation>
+    </message>
+    <message>
+      <source>Draw the chart in inverted shades of gray</source>
+      <translation>Das Diagramm in invertierten Graustufen zeichnen</translation>
+    </message>
+    <message>
+      <source>Inverted grayscale</source>
+      <translation>Invertierte Graustufen</translation>
+    </message>
+    <message>
+      <source>Green/&amp;red shades</source>
+      <translation>Grün/&amp;Rot-Töne</translation>
+    </message>
+    <message>
+      <source>Draw the chart in green and red shades</source>
+      <translation>Das Diagramm in Grün- und Rottönen zeichnen</translation>
+    </message>
+    <message>
+      <source>Green/red shades</source>
+      <translation>Grün/Rot-Töne</translation>
+    </message>
+    <message>
+      <source>S&amp;pectral colors</source>
+      <translation>S&amp;pektralfarben</translation>
+    </message>
+    <message>
+      <source>Draw the chart in spectral colors</source>
+      <translation>Das Diagramm in Spektralfarben zeichnen</translation>
+    </message>
+    <message>
+      <source>Spectral colors</source>
+      <translation>Spektralfarben</translation>
+    </message>
+    <message>
+      <source>&amp;Axis</source>
+      <translation>&amp;Achsen</translation>
+    </message>
+    <message>
+      <source>Draw the chart with axes</source>
+      <translation>Das Diagramm mit Achsen zeichnen</translation>
+    </message>
+    <message>
+      <source>Axis</source>
+      <translation>Achsen</translation>
+    </message>
+    <message>
+      <source>&amp;Frame</source>
+      <translation>&amp;Rahmen</translation>
+    </message>
+    <message>
+      <source>Draw the chart in a frame</source>
+      <translation>Das Diagramm in einem Rahmen zeichnen</translation>
+    </message>
+    <message>
+      <source>Frame</source>
+      <translation>Rahmen</translation>
+    </message>
+    <message>
+      <source>G&amp;rid</source>
+      <translation>&amp;Gitter</translation>
+    </message>
+    <message>
+      <source>Show or hide the grid</source>
+      <translation>Das Gitter ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Grid</source>
+      <translation>Gitter</translation>
+    </message>
+    <message>
+      <source>T&amp;oolbar</source>
+      <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+      <source>Show or hide the toolbar</source>
+      <translation>Die Symbolleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Toolbar</source>
+      <translation>Symbolleiste</translation>
+    </message>
+    <message>
+      <source>Status &amp;Bar</source>
+      <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+      <source>Show or hide the status bar</source>
+      <translation>Die Statusleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+      <source>Status Bar</source>
+      <translation>Statusleiste</translation>
+    </message>
+    <message>
+      <source>&amp;mm Scale</source>
+      <translation>&amp;mm-Skala</translation>
+    </message>
+    <message>
+      <source>Show positions in mm instead of m</source>
+      <translation>Positionen in mm statt in m anzeigen</translation>
+    </message>
+    <message>
+      <source>mm Scale</source>
+      <translation>mm-Skala</translation>
+    </message>
+    <message>
+      <source>Show the user interface in English</source>
+      <translation>Die Benutzeroberfläche auf Englisch anzeigen</translation>
+    </message>
+    <message>
+      <source>Show the user interface in French</source>
+      <translation>Die Benutzeroberfläche auf Französisch anzeigen</translation>
+    </message>
+    <message>
+      <source>Show the user interface in German</source>
+      <translation>Die Benutzeroberfläche auf Deutsch anzeigen</translation>
+    </message>
+    <message>
+      <source>Chinese</source>
+      <translation>Chinesisch</translation>
+    </message>
+    <message>
+      <source>Show the user interface in Chinese</source>
+      <translation>Die Benutzeroberfläche auf Chinesisch anzeigen</translation>
+    </message>
+    <message>
+      <source>Russian</source>
+      <translation>Russisch</translation>
+    </message>
+    <message>
+      <source>Show the user interface in Russian</source>
+      <translation>Die Benutzeroberfläche auf Russisch anzeigen</translation>
+    </message>
+    <message>
+      <source>&amp;About Vordalis...</source>
+      <translation>&amp;Info über Vordalis...</translation>
+    </message>
+    <message>
+      <source>Show the program name and version</source>
+      <translation>Programmname und Version anzeigen</translation>
+    </message>
+    <message>
+      <source>About</source>
+      <translation>Info</translation>
+    </message>
+    <message>
+      <source>&amp;File</source>
+      <translation>&amp;Datei</translation>
+    </message>
+    <message>
+      <source>&amp;Edit</source>
+      <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+      <source>&amp;View</source>
+      <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+      <source>&amp;Language</source>
+      <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+      <source>&amp;Info</source>
+      <translation>&amp;Info</translation>
+    </message>
+    <message>
+      <source>Ready</source>
+      <translation>Bereit</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Vordalis-Objektdateien (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Alle Dateien (*)</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CNexoloDoc</name>
+    <message>
+      <source>Untitled</source>
+      <translation>Unbenannt</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be saved.</source>
+      <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+      <source>There is no object to save.</source>
+      <translation>Es gibt kein Objekt zum Speichern.</translation>
+    </message>
+    <message>
+      <source>The object cannot be written in the file format.</source>
+      <translation>Das Objekt kann nicht im Dateiformat geschrieben werden.</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>Speichern unter</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Vordalis-Objektdateien (*.vdo)</translation>
+    </message>
+    <message>
+      <source>Save changes to %1?</source>
+      <translation>Änderungen an %1 speichern?</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CTitleDlg</name>
+    <message>
+      <source>Enter no more than %1 characters.</source>
+      <translation>Geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+    <message>
+      <source>Title and Remarks</source>
+      <translation>Titel und Bemerkungen</translation>
+    </message>
+    <message>
+      <source>&amp;Title</source>
+      <translation>&amp;Titel</translation>
+    </message>
+    <message>
+      <source>&amp;Date</source>
+      <translation>&amp;Datum</translation>
+    </message>
+    <message>
+      <source>&amp;Name</source>
+      <translation>&amp;Name</translation>
+    </message>
+    <message>
+      <source>&amp;Remarks</source>
+      <translation>&amp;Bemerkungen</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::TorvFensterTitel</name>
+    <message>
+      <source>Title and Remarks</source>
+      <translation>Titel und Bemerkungen</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>Titel</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Datum</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Uhrzeit</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Remarks</source>
+      <translation>Bemerkungen</translation>
+    </message>
+  </context>
+  <context>
+    <name>Strings</name>
+    <message>
+      <source>Rebar Locator</source>
+      <translation>Bewehrungssuchgerät</translation>
+    </message>
+    <message>
+      <source>Date:</source>
+      <translation>Datum:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Name:</translation>
+    </message>
+    <message>
+      <source>Title:</source>
+      <translation>Titel:</translation>
+    </message>
+    <message>
+      <source>Remarks:</source>
+      <translation>Bemerkungen:</translation>
+    </message>
+    <message>
+      <source>%s:
+Object empty or not valid</source>
+      <translation>%s:
+Objekt leer oder ungültig</translation>
+    </message>
+    <message>
+      <source>Double click to modify value</source>
+      <translation>Doppelklick, um den Wert zu ändern</translation>
+    </message>
+    <message>
+      <source>Double click to modify title/remarks</source>
+      <translation>Doppelklick, um Titel/Bemerkungen zu ändern</translation>
+    </message>
+    <message>
+      <source>Double click to modify limit/range</source>
+      <translation>Doppelklick, um Grenzwert/Bereich zu ändern</translation>
+    </message>
+    <message>
+      <source>Double click to modify settings</source>
+      <translation>Doppelklick, um die Einstellungen zu ändern</translation>
+    </message>
+    <message>
+      <source>Double click to detail view</source>
+      <translation>Doppelklick für die Detailansicht</translation>
+    </message>
+    <message>
+      <source>Safe changes to original file</source>
+      <translation>Änderungen in der Originaldatei speichern</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+  <context>
+    <name>vordalis::CAboutDlg</name>
+    <message>
+      <source>About Vordalis</source>
+      <translation>О программе Vordalis</translation>
+    </message>
+    <message>
+      <source>Version %1</source>
+      <translation>Версия %1</translation>
+    </message>
+    <message>
+      <source>Viewer for cover meter and rebound hammer measurements</source>
+      <translation>Просмотр измерений измерителя защитного слоя и склерометра</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CBorderSetup</name>
+    <message>
+      <source>Pageborder Printer</source>
+      <translation>Поля страницы принтера</translation>
+    </message>
+    <message>
+      <source>Top</source>
+      <translation>Сверху</translation>
+    </message>
+    <message>
+      <source>Bottom</source>
+      <translation>Снизу</translation>
+    </message>
+    <message>
+      <source>Left</source>
+      <translation>Слева</translation>
+    </message>
+    <message>
+      <source>Right</source>
+      <translation>Справа</translation>
+    </message>
+    <message>
+      <source>mm</source>
+      <translation>мм</translation>
+    </message>
+    <message>
+      <source>Default</source>
+      <translation>По умолчанию</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CMainFrame</name>
+    <message>
+      <source>&amp;Load...</source>
+      <translation>&amp;Загрузить...</translation>
+    </message>
+    <message>
+      <source>Load an object from the instrument</source>
+      <translation>Загрузить объект из прибора</translation>
+    </message>
+    <message>
+      <source>Load from instrument</source>
+      <translation>Загрузить из прибора</translation>
+    </message>
+    <message>
+      <source>&amp;Open...</source>
+      <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+      <source>Open an existing object file</source>
+      <translation>Открыть существующий файл объекта</translation>
+    </message>
+    <message>
+      <source>Open</source>
+      <translation>Открыть</translation>
+    </message>
+    <message>
+      <source>Create S&amp;ummary...</source>
+      <translation>Создать с&amp;водку...</translation>
+    </message>
+    <message>
+      <source>Create a summary of several rebound files</source>
+      <translation>Создать сводку нескольких файлов склерометра</translation>
+    </message>
+    <message>
+      <source>Create Summary</source>
+      <translation>Создать сводку</translation>
+    </message>
+    <message>
+      <source>&amp;Save</source>
+      <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+      <source>Save the object</source>
+      <translation>Сохранить объект</translation>
+    </message>
+    <message>
+      <source>Save</source>
+      <translation>Сохранить</translation>
+    </message>
+    <message>
+      <source>Save &amp;As...</source>
+      <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+      <source>Save the object under a new name</source>
+      <translation>Сохранить объект под новым именем</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>Сохранить как</translation>
+    </message>
+    <message>
+      <source>&amp;Copy</source>
+      <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+      <source>Copy the page to the clipboard</source>
+      <translation>Копировать страницу в буфер обмена</translation>
+    </message>
+    <message>
+      <source>Copy</source>
+      <translation>Копировать</translation>
+    </message>
+    <message>
+      <source>&amp;Print...</source>
+      <translation>&amp;Печать...</translation>
+    </message>
+    <message>
+      <source>Print the object</source>
+      <translation>Печать объекта</translation>
+    </message>
+    <message>
+      <source>Print</source>
+      <translation>Печать</translation>
+    </message>
+    <message>
+      <source>Print Pre&amp;view</source>
+      <translation>Пред&amp;варительный просмотр</translation>
+    </message>
+    <message>
+      <source>Show the printed pages</source>
+      <translation>Показать печатаемые страницы</translation>
+    </message>
+    <message>
+      <source>Print Preview</source>
+      <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+      <source>P&amp;rint Setup...</source>
+      <translation>Настройка п&amp;ринтера...</translation>
+    </message>
+    <message>
+      <source>Change the printer and printing options</source>
+      <translation>Изменить принтер и параметры печати</translation>
+    </message>
+    <message>
+      <source>Print Setup</source>
+      <translation>Настройка принтера</translation>
+    </message>
+    <message>
+      <source>Page&amp;border...</source>
+      <translation>&amp;Поля страницы...</translation>
+    </message>
+    <message>
+      <source>Set the page borders of the printer</source>
+      <translation>Задать поля страницы принтера</translation>
+    </message>
+    <message>
+      <source>Pageborder</source>
+      <translation>Поля страницы</translation>
+    </message>
+    <message>
+      <source>Run O&amp;ndralink</source>
+      <translation>Запустить O&amp;ndralink</translation>
+    </message>
+    <message>
+      <source>Start the transfer tool Ondralink</source>
+      <translation>Запустить программу передачи Ondralink</translation>
+    </message>
+    <message>
+      <source>Run Ondralink</source>
+      <translation>Запустить Ondralink</translation>
+    </message>
+    <message>
+      <source>E&amp;xit</source>
+      <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+      <source>Quit the application; prompts to save the object</source>
+      <translation>Выйти из программы; предлагает сохранить объект</translation>
+    </message>
+    <message>
+      <source>Exit</source>
+      <translation>Выход</translation>
+    </message>
+    <message>
+      <source>&amp;Title and remarks...</source>
+      <translation>&amp;Заголовок и примечания...</translation>
+    </message>
+    <message>
+      <source>Edit title, date, name and remarks</source>
+      <translation>Изменить заголовок, дату, имя и примечания</translation>
+    </message>
+    <message>
+      <source>Title and remarks</source>
+      <translation>Заголовок и примечания</translation>
+    </message>
+    <message>
+      <source>&amp;Limit and range...</source>
+      <translation>&amp;Предел и диапазон...</translation>
+    </message>
+    <message>
+      <source>Edit the limit and the chart range</source>
+      <translation>Изменить предел и диапазон диаграммы</translation>
+    </message>
+    <message>
+      <source>Limit and range</source>
+      <translation>Предел и диапазон</translation>
+    </message>
+    <message>
+      <source>&amp;Settings...</source>
+      <translation>&amp;Настройки...</translation>
+    </message>
+    <message>
+      <source>Edit the conversion settings</source>
+      <translation>Изменить параметры пересчёта</translation>
+    </message>
+    <message>
+      <source>Settings</source>
+      <translation>Настройки</translation>
+    </message>
+    <message>
+      <source>&amp;Enable value change</source>
+      <translation>&amp;Разрешить изменение значений</translation>
+    </message>
+    <message>
+      <source>Allow single values to be changed by double click</source>
+      <translation>Разрешить изменять отдельные значения двойным щелчком</translation>
+    </message>
+    <message>
+      <source>Enable value change</source>
+      <translation>Разрешить изменение значений</translation>
+    </message>
+    <message>
+      <source>&amp;Chart</source>
+      <translation>&amp;Диаграмма</translation>
+    </message>
+    <message>
+      <source>Show or hide the chart</source>
+      <translation>Показать или скрыть диаграмму</translation>
+    </message>
+    <message>
+      <source>Chart</source>
+      <translation>Диаграмма</translation>
+    </message>
+    <message>
+      <source>&amp;Values</source>
+      <translation>&amp;Значения</translation>
+    </message>
+    <message>
+      <source>Show or hide the values in the chart</source>
+      <translation>Показать или скрыть значения на диаграмме</translation>
+    </message>
+    <message>
+      <source>Values</source>
+      <translation>Значения</translation>
+    </message>
+    <message>
+      <source>&amp;Statistics</source>
+      <translation>&amp;Статистика</translation>
+    </message>
+    <message>
+      <source>Show or hide the statistics</source>
+      <translation>Показать или скрыть статистику</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>Статистика</translation>
+    </message>
+    <message>
+      <source>&amp;Table</source>
+      <translation>&amp;Таблица</translation>
+    </message>
+    <message>
+      <source>Show or hide the table of values</source>
+      <translation>Показать или скрыть таблицу значений</translation>
+    </message>
+    <message>
+      <source>Table</source>
+      <translation>Таблица</translation>
+    </message>
+    <message>
+      <source>&amp;Grayscale</source>
+      <translation>&amp;Оттенки серого</translation>
+    </message>
+    <message>
+      <source>Draw the chart in shades of gray</source>
+      <translation>Рисовать диаграмму в оттенках серого</translation>
+    </message>
+    <message>
+      <source>Grayscale</source>
+      <translation>Оттенки серого</translation>
+    </message>
+    <message>
+      <source>&amp;Inverted grayscale</source>
+      <translation>&amp;Инвертированные оттенки серого</translation>
+    </message>
+    <message>
+      <source>Draw the chart in inverted shades of gray</source>
+      <translation>Рисовать диаграмму в инвертированных оттенках серого</translation>
+    </message>
+    <message>
+      <source>Inverted grayscale</source>
+      <translation>Инвертированные оттенки серого</translation>
+    </message>
+    <message>
+      <source>Green/&amp;red shades</source>
+      <translation>Оттенки зелёного/&amp;красного</translation>
+    </message>
+    <message>
+      <source>Draw the chart in green and red shades</source>
+      <translation>Рисовать диаграмму в зелёных и красных оттенках</translation>
+    </message>
+    <message>
+      <source>Green/red shades</source>
+      <translation>Оттенки зелёного/красного</translation>
+    </message>
+    <message>
+      <source>S&amp;pectral colors</source>
+      <translation>С&amp;пектральные цвета</translation>
+    </message>
+    <message>
+      <source>Draw the chart in spectral colors</source>
+      <translation>Рисовать диаграмму в спектральных цветах</translation>
+    </message>
+    <message>
+      <source>Spectral colors</source>
+      <translation>Спектральные цвета</translation>
+    </message>
+    <message>
+      <source>&amp;Axis</source>
+      <translation>&amp;Оси</translation>
+    </message>
+    <message>
+      <source>Draw the chart with axes</source>
+      <translation>Рисовать диаграмму с осями</translation>
+    </message>
+    <message>
+      <source>Axis</source>
+      <translation>Оси</translation>
+    </message>
+    <message>
+      <source>&amp;Frame</source>
+      <translation>&amp;Рамка</translation>
+    </message>
+    <message>
+      <source>Draw the chart in a frame</source>
+      <translation>Рисовать диаграмму в рамке</translation>
+    </message>
+    <message>
+      <source>Frame</source>
+      <translation>Рамка</translation>
+    </message>
+    <message>
+      <source>G&amp;rid</source>
+      <translation>&amp;Сетка</translation>
+    </message>
+    <message>
+      <source>Show or hide the grid</source>
+      <translation>Показать или скрыть сетку</translation>
+    </message>
+    <message>
+      <source>Grid</source>
+      <translation>Сетка</translation>
+    </message>
+    <message>
+      <source>T&amp;oolbar</source>
+      <translation>&amp;Панель инструментов</translation>
+    </message>
+    <message>
+      <source>Show or hide the toolbar</source>
+      <translation>Показать или скрыть панель инструментов</translation>
+    </message>
+    <message>
+      <source>Toolbar</source>
+      <translation>Панель инструментов</translation>
+    </message>
+    <message>
+      <source>Status &amp;Bar</source>
+      <translation>Строка &amp;состояния</translation>
+    </message>
+    <message>
+      <source>Show or hide the status bar</source>
+      <translation>Показать или скрыть строку состояния</translation>
+    </message>
+    <message>
+      <source>Status Bar</source>
+      <translation>Строка состояния</translation>
+    </message>
+    <message>
+      <source>&amp;mm Scale</source>
+      <translation>Шкала в &amp;мм</translation>
+    </message>
+    <message>
+      <source>Show positions in mm instead of m</source>
+      <translation>Показывать положения в мм вместо м</translation>
+    </message>
+    <message>
+      <source>mm Scale</source>
+      <translation>Шкала в мм</translation>
+    </message>
+    <message>
+      <source>Show the user interface in English</source>
+      <translation>Показать интерфейс на английском</translation>
+    </message>
+    <message>
+      <source>Show the user interface in French</source>
+      <translation>Показать интерфейс на французском</translation>
+    </message>
+    <message>
+      <source>Show the user interface in German</source>
+      <translation>Показать интерфейс на немецком</translation>
+    </message>
+    <message>
+      <source>Chinese</source>
+      <translation>Китайский</translation>
+    </message>
+    <message>
+      <source>Show the user interface in Chinese</source>
+      <translation>Показать интерфейс на китайском</translation>
+    </message>
+    <message>
+      <source>Russian</source>
+      <translation>Русский</translation>
+    </message>
+    <message>
+      <source>Show the user interface in Russian</source>
+      <translation>Показать интерфейс на русском</translation>
+    </message>
+    <message>
+      <source>&amp;About Vordalis...</source>
+      <translation>&amp;О программе Vordalis...</translation>
+    </message>
+    <message>
+      <source>Show the program name and version</source>
+      <translation>Показать название и версию программы</translation>
+    </message>
+    <message>
+      <source>About</source>
+      <translation>О программе</translation>
+    </message>
+    <message>
+      <source>&amp;File</source>
+      <translation>&amp;Файл</translation>
+    </message>
+    <message>
+      <source>&amp;Edit</source>
+      <translation>&amp;Правка</translation>
+    </message>
+    <message>
+      <source>&amp;View</source>
+      <translation>&amp;Вид</translation>
+    </message>
+    <message>
+      <source>&amp;Language</source>
+      <translation>&amp;Язык</translation>
+    </message>
+    <message>
+      <source>&amp;Info</source>
+      <translation>&amp;Справка</translation>
+    </message>
+    <message>
+      <source>Ready</source>
+      <translation>Готово</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Файлы объектов Vordalis (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Все файлы (*)</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CNexoloDoc</name>
+    <message>
+      <source>Untitled</source>
+      <translation>Без имени</translation>
+    </message>
+    <message>
+      <source>The file %1 could not be saved.</source>
+      <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+      <source>There is no object to save.</source>
+      <translation>Нет объекта для сохранения.</translation>
+    </message>
+    <message>
+      <source>The object cannot be written in the file format.</source>
+      <translation>Объект не может быть записан в формате файла.</translation>
+    </message>
+    <message>
+      <source>Save As</source>
+      <translation>Сохранить как</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Файлы объектов Vordalis (*.vdo)</translation>
+    </message>
+    <message>
+      <source>Save changes to %1?</source>
+      <translation>Сохранить изменения в %1?</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CTitleDlg</name>
+    <message>
+      <source>Enter no more than %1 characters.</source>
+      <translation>Введите не более %1 символов.</translation>
+    </message>
+    <message>
+      <source>Title and Remarks</source>
+      <translation>Заголовок и примечания</translation>
+    </message>
+    <message>
+      <source>&amp;Title</source>
+      <translation>&amp;Заголовок</translation>
+    </message>
+    <message>
+      <source>&amp;Date</source>
+      <translation>&amp;Дата</translation>
+    </message>
+    <message>
+      <source>&amp;Name</source>
+      <translation>&amp;Имя</translation>
+    </message>
+    <message>
+      <source>&amp;Remarks</source>
+      <translation>&amp;Примечания</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::TorvFensterTitel</name>
+    <message>
+      <source>Title and Remarks</source>
+      <translation>Заголовок и примечания</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>Заголовок</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Дата</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Время</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Имя</translation>
+    </message>
+    <message>
+      <source>Remarks</source>
+      <translation>Примечания</translation>
+    </message>
+  </context>
+  <context>
+    <name>Strings</name>
+    <message>
+      <source>Rebar Locator</source>
+      <translation>Локатор арматуры</translation>
+    </message>
+    <message>
+      <source>Date:</source>
+      <translation>Дата:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Имя:</translation>
+    </message>
+    <message>
+      <source>Title:</source>
+      <translation>Заголовок:</translation>
+    </message>
+    <message>
+      <source>Remarks:</source>
+      <translation>Примечания:</translation>
+    </message>
+    <message>
+      <source>%s:
+Object empty or not valid</source>
+      <translation>%s:
+Объект пуст или недействителен</translation>
+    </message>
+    <message>
+      <source>Double click to modify value</source>
+      <translation>Дважды щёлкните, чтобы изменить значение</translation>
+    </message>
+    <message>
+      <source>Double click to modify title/remarks</source>
+      <translation>Дважды щёлкните, чтобы изменить заголовок/примечания</translation>
+    </message>
+    <message>
+      <source>Double click to modify limit/range</source>
+      <translation>Дважды щёлкните, чтобы изменить предел/диапазон</translation>
+    </message>
+    <message>
+      <source>Double click to modify settings</source>
+      <translation>Дважды щёлкните, чтобы изменить настройки</translation>
+    </message>
+    <message>
+      <source>Double click to detail view</source>
+      <translation>Дважды щёлкните для подробного просмотра</translation>
+    </message>
+    <message>
+      <source>Safe changes to original file</source>
+      <translation>Сохранить изменения в исходном файле</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,103 @@
+#include "CNexoloApp.h"
+
+#include "CMainFrame.h"
+#include "CNexoloDoc.h"
+#include "CNexoloView.h"
+#include "CommandLine.h"
+#include "ObjectDialogs.h"
+#include "objects/RegisterObjects.h"
+#include "settings/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+// Icons live in a resource file of the static application library; it must be registered.
+static void InitResources() { Q_INIT_RESOURCE(vordalis); }
+
+namespace vordalis {
+
+namespace {
+const char* kRecentSection = "Recent File List";
+} // namespace
+
+void RegisterViewerTypes() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    RegisterAllObjectTypes();
+#ifdef VORDALIS_HAVE_COVER_UI
+    RegisterCoverDialogs();
+#endif
+#ifdef VORDALIS_HAVE_REBOUND_UI
+    RegisterReboundDialogs();
+#endif
+}
+
+CNexoloApp::CNexoloApp(QObject* parent) : QObject(parent) { InitResources(); }
+
+CNexoloApp::~CNexoloApp() {
+    frame_.reset();
+    doc_.reset();
+}
+
+bool CNexoloApp::InitInstance(const std::string& commandLine) {
+    translations_.Load(settings::Language());
+    InstallStringTranslator();
+    RegisterViewerTypes();
+    // The view moves to the "DataFolder"; a relative name means the folder we started in.
+    std::string file = FileFromCommandLine(commandLine);
+    QString path = file.empty() ? QString() : QFileInfo(QString::fromLocal8Bit(file)).absoluteFilePath();
+    doc_ = std::make_unique<CNexoloDoc>();
+    frame_ = std::make_unique<CMainFrame>(this, doc_.get());
+    if (path.isEmpty() || !OpenDocumentFile(path)) {
+        if (!doc_->Object()) doc_->OnNewDocument();
+    }
+    frame_->ShowWithPlacement();
+    return true;
+}
+
+bool CNexoloApp::OpenDocumentFile(const QString& path) {
+    if (!doc_->SaveModified(frame_.get())) return false;
+    bool ok = doc_->OnOpenDocument(path, frame_.get());
+    if (ok) AddToRecentFiles(QFileInfo(path).absoluteFilePath());
+    return ok;
+}
+
+void CNexoloApp::SetLanguage(int language) {
+    settings::WriteDword(settings::kLanguage, language);
+    // Installing and removing translators sends the language change to every window.
+    translations_.Load(settings::Language());
+    if (frame_) {
+        frame_->RetranslateUi();
+        frame_->View()->viewport()->update();
+    }
+}
+
+QStringList CNexoloApp::RecentFiles() const {
+    QSettings profile(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
+    profile.beginGroup(kRecentSection);
+    QStringList files;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        QString f = profile.value(QString("File%1").arg(i)).toString();
+        if (!f.isEmpty()) files << f;
+    }
+    return files;
+}
+
+void CNexoloApp::AddToRecentFiles(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFiles) files.removeLast();
+    QSettings profile(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
+    profile.beginGroup(kRecentSection);
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        if (i <= files.size()) profile.setValue(QString("File%1").arg(i), files[i - 1]);
+        else profile.remove(QString("File%1").arg(i));
+    }
+    profile.endGroup();
+    emit RecentFilesChanged();
+}
+
+} // namespace vordalis

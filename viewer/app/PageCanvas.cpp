@@ -1,0 +1,30 @@
+#include "PageCanvas.h"
+
+#include "QtCanvas.h"
+
+#include <QPrinter>
+#include <QWidget>
+
+namespace vordalis {
+
+std::unique_ptr<Canvas> MakeScreenCanvas(QPainter& painter, const QWidget& widget) {
+    return std::make_unique<QtCanvas>(painter, QtCanvas::ForWidget(widget));
+}
+
+std::unique_ptr<Canvas> MakePrinterCanvas(QPainter& painter, QPrinter& printer) {
+    return std::make_unique<QtCanvas>(painter, QtCanvas::ForPrinter(printer));
+}
+
+std::unique_ptr<Canvas> MakeCopyCanvas(QPainter& painter, double dotsPerInch) {
+    QtCanvas::Device device;
+    device.dotsPerInch = dotsPerInch;
+    auto canvas = std::make_unique<QtCanvas>(painter, device);
+    canvas->SetMapping(Mapping::Metric);
+    return canvas;
+}
+
+double ScreenUnitScale(const QWidget& widget) {
+    return QtCanvas::ScreenScale(QtCanvas::ForWidget(widget).screenHeight);
+}
+
+} // namespace vordalis
