@@ -1,0 +1,107 @@
+#pragma once
+// The window both transfer programs share: the tree of the instrument's objects, the port
+// list, the instrument box, the busy indicator, link and status fields, Abort and Close, and
+// the three timers. The behaviour lives in TransferDialogLogic; each program lays the
+// controls out and adds its own.
+#include "ondralink/common/DialogView.h"
+#include "ondralink/common/TransferDialogLogic.h"
+
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace vordalis {
+
+class BusyIndicator;
+class QtTreeControl;
+
+class TransferDialog : public QDialog, public transfer::DialogView {
+    Q_OBJECT
+public:
+    using Program = transfer::TransferDialogLogic::Program;
+    // Answers a message box instead of showing it (tests).
+    using MessageHook = std::function<transfer::MessageAnswer(const std::string& text, transfer::MessageIcon,
+                                                              transfer::MessageButtons)>;
+
+    ~TransferDialog() override;
+
+    // The dialog start: settings, ports, tree, timers. False when the program must end.
+    virtual bool Initialise();
+
+    transfer::TransferDialogLogic& Logic() { return logic_; }
+    QTreeWidget* TreeWidget() const { return tree_; }
+    QComboBox* PortList() const { return ports_; }
+    QLabel* StatusField() const { return status_; }
+    QLabel* LinkField() const { return link_; }
+    QLabel* InstrumentName() const { return name_; }
+    QPushButton* AbortButton() const { return abort_; }
+    QPushButton* CloseButton() const { return close_; }
+
+    static void SetMessageHook(MessageHook hook);
+    // How many times the transfer programs beeped (also the message boxes' beeps).
+    static int BeepCount();
+
+    // DialogView
+    transfer::MessageAnswer ShowMessage(const std::string& text, transfer::MessageIcon icon,
+                                        transfer::MessageButtons buttons) override;
+    void Beep() override;
+    transfer::TreeControl& Tree() override;
+    void SetPortRows(const std::vector<std::string>& rows, int selected) override;
+    void SetInstrument(const std::string& name, const std::string& serial, const std::string& version) override;
+    void SetStatus(const std::string& text) override;
+    void SetLink(const std::string& text) override;
+    void SetButtons(bool saveEnabled, bool abortEnabled) override;
+    void AdvanceBusy() override;
+    void ClearBusy() override;
+    void StopTimer1() override;
+    void StartTimer1() override;
+    void StopAllTimers() override;
+    void FocusAbort() override;
+    void FocusClose() override;
+    void EndDialog() override;
+
+public slots:
+    void accept() override; // Enter does not end the dialog
+    void reject() override; // Escape, Close and the window's close box
+
+protected:
+    TransferDialog(Program program, const QString& fontFamily, int pointSize, QWidget* parent);
+    // Dialog units of the dialog's font to pixels.
+    QRect Dlu(int x, int y, int w, int h) const;
+    // The folder field is being edited (the transfer tool); Escape then only resets it.
+    virtual void ResetFolderField() {}
+    virtual void SetSaveEnabled(bool) {}
+
+    QTreeWidget* tree_;
+    QGroupBox* portGroup_;
+    QComboBox* ports_;
+    QGroupBox* instrumentGroup_;
+    QLabel* name_;
+    QLabel* serial_;
+    QLabel* version_;
+    BusyIndicator* busy_;
+    QLabel* link_;
+    QLabel* status_;
+    QPushButton* abort_;
+    QPushButton* close_;
+
+private:
+    std::unique_ptr<QtTreeControl> treeControl_;
+    QTimer timer1_, timer2_, timer3_;
+    transfer::TransferDialogLogic logic_;
+    double unitX_ = 1.5, unitY_ = 1.625;
+};
+
+// Takes the "OndralinkRunning" lock (another transfer program running: beep and end), sets
+// up the settings store, runs the dialog made by makeDialog. The exit code is always 0.
+int RunTransferProgram(const std::function<std::unique_ptr<TransferDialog>()>& makeDialog);
+
+} // namespace vordalis

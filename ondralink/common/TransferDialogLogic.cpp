@@ -1,0 +1,430 @@
+#include "ondralink/common/TransferDialogLogic.h"
+
+#include "model/Codec.h"
+#include "settings/Settings.h"
+#include "transfer/Errors.h"
+#include "transfer/Instruments.h"
+#include "transfer/Messages.h"
+#include "transfer/ObjectNumber.h"
+#include "transfer/ObjectPool.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace vordalis::transfer {
+namespace {
+
+int g_firstByteTicks = TransferDialogLogic::kFirstByteTicks;
+
+std::string WorkingDirectory() {
+    std::error_code ec;
+    return std::filesystem::current_path(ec).string();
+}
+
+// Every component of the folder can be entered.
+bool CanEnter(const std::string& folder) {
+    std::error_code ec;
+    return !folder.empty() && std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), X_OK) == 0;
+}
+
+bool EndsWithDash(const std::string& text) { return !text.empty() && text.back() == '-'; }
+
+} // namespace
+
+TransferDialogLogic::TransferDialogLogic(Program program, DialogView& view, std::string tempFolder)
+    : program_(program), view_(view), tempFolder_(std::move(tempFolder)) {}
+
+TransferDialogLogic::~TransferDialogLogic() = default;
+
+void TransferDialogLogic::SetFirstByteTicksForTesting(int ticks) {
+    g_firstByteTicks = ticks > 0 ? ticks : kFirstByteTicks;
+}
+
+std::string TransferDialogLogic::ResultPath() const {
+    return (std::filesystem::path(tempFolder_) / kResultFile).string();
+}
+
+bool TransferDialogLogic::Initialise() {
+    SetLanguage(LanguageFromSettings());
+    dataFolder_ = U16ToUtf8(settings::ReadString(settings::kDataFolder, Utf8ToU16(WorkingDirectory())));
+    try {
+        engine_ = std::make_unique<TransferEngine>(0);
+        engine_->SetAskReplace([this](const std::string& question) {
+            return view_.ShowMessage(question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+        });
+        engine_->SetMessageSink([this](const std::string& message) {
+            view_.ShowMessage(message, MessageIcon::Error, MessageButtons::Ok);
+        });
+        if (IsLoader()) {
+            engine_->Select(wantedType_, currentPort_, false);
+            engine_->SelectBackEnd(TransferEngine::kLoaderResult, tempFolder_);
+        }
+        // The transfer tool makes no selection: the first port that opened is current.
+        if (!Refresh(true)) {
+            Close();
+            return false;
+        }
+    } catch (const IoSysError& e) {
+        view_.ShowMessage(e.code == 1 ? Text(Msg::NoPorts) : Text(Msg::GeneralError), MessageIcon::Error,
+                          MessageButtons::Ok);
+        Close();
+        return false;
+    } catch (const IoFileError& e) {
+        view_.ShowMessage(e.code == 0 ? MessageOf(e) : Text(Msg::GeneralError), MessageIcon::Error,
+                          MessageButtons::Ok);
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool TransferDialogLogic::Refresh(bool forced) {
+    const PortSnapshot s = engine_->Snapshot();
+    const int previousPort = currentPort_;
+    const int previousWanted = wantedType_;
+    const bool wasPresent = present_;
+    wantedType_ = s.wanted;
+    wantedName_ = DisplayName(wantedType_);
+    currentPort_ = s.current;
+
+    for (int port = 0; port < TransferEngine::kPorts; ++port) {
+        const int type = s.types[port];
+        char text[64] = "";
+        if (type > 0) std::snprintf(text, sizeof text, "COM%d: %s", port + 1, DisplayName(type).c_str());
+        else if (type == 0) std::snprintf(text, sizeof text, "COM%d: -", port + 1);
+        portText_[port] = text;
+    }
+    if (currentPort_ < 0 || s.types[currentPort_] <= 0) {
+        instrumentName_.clear();
+        view_.SetInstrument({}, "-", {});
+    } else {
+        instrumentName_ = DisplayName(s.types[currentPort_]);
+        view_.SetInstrument(instrumentName_, "SN " + s.serialNumbers[currentPort_],
+                            "Vers. " + s.versions[currentPort_]);
+    }
+    present_ = currentPort_ >= 0 && !portText_[currentPort_].empty();
+
+    if (!IsLoader() && currentPort_ < 0) {
+        view_.ShowMessage(kNoComPort, MessageIcon::None, MessageButtons::Ok);
+        return false;
+    }
+    const bool changed =
+        forced || currentPort_ != previousPort || wantedType_ != previousWanted || present_ != wasPresent;
+    if (IsLoader() && !changed) return true;
+    if (changed) {
+        FillTree();
+        if ((present_ && !wasPresent) || forced) {
+            if (!IsLoader()) {
+                try {
+                    engine_->Finish();
+                } catch (...) {
+                }
+                engine_->SelectBackEnd(TransferEngine::kSaveByName, dataFolder_);
+            }
+            GoIdle();
+        }
+    }
+    FillPortList();
+    return true;
+}
+
+void TransferDialogLogic::FillTree() {
+    // The loader starts with nothing ticked, the transfer tool with everything.
+    if (ObjectPool* pool = engine_->Directory()) pool->FillTree(&view_.Tree(), instrumentName_, !IsLoader());
+}
+
+void TransferDialogLogic::FillPortList() {
+    const int previous = selectedPort_;
+    std::vector<std::string> rows;
+    rowPort_.clear();
+    for (int port = 0; port < TransferEngine::kPorts; ++port) {
+        if (portText_[port].empty()) continue;
+        rows.push_back(portText_[port]);
+        rowPort_.push_back(port);
+    }
+    int selected = -1;
+    for (size_t row = 0; row < rows.size() && selected < 0; ++row) {
+        if (previous < 0 ? !EndsWithDash(rows[row]) : rowPort_[row] == previous) selected = static_cast<int>(row);
+    }
+    view_.SetPortRows(rows, selected);
+    selectedPort_ = selected >= 0 ? rowPort_[selected] : -1;
+    if (selectedPort_ != previous && selectedPort_ >= 0) ChangePort(selectedPort_);
+}
+
+void TransferDialogLogic::OnPortChosen(int row) {
+    // Another port while an object is on its way would leave the transfer half done.
+    if (mode_ == kLoading || row < 0 || row >= static_cast<int>(rowPort_.size())) return;
+    selectedPort_ = rowPort_[row];
+    ChangePort(selectedPort_);
+}
+
+void TransferDialogLogic::ChangePort(int port) {
+    try {
+        engine_->IdentifyPort(port);
+        engine_->Select(wantedType_, port, false);
+        Refresh(false);
+        view_.SetStatus(IdleStatus());
+        if (!IsLoader()) view_.SetLink({});
+        view_.FocusClose();
+    } catch (const IoSysError& e) {
+        view_.FocusClose();
+        std::string message;
+        if (e.code == 2) message = Format(Msg::PortUnavailable, {}, port + 1);
+        else if (e.code == 3) message = Format(Msg::NoInstrument, wantedName_, port + 1);
+        else message = Text(Msg::GeneralError);
+        view_.ShowMessage(message, MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+std::string TransferDialogLogic::IdleStatus() const {
+    if (instrumentName_.empty()) return {};
+    return Text(IsLoader() ? Msg::SelectAnObject : Msg::Ready);
+}
+
+void TransferDialogLogic::GoIdle() {
+    mode_ = kIdle;
+    phase_ = 0;
+    UpdateButtons();
+    if (!IsLoader()) view_.SetLink({});
+    view_.SetStatus(IdleStatus());
+    view_.FocusAbort();
+}
+
+void TransferDialogLogic::UpdateButtons() {
+    if (IsLoader()) view_.SetButtons(false, mode_ == kLoading);
+    else view_.SetButtons(tickedCount_ > 0 && mode_ != kLoading, tickedCount_ > 0 && mode_ == kLoading);
+}
+
+void TransferDialogLogic::OnTimer2() {
+    if (closed_ || mode_ == kLoading || !IsPoolValid()) return;
+    ObjectPool& pool = LibraryPool();
+    pool.Sync();
+    const int n = pool.CountTicked();
+    if (mode_ == kFinished || n == tickedCount_) return;
+    tickedCount_ = n;
+    if (!IsLoader()) {
+        UpdateButtons();
+        return;
+    }
+    if (n <= 0) return;
+    // Ticking an object starts its load at once. The walk starts again at the root so an
+    // object above one that failed before is found as well.
+    pool.RestartIteration();
+    engine_->ChangeDirectory("\\", true);
+    mode_ = kLoading;
+    UpdateButtons();
+    RequestNext(true, false, false);
+}
+
+void TransferDialogLogic::OnSaveSelected() {
+    if (IsLoader() || closed_ || mode_ == kLoading) return;
+    try {
+        LibraryPool().RestartIteration();
+        engine_->SelectBackEnd(TransferEngine::kSaveByName, dataFolder_);
+        engine_->ChangeDirectory("\\", false);
+    } catch (const IoFileError& e) {
+        view_.ShowMessage(MessageOf(e), MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    mode_ = kLoading;
+    UpdateButtons();
+    RequestNext(true, false, false);
+}
+
+bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) {
+    lastKB_ = -1;
+    waitTicks_ = 0;
+    if (mode_ != kLoading) return false;
+    ObjectPool& pool = LibraryPool();
+    if (finished) {
+        if (IsLoader()) {
+            std::string name, extension, path;
+            pool.NextTicked(name, extension, path, true);
+        } else {
+            view_.Beep();
+        }
+        GoIdle();
+        return true;
+    }
+    std::string name, extension, path;
+    bool found = false;
+    if (retry) {
+        found = pool.CurrentObject(name, extension);
+    } else {
+        found = pool.NextTicked(name, extension, path, markDone);
+        // The instrument (and for the transfer tool the output folder) follows the walk.
+        if (!path.empty()) engine_->ChangeDirectory(path, IsLoader());
+    }
+    if (found) {
+        const bool isB = extension == "B" || extension == "b";
+        phase_ = 1;
+        if (!IsLoader()) view_.SetLink(engine_->StatusText());
+        if (engine_->StartTransfer(name, isB)) {
+            view_.SetStatus(Text(Msg::PleaseWait));
+            return true;
+        }
+    } else if (!IsLoader()) {
+        view_.Beep();
+    }
+    GoIdle();
+    return false;
+}
+
+void TransferDialogLogic::OnTimer1() {
+    if (closed_) return;
+    if (IsLoader() && mode_ == kFinished) {
+        if (--closeTicks_ <= 0) Close();
+        return;
+    }
+    if (!IsLoader() && editing_) return;
+    if (mode_ != kLoading || phase_ == 0) return;
+    try {
+        StepTransfer();
+    } catch (const IoFileError& e) {
+        view_.StartTimer1();
+        view_.ShowMessage(MessageOf(e), MessageIcon::Error, MessageButtons::Ok);
+        Close();
+    } catch (const IoSysError& e) {
+        view_.StartTimer1();
+        if (e.code == 4) {
+            TransferFailed();
+        } else if (e.code == 5) {
+            view_.ShowMessage(Format(Msg::InputError, {}, currentPort_ + 1), MessageIcon::Error, MessageButtons::Ok);
+            Close();
+        } else {
+            Close();
+        }
+    } catch (const RBufError&) {
+        // A back-reference beyond the received text: the data are not valid.
+        view_.StartTimer1();
+        TransferFailed();
+    }
+}
+
+void TransferDialogLogic::StepTransfer() {
+    const int available = engine_->BytesAvailable();
+    if (available > 0) {
+        if (phase_ == 1 || phase_ == 3) phase_ = 2;
+        if (phase_ == 2) engine_->Pump();
+    } else if (phase_ == 1) {
+        phase_ = 3;
+        waitTicks_ = g_firstByteTicks;
+    } else if (phase_ == 2) {
+        phase_ = 3;
+        waitTicks_ = engine_->IsComplete() ? 4 : 33;
+    } else if (phase_ == 3) {
+        if (engine_->IsComplete()) phase_ = 4;
+        else if (--waitTicks_ <= 0) throw IoSysError{4};
+    }
+
+    if (phase_ == 2 || phase_ == 4 || phase_ == 5) {
+        const int kb = engine_->BytesWritten() / 1024;
+        if (kb > lastKB_) {
+            lastKB_ = kb;
+            char text[32];
+            std::snprintf(text, sizeof text, " %d KB", kb);
+            view_.SetStatus(text);
+        }
+    }
+    if (phase_ == 2) view_.AdvanceBusy();
+
+    if (phase_ == 4) {
+        view_.ClearBusy();
+        view_.StopTimer1();
+        if (IsLoader()) {
+            engine_->Finish();
+            const std::string result = ResultPath();
+            const bool valid = ObjectNumber(result, wantedName_).kind >= 0;
+            if (!valid)
+                view_.ShowMessage(Text(Msg::DataInvalid), MessageIcon::Exclamation, MessageButtons::Ok);
+            view_.StartTimer1();
+            RequestNext(true, true, false);
+            if (valid) {
+                Success();
+            } else {
+                std::error_code ec;
+                std::filesystem::remove(result, ec);
+            }
+        } else {
+            const bool ok = engine_->Finish();
+            view_.StartTimer1();
+            // The next ticked object follows at once.
+            RequestNext(ok, false, false);
+        }
+    } else if (phase_ == 5) {
+        view_.ClearBusy();
+        engine_->AbortTransfer();
+        RequestNext(false, true, false);
+    }
+}
+
+void TransferDialogLogic::TransferFailed() {
+    engine_->AbortTransfer();
+    view_.ClearBusy();
+    const MessageAnswer answer =
+        view_.ShowMessage(Text(Msg::DataInvalid), MessageIcon::Exclamation, MessageButtons::RetryCancel);
+    if (answer == MessageAnswer::Retry) RequestNext(false, false, true);
+    else RequestNext(false, true, false);
+}
+
+void TransferDialogLogic::Success() {
+    view_.Beep();
+    closeTicks_ = kCloseTicks;
+    mode_ = kFinished;
+    view_.SetStatus(Text(Msg::Ok));
+}
+
+void TransferDialogLogic::OnTimer3() {
+    if (closed_ || mode_ != kIdle || (!IsLoader() && editing_) || !engine_) return;
+    try {
+        engine_->IdentifyCurrent();
+        engine_->Select(wantedType_, currentPort_, false);
+        Refresh(false);
+    } catch (const IoSysError&) {
+        // The next look in 3.5 s tries again.
+    }
+}
+
+void TransferDialogLogic::OnAbort() {
+    if (phase_ != 0 && phase_ != 4) phase_ = 5;
+}
+
+void TransferDialogLogic::OnFolderEditStart() {
+    editing_ = true;
+    view_.StopTimer1();
+}
+
+std::string TransferDialogLogic::OnFolderEditEnd(const std::string& text) {
+    editing_ = false;
+    std::string folder = text;
+    if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (CanEnter(folder)) {
+        dataFolder_ = folder;
+    } else {
+        view_.ShowMessage(Format(Msg::FolderMissing, folder), MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+    if (!closed_) view_.StartTimer1();
+    return dataFolder_;
+}
+
+void TransferDialogLogic::OnFolderChosen(const std::string& folder) {
+    if (!folder.empty()) dataFolder_ = folder;
+}
+
+bool TransferDialogLogic::OnClose() {
+    if (editing_) return false;
+    Close();
+    return true;
+}
+
+void TransferDialogLogic::Close() {
+    if (closed_) return;
+    closed_ = true;
+    view_.StopAllTimers();
+    if (engine_ && mode_ != kFinished) engine_->AbortTransfer();
+    settings::WriteString(settings::kDataFolder, Utf8ToU16(dataFolder_));
+    view_.EndDialog();
+}
+
+} // namespace vordalis::transfer
