@@ -47,10 +47,18 @@ def china(name, *, edition2011, number, series, date, readings, angle=5, limits=
         f.write("".join(t).encode("latin-1"))
 
 
-def summary(name, tag, members, date=(2026, 3, 20, 16, 5)):
+def summary(name, tag, members, date=(2026, 3, 20, 16, 5), extension=None):
     t = "TORVDIR\t%s\t%s\r\n" % (tag, "\t".join(dash(v) for v in date[:4]) + "\t" + dash(date[4]))
     t += "".join('"%s"\r\n' % m for m in members)
-    t += '".end"\r\n\x1a'
+    if extension is None:
+        # As the summary builder writes it.
+        t += '".end"\r\n\x1a'
+    else:
+        # As the viewer saves it: unit, limits, flag word, then name, title and remarks.
+        e = extension
+        t += '".end"\r\n'
+        t += "%s\t%s\t%s\t%s\r\n" % (dash(e["unit"]), dash(e["lower"]), dash(e["upper"]), dash(e["flags"]))
+        t += '"%s"\r\n"%s"\r\n"%s"\r\n\x1a' % (e["name"], e["title"], e["remarks"])
     with open(os.path.join(OUT, name), "wb") as f:
         f.write(t.encode("latin-1"))
 
@@ -76,6 +84,15 @@ def main():
                          name="Slab D", title="Slab D level 2", remarks="Pumped C30, cast 2025-11"))
     summary("summary_china.vdo", "TORVCHINASINGLE",
             ["china_2001.vdo", "china_2011.vdo", "china_general.vdo", "china_pump.vdo"])
+    # Batch evaluation saved with limits 25..45 MPa shown, the mean line and a title.
+    summary("summary_china_batch.vdo", "TORVCHINABATCH",
+            ["china_2001.vdo", "china_2011.vdo", "china_general.vdo", "china_pump.vdo"],
+            extension=dict(unit=2, lower=25, upper=45, flags=0x01 | 0x02 | 0x10, name="Block 3",
+                           title="Block 3 columns", remarks="Batch of four areas"))
+    # A series summary over the rebound series samples (mean mode: not every member uses the median).
+    summary("summary_series.vdo", "TORVIHAMMER",
+            ["rebound_instrument.vdo", "rebound_morvex_curve.vdo", "rebound_median.vdo",
+             "rebound_cjk_remark.vdo", "rebound_j_curve.vdo"])
 
 
 if __name__ == "__main__":

@@ -107,8 +107,9 @@ int TTorvChinaPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
     auto& obj = static_cast<TTorvChina&>(base);
     const int n = obj.values.Length();
     if (n < 1 || n > 256) return top;
+    // Cells are as wide as 24 across the section; beside the chart 11 per row.
+    const int cellWidth = (width - 20) / 24;
     const int columns = stacked ? 24 : 11;
-    const int cellWidth = (width - 20) / columns;
     if (cellWidth < 20) return top;
     obj.values.Count(); // brings the outlier marks up to date
     return DrawCellTable(obj, left, top, columns, cellWidth, n, LoadString(2074) + u" [R]");

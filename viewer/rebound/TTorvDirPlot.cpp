@@ -78,8 +78,9 @@ int TTorvDirPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
     auto& obj = static_cast<TTorvDir&>(base);
     const int n = obj.PositionCount();
     if (n < 1 || n > TTorvDir::kTableMembers) return top;
+    // Cells are as wide as four across the section; beside the chart one per row.
+    const int cellWidth = (width - 20) / 4;
     const int columns = stacked ? 4 : 1;
-    const int cellWidth = (width - 20) / columns;
     if (cellWidth < 20) return top;
     return DrawCellTable(obj, left, top, columns, cellWidth, n,
                          LoadString(obj.kind == TTorvDir::kKindChina ? 2103 : 2102));
