@@ -31,7 +31,9 @@ void GridGeometry::Set(int32_t columns, int32_t rows, double x, double y, double
 
 void GridGeometry::Derive() {
     if (areasValid_) return;
-    cellArea_ = scale_ * scale_ * stepX_ * stepY_;
+    // Dividing by the inverse scale keeps metric areas exact in decimals (0.01 m², not 0.00999...).
+    const double inverse = 1.0 / scale_;
+    cellArea_ = stepX_ * stepY_ / (inverse * inverse);
     totalArea_ = cellArea_ * nx_ * ny_;
     areasValid_ = true;
 }

@@ -189,7 +189,8 @@ int TVernoRaster::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(
 double TVernoRaster::MeasuredArea() {
     const double n = covers.Count();
     if (imperial) return (grid.StepX() / 12.0) * (grid.StepY() / 12.0) * n;
-    return n * grid.CellArea();
+    const double inverse = 1.0 / grid.Scale();
+    return n * grid.StepX() * grid.StepY() / (inverse * inverse);
 }
 
 bool TVernoRaster::Write(ObjectWriter& out) {
