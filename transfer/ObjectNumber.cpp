@@ -46,7 +46,8 @@ ObjectNumberResult CoverMeter(std::FILE* f) {
         if (v != std::string::npos) {
             kind = StartsWithNoCase(head.substr(v), "VERNOSKANT") ? 1 : 0;
         } else {
-            const size_t first = head.find_first_not_of(' ');
+            // A raster file starts with CR LF before its number line.
+            const size_t first = head.find_first_not_of(" \t\r\n");
             kind = first != std::string::npos && IsFigure(head[first]) ? 3 : 0;
         }
     }
