@@ -186,6 +186,8 @@ void Simulator::SendSome() {
     if (sent_ >= stopAt_) {
         sending_ = false;
         if (options_.fault == Fault::Hangup) {
+            // Give the other side time to take what was sent, then vanish.
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
             ::close(fd_);
             std::_Exit(0); // the instrument is unplugged
         }
