@@ -27,7 +27,8 @@ QtCanvas::QtCanvas(QPainter& painter, const Device& device) : painter_(painter),
 
 QtCanvas::Device QtCanvas::ForWidget(const QWidget& widget) {
     Device d;
-    if (const QScreen* s = widget.screen()) d.screenHeight = s->size().height() * s->devicePixelRatio();
+    // Widget coordinates are device-independent pixels, so the logical screen height applies.
+    if (const QScreen* s = widget.screen()) d.screenHeight = s->size().height();
     d.dotsPerInch = widget.logicalDpiY();
     return d;
 }
