@@ -14,10 +14,6 @@ constexpr int kTab = 9;
 int32_t InchEighthsToMm(int32_t d) { return (d * 254 + 40) / 80; }
 int32_t InchHundredthsToMm(int32_t v) { return (v * 254 + 500) / 1000; }
 
-const char16_t* const kSecondLayer[] = {u"16  ", u"25  ", u"32  "};
-const char16_t* const kArrangement[] = {u"100 x 100  ", u"125 x 125  ", u"150 x 100  ", u"200 x 100  ",
-                                        u"200 x 200  "};
-
 } // namespace
 
 std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) { return std::make_unique<TVernoList>(file); }
@@ -99,7 +95,7 @@ TVernoList::TVernoList(ByteSource& file) {
     int xMinor;
     TBasicPlot::NiceStep(0, xTop, &xStep, &xMinor);
     plot.SetAxis(plot.axisX, 0, xTop, xStep, xMinor, 0, false);
-    plot.axisY.title = LoadString(2035) + (Inches() ? u" [in]" : u" [mm]");
+    plot.axisY.title = LoadString(2035) + UnitSuffix(Inches());
     valid = true;
 }
 
@@ -219,67 +215,43 @@ void TVernoList::Describe(Json& out) const {
 
 // ---------------------------------------------------------------- sections
 
-std::vector<TVernoList::Row> TVernoList::ParameterRows() const {
-    std::vector<Row> rows;
-    if (layerWord & 1) {
-        int second = (layerWord >> 2) & 3, mesh = (layerWord >> 4) & 7;
-        rows.push_back({2119, u"", u"", u"", true});
-        rows.push_back({2120, (layerWord & 2) ? u"2x D" : u"D", u"16  ", u"mm"});
-        rows.push_back({2121, u"D", second < 3 ? kSecondLayer[second] : u"-  ", u"mm"});
-        rows.push_back({2122, u"", mesh < 5 ? kArrangement[mesh] : u"-  ", u"mm"});
-    } else if (!Inches()) {
-        rows.push_back({2037, u"D", Printf("%d  ", barDiameter), u"mm"});
-        if (layerWord > 0) rows.push_back({2053, u"a", Printf("%d  ", layerWord), u"mm"});
-    } else {
-        rows.push_back({2037, u"D", Printf("%d/8", static_cast<int>(barDiameter * kInch * 8 + 0.5)), u"in"});
-        if (layerWord > 0) rows.push_back({2053, u"a", Printf("%0.2f", layerWord * kInch + 0.04), u"in"});
-    }
-    if (Limit() > 0)
-        rows.push_back({2057, u"s(Min)", Inches() ? Printf("%0.2f", Limit() * kInch) : Printf("%d  ", Limit()),
-                        Inches() ? u"in" : u"mm"});
-    return rows;
-}
-
-std::vector<TVernoList::Row> TVernoList::StatisticRows() {
-    std::vector<Row> rows;
+std::vector<CoverRow> TVernoList::StatisticRows() {
+    std::vector<CoverRow> rows;
     const int n = covers.Count();
     const std::u16string unit = Inches() ? u"in" : u"mm";
     const std::u16string dash = u"-  ";
     auto length = [&](int32_t mm) { return Inches() ? Printf("%0.2f", mm * kInch) : Printf("%d  ", mm); };
     const char* meanFormat = Inches() ? "%6.2lf" : "%6.1lf";
-    rows.push_back({2054, u"N", Printf("%d  ", n), u""});
-    rows.push_back({2045, u"m", n < 1 ? dash : Printf(meanFormat, covers.Mean()), unit});
-    rows.push_back({2046, u"sa", n < 2 ? dash : Printf(meanFormat, covers.StdDev()), unit});
+    rows.push_back({LoadString(2054), u"N", Printf("%d  ", n), u""});
+    rows.push_back({LoadString(2045), u"m", n < 1 ? dash : Printf(meanFormat, covers.Mean()), unit});
+    rows.push_back({LoadString(2046), u"sa", n < 2 ? dash : Printf(meanFormat, covers.StdDev()), unit});
     // Without a single reading there is no maximum, minimum or span to show.
-    rows.push_back({2047, u"Max", n < 1 ? dash : length(covers.Max()), unit});
-    rows.push_back({2048, u"Min", n < 1 ? dash : length(covers.Min()), unit});
-    rows.push_back({2049, u"R", n < 1 ? dash : length(covers.Max() - covers.Min()), unit});
-    if (Limit() > 0 && n >= 1) rows.push_back({2056, u"<s(Min)", Printf("%0.1lf", covers.PercentOutside()), u"%"});
+    rows.push_back({LoadString(2047), u"Max", n < 1 ? dash : length(covers.Max()), unit});
+    rows.push_back({LoadString(2048), u"Min", n < 1 ? dash : length(covers.Min()), unit});
+    rows.push_back({LoadString(2049), u"R", n < 1 ? dash : length(covers.Max() - covers.Min()), unit});
+    if (Limit() > 0 && n >= 1)
+        rows.push_back({LoadString(2056), u"<s(Min)", Printf("%0.1lf", covers.PercentOutside()), u"%"});
     return rows;
 }
 
-int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<Row>& rows) {
+int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<CoverRow>& rows) {
     int bottom = top + static_cast<int>(rows.size()) * 40 + 45;
     if (plot.DrawsPage(1)) {
         Canvas& dc = *plot.device;
         int oldAlign = dc.GetTextAlign();
         dc.SetTextColor(kBlack);
-        dc.SetFont(plot.headingFont);
-        dc.SetTextAlign(align::kLeft | align::kBaseline);
-        dc.TextOut(left, top + 45, LoadString(titleId));
-        dc.SetFont(plot.normalFont);
+        DrawBoxTitle(plot, left, top + 45, LoadString(titleId));
         int y = top + 45;
-        for (const Row& r : rows) {
+        for (const CoverRow& r : rows) {
             y += 40;
             dc.SetTextAlign(align::kLeft | align::kBaseline);
-            dc.TextOut(left, y, LoadString(r.label));
-            if (r.labelOnly) continue;
+            dc.TextOut(left, y, r.label);
             dc.SetTextAlign(align::kRight | align::kBaseline);
             // A row without a symbol (the mesh) has a value too wide for an equals sign.
             if (!r.symbol.empty()) dc.TextOut(left + 540, y, r.symbol + u"  =");
-            dc.TextOut(left + 620, y, r.value);
+            if (!r.value.empty()) dc.TextOut(left + 620, y, r.value);
             dc.SetTextAlign(align::kLeft | align::kBaseline);
-            dc.TextOut(left + 635, y, r.unit);
+            if (!r.unit.empty()) dc.TextOut(left + 635, y, r.unit);
         }
         dc.SetTextAlign(oldAlign);
     }
@@ -292,7 +264,7 @@ void TVernoList::PaintSections(TVernoListPlot& plot) {
     // Without the chart the sections start below the header; below a chart 50 units under it.
     int previous = plot.chart.IsEmpty() ? plot.TopBelowHeader() : plot.chart.bottom;
     if (options & opts::kStatistics) {
-        auto params = ParameterRows();
+        auto params = BarParameterRows(barDiameter, layerWord, Limit(), Inches());
         auto stats = StatisticRows();
         if (beside) {
             int bottom = PaintBox(plot, plot.sideRegion.left, plot.sideRegion.top, 2042, params);
@@ -343,17 +315,15 @@ void TVernoList::PaintTable(TVernoListPlot& plot, int previousBottom, bool besid
     dc.SetTextColor(kBlack);
     dc.SetFont(plot.headingFont);
     dc.SetTextAlign(align::kLeft | align::kBottom);
-    dc.TextOut(left, top - 10, LoadString(2050) + (Inches() ? u" [in]" : u" [mm]"));
+    dc.TextOut(left, top - 10, LoadString(2050) + UnitSuffix(Inches()));
     dc.Line(left, top, right, top);
     dc.SetFont(plot.normalFont);
     dc.SetTextAlign(align::kRight | align::kBaseline);
-    int mode = opts::ColourMode(options);
-    bool red = mode == opts::kGreenRed || mode == opts::kSpectral;
     for (int i = 0; i < n; ++i) {
         int32_t v = covers.Get(i);
         int column = i % perRow, row = i / perRow;
         std::u16string text = v <= 0 ? u"-" : Inches() ? Printf("%0.2f", v * kInch) : Printf("%d", v);
-        dc.SetTextColor(red && v > 0 && v < Limit() ? Rgb(255, 0, 0) : kBlack);
+        dc.SetTextColor(CoverTextColour(v, Limit(), options));
         dc.TextOut(left + 5 + (column + 1) * width, top + 40 * (row + 1), text);
     }
     dc.SetTextColor(kBlack);

@@ -2,6 +2,7 @@
 // The cover list: concrete covers measured one after another, one reading per located bar,
 // with the bar diameter, an optional bar distance or two-layer description and the cover
 // limit. Covers are held in whole millimetres; an inch file is converted while it is read.
+#include "cover/CoverRows.h"
 #include "cover/TVernoListPlot.h"
 #include "model/TBasicObj.h"
 #include "model/TValueSeries.h"
@@ -13,7 +14,7 @@ namespace vordalis {
 class TVernoList : public TBasicObj {
 public:
     static constexpr int kMaxWritten = 4096;
-    static constexpr double kInch = 0.0394; // mm to inch
+    static constexpr double kInch = kInchPerMm;
 
     explicit TVernoList(ByteSource& file);
     static std::unique_ptr<TBasicObj> Create(ByteSource& file, bool mmScale);
@@ -59,15 +60,9 @@ public:
     TVernoListPlot plot;
 
 private:
-    struct Row {
-        int label = 0; // string number
-        std::u16string symbol, value, unit;
-        bool labelOnly = false;
-    };
-    std::vector<Row> ParameterRows() const;
-    std::vector<Row> StatisticRows();
+    std::vector<CoverRow> StatisticRows();
     // A box: title 45 below its top, rows 40 apart; returns its bottom.
-    int PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<Row>& rows);
+    int PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<CoverRow>& rows);
     void PaintTable(TVernoListPlot& plot, int previousBottom, bool beside);
 };
 
