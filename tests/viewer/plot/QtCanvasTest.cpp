@@ -1,7 +1,9 @@
 // The QPainter canvas: mappings, fills, patterns, clipping and text placement on an image.
 #include "QtCanvas.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QSvgGenerator>
 #include <QtTest>
 
 using namespace vordalis;
@@ -67,6 +69,20 @@ private slots:
         QCOMPARE(white, 8);
         for (int x = 50; x < 100; ++x) QCOMPARE(QColor(img.pixel(x, 5)), QColor(Qt::white)); // clipped
         QCOMPARE(QColor(img.pixel(70, 80)), QColor(0, 128, 0));
+    }
+
+    void svgGetsThePatternsMeanTone() {
+        QBuffer buffer;
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(QSize(100, 100));
+        QPainter p(&svg);
+        QtCanvas c(p, Metric());
+        Pattern16 checker;
+        for (int i = 0; i < 16; ++i) checker[i] = i % 2 ? 0xAAAA : 0x5555;
+        c.FillRect({0, 0, 50, 50}, Brush::Hatch(checker, Rgb(208, 208, 208), kWhite));
+        p.end();
+        QVERIFY(buffer.data().contains("#e8e8e8"));
     }
 
     void textAlignment_data() {

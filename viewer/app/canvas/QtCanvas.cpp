@@ -4,7 +4,9 @@
 #include <QImage>
 #include <QPrinter>
 #include <QScreen>
+#include <QPaintEngine>
 #include <QWidget>
+#include <bit>
 #include <cmath>
 
 namespace vordalis {
@@ -77,6 +79,13 @@ QPen QtCanvas::ToQPen(const Pen& p) const {
 QBrush QtCanvas::ToQBrush(const Brush& b) const {
     if (b.kind == Brush::Kind::None) return QBrush(Qt::NoBrush);
     if (b.kind == Brush::Kind::Solid) return QBrush(ToQColor(b.colour));
+    // SVG drawings carry no bitmap patterns: the pattern's mean tone stands in for it.
+    if (painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG) {
+        int ink = 0;
+        for (uint16_t row : b.pattern) ink += std::popcount(row);
+        auto mix = [&](uint8_t i, uint8_t p) { return (i * ink + p * (256 - ink) + 128) / 256; };
+        return QBrush(QColor(mix(b.colour.r, b.paper.r), mix(b.colour.g, b.paper.g), mix(b.colour.b, b.paper.b)));
+    }
     QImage img(16, 16, QImage::Format_RGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
