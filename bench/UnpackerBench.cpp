@@ -32,14 +32,16 @@ void Decode(benchmark::State& state, const std::vector<uint8_t>& stream, bool ra
             bool newInput = true;
             for (;;) {
                 int produced = 0;
-                const bool done = unpacker.Decode(block.data(), 512, stream.data() + pos, n, produced, newInput);
+                const bool done =
+                    unpacker.Decode(block.data(), 512, stream.data() + pos, n, produced, newInput);
                 newInput = false;
                 total += produced;
                 benchmark::DoNotOptimize(block.data());
                 if (done) break;
             }
         }
-        if (total != expected || (!raw && unpacker.State() != Unpacker::Complete)) state.SkipWithError("bad decode");
+        if (total != expected || (!raw && unpacker.State() != Unpacker::Complete))
+            state.SkipWithError("bad decode");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(expected));
     state.counters["stream_bytes"] = static_cast<double>(stream.size());

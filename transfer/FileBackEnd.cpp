@@ -19,11 +19,17 @@ bool CanEnter(const fs::path& path) {
 }
 } // namespace
 
-FileBackEnd::~FileBackEnd() { DropTemp(); }
+FileBackEnd::~FileBackEnd() {
+    DropTemp();
+}
 
-fs::path FileBackEnd::OutputFolder() const { return LocalPath(folder_, subPath_); }
+fs::path FileBackEnd::OutputFolder() const {
+    return LocalPath(folder_, subPath_);
+}
 
-std::string FileBackEnd::DisplayFolder() const { return OutputFolder().string(); }
+std::string FileBackEnd::DisplayFolder() const {
+    return OutputFolder().string();
+}
 
 bool FileBackEnd::Open(const std::string& folder) {
     if (isOpen_) return false;

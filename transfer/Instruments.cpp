@@ -33,9 +33,15 @@ std::string Normalised(const std::string& text) {
 
 } // namespace
 
-std::string DisplayName(int type) { return type >= 1 && type <= 7 ? kTable[type].displayName : ""; }
-std::string Code(int type) { return type >= 1 && type <= 7 ? kTable[type].code : ""; }
-std::string Identifier(int type) { return type >= 1 && type <= 7 ? kTable[type].identifier : ""; }
+std::string DisplayName(int type) {
+    return type >= 1 && type <= 7 ? kTable[type].displayName : "";
+}
+std::string Code(int type) {
+    return type >= 1 && type <= 7 ? kTable[type].code : "";
+}
+std::string Identifier(int type) {
+    return type >= 1 && type <= 7 ? kTable[type].identifier : "";
+}
 
 int TypeOf(const std::string& identifier) {
     const std::string received = Normalised(identifier);

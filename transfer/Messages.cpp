@@ -11,7 +11,8 @@ using Row = std::array<const char*, 4>;
 
 // One row per key, in the order of Msg.
 const std::array<Row, static_cast<size_t>(Msg::Count)> kTable{{
-    {" Ready for data transfer", " Prêt pour transfert données", " Bereit für Datenübertragung", " 准备数据传输"},
+    {" Ready for data transfer", " Prêt pour transfert données", " Bereit für Datenübertragung",
+     " 准备数据传输"},
     {" Please wait", " S.v.p. attendre", " Bitte warten", " 请等待"},
     {" o.k.", " o.k.", " o.k.", " 确定"},
     {"No %s at COM%d.", "Aucun %s an COM%d.", "Kein %s an COM%d.", "COM%d 中无 %s。"},
@@ -28,13 +29,16 @@ const std::array<Row, static_cast<size_t>(Msg::Count)> kTable{{
      "Datensatz %s ist bereits geladen! Überschreiben?", "已加载数据集 %s!覆盖吗?"},
     {"File %s already exists! Delete?", "Fichier %s existe déjà! Couvrir?",
      "Datei %s existiert bereits! Überschreiben?", "文件 %s 已经存在!删除吗?"},
-    {"Folder %s does not exist or cannot be created.", "Répertoire %s n'existe pas \nou ne peut pas être créé.",
+    {"Folder %s does not exist or cannot be created.",
+     "Répertoire %s n'existe pas \nou ne peut pas être créé.",
      "Ordner %s existiert nicht \noder kann nicht angelegt werden.", "文件夹 %s 不存在或不能被创建。"},
     {"Cannot open temporary output file %s.\nPlease ensure that directory exists and file is not write "
      "protected.",
-     "Fichier temp. de sortie des données %s ne peut pas être ouvert.\nContrôler si le répertoire est existant "
+     "Fichier temp. de sortie des données %s ne peut pas être ouvert.\nContrôler si le répertoire est "
+     "existant "
      "et le fichier non protégé.",
-     "Temporäre Ausgabedatei %s kann nicht geöffnet werden.\nStellen Sie sicher, dass das Verzeichnis angelegt "
+     "Temporäre Ausgabedatei %s kann nicht geöffnet werden.\nStellen Sie sicher, dass das Verzeichnis "
+     "angelegt "
      "ist und die Datei nicht schreibgeschützt ist.",
      "不能打开临时输出文件 %s。\n请确保目录存在并且文件未被写保护。"},
     {"Error writing to file %s.\nPlease ensure that file or folder \nis not write procected.",
@@ -66,10 +70,16 @@ int LanguageFromSettings() {
     return value >= 0 && value <= 3 ? value : 0;
 }
 
-void SetLanguage(int language) { g_language = language >= 0 && language <= 3 ? language : 0; }
-int CurrentLanguage() { return g_language; }
+void SetLanguage(int language) {
+    g_language = language >= 0 && language <= 3 ? language : 0;
+}
+int CurrentLanguage() {
+    return g_language;
+}
 
-std::string Text(Msg key) { return Text(key, g_language); }
+std::string Text(Msg key) {
+    return Text(key, g_language);
+}
 
 std::string Text(Msg key, int language) {
     const auto row = static_cast<size_t>(key);
@@ -100,22 +110,33 @@ std::string Format(Msg key, const std::string& text, int number) {
 
 std::string MessageOf(const IoSysError& e, int portNumber, const std::string& displayName) {
     switch (e.code) {
-    case 1: return Text(Msg::NoPorts);
-    case 2: return Format(Msg::PortUnavailable, {}, portNumber);
-    case 3: return Format(Msg::NoInstrument, displayName, portNumber);
-    case 4: return Text(Msg::DataInvalid);
-    case 5: return Format(Msg::InputError, {}, portNumber);
-    default: return Text(Msg::GeneralError);
+    case 1:
+        return Text(Msg::NoPorts);
+    case 2:
+        return Format(Msg::PortUnavailable, {}, portNumber);
+    case 3:
+        return Format(Msg::NoInstrument, displayName, portNumber);
+    case 4:
+        return Text(Msg::DataInvalid);
+    case 5:
+        return Format(Msg::InputError, {}, portNumber);
+    default:
+        return Text(Msg::GeneralError);
     }
 }
 
 std::string MessageOf(const IoFileError& e) {
     switch (e.code) {
-    case 0: return Format(Msg::FolderNotCreated, e.file);
-    case 1: return Format(Msg::TempFile, e.file);
-    case 2: return Format(Msg::ReadError, e.file);
-    case 3: return Format(Msg::WriteError, e.file);
-    default: return Text(Msg::GeneralError);
+    case 0:
+        return Format(Msg::FolderNotCreated, e.file);
+    case 1:
+        return Format(Msg::TempFile, e.file);
+    case 2:
+        return Format(Msg::ReadError, e.file);
+    case 3:
+        return Format(Msg::WriteError, e.file);
+    default:
+        return Text(Msg::GeneralError);
     }
 }
 

@@ -16,9 +16,9 @@ enum class Msg {
     PortUnavailable, // %d port number
     NoPorts,
     DataInvalid,
-    InputError, // %d port number
-    DataSetLoaded, // %s
-    FileExists,    // %s
+    InputError,       // %d port number
+    DataSetLoaded,    // %s
+    FileExists,       // %s
     FolderNotCreated, // %s
     TempFile,         // %s
     WriteError,       // %s

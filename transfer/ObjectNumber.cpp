@@ -14,8 +14,12 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
         if (std::toupper(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
     return true;
 }
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-bool IsFigure(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+bool IsFigure(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The word at pos after white space, cut at white space.
 std::string WordAt(const std::string& text, size_t pos) {
@@ -88,7 +92,8 @@ ObjectNumberResult ObjectNumber(const std::string& path, const std::string& fami
     File f(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!f) return {};
     if (StartsWithNoCase(family, "VERNO")) return CoverMeter(f.get());
-    if (StartsWithNoCase(family, "MELOX") || StartsWithNoCase(family, "TORVIHAMMER")) return FirstWordName(f.get());
+    if (StartsWithNoCase(family, "MELOX") || StartsWithNoCase(family, "TORVIHAMMER"))
+        return FirstWordName(f.get());
     return {};
 }
 

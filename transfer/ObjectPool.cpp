@@ -16,7 +16,9 @@ std::vector<std::string> SplitPath(const std::string& path) {
 }
 } // namespace
 
-ObjectPool::ObjectPool() { Reset(); }
+ObjectPool::ObjectPool() {
+    Reset();
+}
 
 void ObjectPool::Reset() {
     nodes_[0] = Node{};
@@ -180,13 +182,17 @@ void ObjectPool::RestartIteration() {
 int ObjectPool::CountTickedIn(int folder) const {
     int count = 0;
     for (int n = FirstChildOf(folder); n >= 0; n = NextSiblingOf(n)) {
-        if (nodes_[n].kind == Folder) count += CountTickedIn(n);
-        else if (nodes_[n].check) ++count;
+        if (nodes_[n].kind == Folder)
+            count += CountTickedIn(n);
+        else if (nodes_[n].check)
+            ++count;
     }
     return count;
 }
 
-int ObjectPool::CountTicked() const { return root_ < 0 ? 0 : CountTickedIn(root_); }
+int ObjectPool::CountTicked() const {
+    return root_ < 0 ? 0 : CountTickedIn(root_);
+}
 
 void ObjectPool::SetTick(int node, bool ticked) {
     nodes_[node].check = ticked ? 1 : 0;
@@ -194,7 +200,8 @@ void ObjectPool::SetTick(int node, bool ticked) {
 }
 
 void ObjectPool::TickItem(int index, bool checked) {
-    if (tree_ && index >= 0 && index < kNodes && nodes_[index].item) tree_->SetCheck(nodes_[index].item, checked);
+    if (tree_ && index >= 0 && index < kNodes && nodes_[index].item)
+        tree_->SetCheck(nodes_[index].item, checked);
 }
 
 void ObjectPool::TickBelow(int folder, bool ticked) {
@@ -249,9 +256,9 @@ void ObjectPool::Sync() {
 void ObjectPool::InsertItems(int folder, TreeItem parentItem, bool defaultCheck) {
     for (int n = FirstChildOf(folder); n >= 0; n = NextSiblingOf(n)) {
         Node& node = nodes_[n];
-        const int image = node.kind == Folder             ? kImageClosedFolder
-                          : node.extension.empty()        ? kImageObject
-                                                          : kImageObjectWithExtension;
+        const int image = node.kind == Folder      ? kImageClosedFolder
+                          : node.extension.empty() ? kImageObject
+                                                   : kImageObjectWithExtension;
         node.item = tree_->InsertItem(parentItem, node.name, image);
         node.saved = node.reserved = false;
         node.nothingBelow = false;
@@ -287,7 +294,8 @@ bool ObjectPool::NextTicked(std::string& name, std::string& extension, std::stri
         done.reserved = false;
         done.saved = true;
         if (tree_ && done.item)
-            tree_->SetImage(done.item, done.extension.empty() ? kImageSavedObject : kImageSavedObjectWithExtension);
+            tree_->SetImage(done.item,
+                            done.extension.empty() ? kImageSavedObject : kImageSavedObjectWithExtension);
     }
     int n = anchor.cursor < 0 ? FirstChild() : NextChild();
     for (;;) {
@@ -360,7 +368,11 @@ ObjectPool& LibraryPool() {
     static ObjectPool pool;
     return pool;
 }
-bool IsPoolValid() { return g_poolValid; }
-void SetPoolValid(bool valid) { g_poolValid = valid; }
+bool IsPoolValid() {
+    return g_poolValid;
+}
+void SetPoolValid(bool valid) {
+    g_poolValid = valid;
+}
 
 } // namespace vordalis::transfer

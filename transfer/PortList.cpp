@@ -85,8 +85,10 @@ std::string SerialDevice(int portIndex) {
 }
 
 void OverrideSerialPortList(std::vector<std::string> devices) {
-    if (devices.empty()) g_override.reset();
-    else g_override = std::move(devices);
+    if (devices.empty())
+        g_override.reset();
+    else
+        g_override = std::move(devices);
 }
 
 } // namespace vordalis::transfer

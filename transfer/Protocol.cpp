@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kCr = 0x0D, kLf = 0x0A, kPrompt = '>';
 
-bool Contains(const std::string& text, char c) { return text.find(c) != std::string::npos; }
+bool Contains(const std::string& text, char c) {
+    return text.find(c) != std::string::npos;
+}
 
 size_t SkipSpace(const std::string& text, size_t pos) {
     while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
@@ -41,7 +43,9 @@ bool Command(SerialPort& port, const std::string& command, std::string& answer, 
     return Exchange(port, command, answer, size, promptWait);
 }
 
-void Abort(SerialPort& port) { port.WriteByte(kAbort); }
+void Abort(SerialPort& port) {
+    port.WriteByte(kAbort);
+}
 
 void AbortSequence(SerialPort& port) {
     if (!port.IsOpen()) return;

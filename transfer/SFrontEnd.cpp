@@ -9,7 +9,9 @@ namespace vordalis::transfer {
 
 SFrontEnd::SFrontEnd(int portIndex) : portIndex_(portIndex) {}
 
-SFrontEnd::~SFrontEnd() { ResetAndClose(); }
+SFrontEnd::~SFrontEnd() {
+    ResetAndClose();
+}
 
 bool SFrontEnd::Open(const std::string&) {
     if (isOpen_ || portIndex_ < 0 || portIndex_ > 255) return false;

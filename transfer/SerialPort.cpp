@@ -94,11 +94,15 @@ bool SerialPort::Configure() {
     } else {
         parity_ = 0;
     }
-    if (stopBits_ == 1 || stopBits_ == 2) tio.c_cflag |= CSTOPB;
-    else tio.c_cflag &= ~CSTOPB;
+    if (stopBits_ == 1 || stopBits_ == 2)
+        tio.c_cflag |= CSTOPB;
+    else
+        tio.c_cflag &= ~CSTOPB;
     tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-    if (handshake_ & kRtsCts) tio.c_cflag |= CRTSCTS;
-    else tio.c_cflag &= ~CRTSCTS;
+    if (handshake_ & kRtsCts)
+        tio.c_cflag |= CRTSCTS;
+    else
+        tio.c_cflag &= ~CRTSCTS;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0) return false;

@@ -107,36 +107,52 @@ void TransferEngine::Select(int type, int port, bool lock) {
         wanted_ = newWanted;
         Recount();
         wanted_ = keep;
-        if (wantedCount_ > 0) newCurrent = pt == newWanted ? port : firstWanted_;
-        else if (freeCount_ > 0) newCurrent = (pt == newWanted || pt == 0) ? port : firstFree_;
-        else throw IoSysError{3};
+        if (wantedCount_ > 0)
+            newCurrent = pt == newWanted ? port : firstWanted_;
+        else if (freeCount_ > 0)
+            newCurrent = (pt == newWanted || pt == 0) ? port : firstFree_;
+        else
+            throw IoSysError{3};
         locked_ = true;
     } else if (wanted_ == 0) {
-        if (pt == type) newWanted = type, newCurrent = port;
-        else if (wantedCount_ > 0) newWanted = type, newCurrent = firstWanted_;
-        else if (pt == 0) newWanted = type, newCurrent = port;
-        else if (pt == -1) newWanted = type, newCurrent = firstOpen_;
-        else newWanted = pt, newCurrent = port;
+        if (pt == type)
+            newWanted = type, newCurrent = port;
+        else if (wantedCount_ > 0)
+            newWanted = type, newCurrent = firstWanted_;
+        else if (pt == 0)
+            newWanted = type, newCurrent = port;
+        else if (pt == -1)
+            newWanted = type, newCurrent = firstOpen_;
+        else
+            newWanted = pt, newCurrent = port;
     } else if (wanted_ != type && current_ == port) {
-        if (pt == type) newWanted = type, newCurrent = port;
-        else if (wantedCount_ > 0) newWanted = type, newCurrent = firstWanted_;
-        else if (freeCount_ > 0) newWanted = type, newCurrent = (pt == type || pt == 0) ? port : firstFree_;
-        else newWanted = pt > 0 ? pt : type, newCurrent = port;
+        if (pt == type)
+            newWanted = type, newCurrent = port;
+        else if (wantedCount_ > 0)
+            newWanted = type, newCurrent = firstWanted_;
+        else if (freeCount_ > 0)
+            newWanted = type, newCurrent = (pt == type || pt == 0) ? port : firstFree_;
+        else
+            newWanted = pt > 0 ? pt : type, newCurrent = port;
     } else {
         if (pt == -1) throw IoSysError{2};
-        if (pt > 0 && pt != type) newWanted = pt;
-        else if (pl > 0) newWanted = pl;
+        if (pt > 0 && pt != type)
+            newWanted = pt;
+        else if (pl > 0)
+            newWanted = pl;
         newCurrent = port;
     }
     wanted_ = newWanted;
     current_ = newCurrent;
     Recount();
     if (current_ >= 0)
-        frontEnds_[current_]->SetLastType(!DisplayName(wanted_).empty() && wanted_ <= kInstrumentTypes ? wanted_ : 0);
+        frontEnds_[current_]->SetLastType(
+            !DisplayName(wanted_).empty() && wanted_ <= kInstrumentTypes ? wanted_ : 0);
 }
 
 bool TransferEngine::SelectBackEnd(int index, const std::string& folder) {
-    if (index == currentBackEnd_ && backEnds_[index]->IsOpen() && backEnds_[index]->Folder() == folder) return true;
+    if (index == currentBackEnd_ && backEnds_[index]->IsOpen() && backEnds_[index]->Folder() == folder)
+        return true;
     if (index < 0 || index > 2) return false;
     BackEnd& old = *backEnds_[currentBackEnd_];
     if (old.IsFileOpen()) old.EndObject(false);
@@ -173,7 +189,8 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         if (!label.empty() && (!front->SerialNumber().empty() || !front->Version().empty()))
             label += "(" + front->SerialNumber() + ";" + front->Version() + ")";
         back.SetLabel(label);
-        if (auto* byContent = dynamic_cast<QBackEnd*>(&back)) byContent->SetFamily(DisplayName(front->LastType()));
+        if (auto* byContent = dynamic_cast<QBackEnd*>(&back))
+            byContent->SetFamily(DisplayName(front->LastType()));
         const bool r1 = back.BeginObject(name, isB ? 1 : 0);
         const bool r2 = front->StartObject(isB ? name + ".B" : name);
         return r1 && r2;
@@ -202,9 +219,13 @@ void TransferEngine::Pump() {
     }
 }
 
-bool TransferEngine::IsComplete() const { return backEnds_[currentBackEnd_]->IsComplete(); }
+bool TransferEngine::IsComplete() const {
+    return backEnds_[currentBackEnd_]->IsComplete();
+}
 
-int TransferEngine::BytesWritten() const { return backEnds_[currentBackEnd_]->Total(); }
+int TransferEngine::BytesWritten() const {
+    return backEnds_[currentBackEnd_]->Total();
+}
 
 bool TransferEngine::Finish() {
     FrontEnd* front = CurrentFront();

@@ -4,7 +4,9 @@ namespace vordalis::transfer {
 
 namespace {
 constexpr int kCr = 0x0D, kLf = 0x0A;
-bool IsTerminator(int ch) { return ch == 0x06 || ch == 0x1A; }
+bool IsTerminator(int ch) {
+    return ch == 0x06 || ch == 0x1A;
+}
 } // namespace
 
 void Unpacker::Arm(bool raw) {
@@ -177,7 +179,8 @@ bool Unpacker::Decode(uint8_t* out, int capacity, const uint8_t* in, int n, int&
             state_ = (ch == kPackedEnd && endSum_ == checksum_) ? Complete : Error;
             return true;
         }
-        default: return Fail();
+        default:
+            return Fail();
         }
     }
     return false;

@@ -29,15 +29,17 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 class BackEndTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::path(::testing::TempDir()) / ("backend-" + std::to_string(::getpid()) + "-" +
-                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::path(::testing::TempDir()) /
+               ("backend-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
 
     // Receives one object through back end b; returns EndObject's result.
-    bool Receive(BackEnd& b, const std::string& name, int mode, const std::string& bytes, const std::string& label) {
+    bool Receive(BackEnd& b, const std::string& name, int mode, const std::string& bytes,
+                 const std::string& label) {
         b.SetLabel(label);
         EXPECT_TRUE(b.BeginObject(name, mode));
         b.Write(reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<int>(bytes.size()));
@@ -57,7 +59,10 @@ protected:
 TEST_F(BackEndTest, ExtensionFollowsTheInstrumentCode) {
     struct Case {
         std::string label, file;
-    } cases[] = {{"QM", "000123.txt"}, {"MX(1;2)", "000123.vdc"}, {"V5i(12-7702;1.5)", "000123.vdo"}, {"", "000123.vdo"}};
+    } cases[] = {{"QM", "000123.txt"},
+                 {"MX(1;2)", "000123.vdc"},
+                 {"V5i(12-7702;1.5)", "000123.vdo"},
+                 {"", "000123.vdo"}};
     for (const Case& c : cases) {
         XBackEnd b;
         b.Open(dir_.string());
@@ -74,9 +79,16 @@ TEST_F(BackEndTest, TrailerByHowTheObjectEnds) {
     } cases[] = {
         {"data\r\n\x06", "data\r\n\x06" + label + "0\x06"},
         {"data\r\n\x1A", "data\r\n\x1A" + label + "0\x1A"},
-        {"data\x06\x1A" "212345", "data\x06\x1A" "212345\r\n" + label + "0212345"},
-        {"data\x06\x1A" "312345", "data\x06\x1A" "312345"}, // six figures not starting with 2: none
-        {"data\r\nend.", "data\r\nend."},                       // any other last byte: none
+        {"data\x06\x1A"
+         "212345",
+         "data\x06\x1A"
+         "212345\r\n" +
+             label + "0212345"},
+        {"data\x06\x1A"
+         "312345",
+         "data\x06\x1A"
+         "312345"},                       // six figures not starting with 2: none
+        {"data\r\nend.", "data\r\nend."}, // any other last byte: none
     };
     for (const Case& c : cases) {
         XBackEnd b;
@@ -200,7 +212,10 @@ TEST_F(BackEndTest, ContentNamedFiles) {
     b.Open(dir_.string());
     ASSERT_TRUE(Receive(b, "", 0, "VERNOSKANT 5 123456\r\n\x06", "V5"));
     EXPECT_TRUE(fs::exists(dir_ / "{$}123456"));
-    ASSERT_TRUE(Receive(b, "", 0, "raster data\r\n\x06" "212345", "V5"));
+    ASSERT_TRUE(Receive(b, "", 0,
+                        "raster data\r\n\x06"
+                        "212345",
+                        "V5"));
     EXPECT_TRUE(fs::exists(dir_ / "{$}212345.B"));
     ASSERT_TRUE(Receive(b, "", 0, "nothing to see here\x06", "V5"));
     EXPECT_TRUE(fs::exists(dir_ / "{$}F0003"));
@@ -221,11 +236,14 @@ TEST_F(BackEndTest, ObjectNumberByFamily) {
     } cases[] = {
         {"Vernoskant 5", "VERNOSKANT 5 123456\r\ndata\x06", 0, "123456"},
         {"VERNOSKANT 4", "vernoskant 4 100001 more\r\n\x1A", 0, "100001"},
-        {"Vernoskant 5", "VERNOSKANT 54 123456\r\ndata\x06", -1, ""},   // the model figure is 4 or 5
-        {"Vernoskant 5", "VERNOSKANT 5 223456\r\ndata\x06", -1, ""},    // must start with the kind
-        {"Vernoskant 5", "binary\x01\x02\x03\x04\x05\x06" "212345", 1, "212345"},
+        {"Vernoskant 5", "VERNOSKANT 54 123456\r\ndata\x06", -1, ""}, // the model figure is 4 or 5
+        {"Vernoskant 5", "VERNOSKANT 5 223456\r\ndata\x06", -1, ""},  // must start with the kind
+        {"Vernoskant 5",
+         "binary\x01\x02\x03\x04\x05\x06"
+         "212345",
+         1, "212345"},
         {"Vernoskant 5", "  312345 list data\r\n\x06", 0, "312345"},
-        {"Vernoskant 5", "Value 312345 list data\r\n\x06", -1, ""},     // a V that is not the family
+        {"Vernoskant 5", "Value 312345 list data\r\n\x06", -1, ""}, // a V that is not the family
         {"Vernoskant 5", "short\x06", -1, ""},
         {"Melox", "  ABC123 corrosion data", 0, "ABC123"},
         {"Torvihammer", "123456 all figures here", -1, ""},

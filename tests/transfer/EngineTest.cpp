@@ -29,7 +29,8 @@ protected:
         ports_.push_back(std::make_unique<SimPort>(hammer));
         ports_.push_back(std::make_unique<SimPort>(idle));
         ports_.push_back(std::make_unique<SimPort>(cover));
-        OverrideSerialPortList({ports_[0]->Device(), ports_[1]->Device(), "/dev/no-such-port", ports_[2]->Device()});
+        OverrideSerialPortList(
+            {ports_[0]->Device(), ports_[1]->Device(), "/dev/no-such-port", ports_[2]->Device()});
     }
     void TearDown() override { OverrideSerialPortList({}); }
 

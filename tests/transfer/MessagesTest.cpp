@@ -1,7 +1,7 @@
 // The four-language table and how the language is chosen from the settings.
+#include "transfer/Messages.h"
 #include "settings/Settings.h"
 #include "transfer/Instruments.h"
-#include "transfer/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +27,10 @@ TEST(MessagesTest, TextsAndPlaceholders) {
     EXPECT_EQ(MessageOf(IoSysError{5}, 4), "COM4 input error");
     EXPECT_EQ(MessageOf(IoSysError{4}), "Data not valid or data transmission error");
     EXPECT_EQ(MessageOf(IoSysError{9}), "General error");
-    EXPECT_EQ(MessageOf(IoFileError{1, "/o/{$}TMP.{$}"}),
-              "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
-              "not write protected.");
+    EXPECT_EQ(
+        MessageOf(IoFileError{1, "/o/{$}TMP.{$}"}),
+        "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
+        "not write protected.");
     EXPECT_EQ(MessageOf(IoFileError{3, "x"}),
               "Error writing to file x.\nPlease ensure that file or folder \nis not write procected.");
     EXPECT_EQ(MessageOf(IoFileError{7, "x"}), "General error");
@@ -41,8 +42,9 @@ TEST(MessagesTest, InstrumentTable) {
     struct Case {
         const char* identifier;
         int type;
-    } cases[] = {{"VERNOSKANT 5i", 1}, {"vernoskant5I", 1}, {"Vernoskant 5", 2}, {"VERNOSKANT 4", 3},
-                 {"xx MELOX yy", 4},   {"TORVI HAMMER", 5}, {"QUELMETER XRTA", 6}, {"Vernoskant", 0}, {"", 0}};
+    } cases[] = {{"VERNOSKANT 5i", 1},  {"vernoskant5I", 1}, {"Vernoskant 5", 2},
+                 {"VERNOSKANT 4", 3},   {"xx MELOX yy", 4},  {"TORVI HAMMER", 5},
+                 {"QUELMETER XRTA", 6}, {"Vernoskant", 0},   {"", 0}};
     for (const Case& c : cases) EXPECT_EQ(TypeOf(c.identifier), c.type) << c.identifier;
     EXPECT_EQ(DisplayName(1), "Vernoskant 5");
     EXPECT_EQ(Code(6), "QM");

@@ -1,6 +1,6 @@
 // The object pool: capacity, names, folders, ticks and the walk over ticked objects.
-#include "transfer/MemoryTree.h"
 #include "transfer/ObjectPool.h"
+#include "transfer/MemoryTree.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,9 @@ std::vector<Step> WalkTicked(ObjectPool& pool, bool markDone = true) {
     return steps;
 }
 
-TreeItem ItemOf(const ObjectPool& pool, const std::string& path) { return pool.At(pool.FindObject(path)).item; }
+TreeItem ItemOf(const ObjectPool& pool, const std::string& path) {
+    return pool.At(pool.FindObject(path)).item;
+}
 
 } // namespace
 
@@ -60,10 +62,8 @@ TEST(ObjectPoolTest, ObjectNamesAndExtensions) {
     struct Case {
         std::string code, text, name, extension;
     } cases[] = {
-        {"", "000123.B", "000123", "B"},
-        {"", "README", "README", ""},
-        {"", "a.long.ext", "a", "lon"},
-        {"", std::string(35, 'n') + ".VDO", std::string(29, 'n'), "VDO"},
+        {"", "000123.B", "000123", "B"},    {"", "README", "README", ""},
+        {"", "a.long.ext", "a", "lon"},     {"", std::string(35, 'n') + ".VDO", std::string(29, 'n'), "VDO"},
         {"QM", "000123.B", "000123.B", ""},
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 // The unpacker on hand-made streams and on packed objects cut into chunks everywhere.
+#include "transfer/Unpacker.h"
 #include "Packer.h"
 #include "transfer/HistoryRing.h"
-#include "transfer/Unpacker.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,9 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes ToBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes ToBytes(const std::string& s) {
+    return Bytes(s.begin(), s.end());
+}
 
 struct Decoded {
     Bytes out;
@@ -37,7 +39,8 @@ Decoded DecodeInChunks(const Bytes& stream, const std::vector<size_t>& chunkSize
         bool newInput = true;
         for (;;) {
             int produced = 0;
-            const bool done = unpacker.Decode(block.data(), capacity, stream.data() + pos, int(n), produced, newInput);
+            const bool done =
+                unpacker.Decode(block.data(), capacity, stream.data() + pos, int(n), produced, newInput);
             newInput = false;
             result.out.insert(result.out.end(), block.begin(), block.begin() + produced);
             if (done) break;
@@ -48,7 +51,9 @@ Decoded DecodeInChunks(const Bytes& stream, const std::vector<size_t>& chunkSize
     return result;
 }
 
-Decoded DecodeWhole(const Bytes& stream) { return DecodeInChunks(stream, {stream.size() ? stream.size() : 1}); }
+Decoded DecodeWhole(const Bytes& stream) {
+    return DecodeInChunks(stream, {stream.size() ? stream.size() : 1});
+}
 
 // A packed stream written by hand: header, the given body nibbles, the end marker as a
 // literal, then (with checksum) five figures of the byte sum and 0x0E.
@@ -57,8 +62,10 @@ Bytes HandPacked(const std::vector<int>& body, int options = 4, int sumAdjust = 
     Bytes out{0xC1, marker, uint8_t(options), 'A', 'B', 'C', 'D'};
     bool high = false;
     auto nibble = [&](int n) {
-        if (high) out.back() |= uint8_t(n << 4);
-        else out.push_back(uint8_t(n));
+        if (high)
+            out.back() |= uint8_t(n << 4);
+        else
+            out.push_back(uint8_t(n));
         high = !high;
     };
     for (int n : body) nibble(n);
@@ -87,8 +94,10 @@ TEST(UnpackerTest, PlainStreams) {
         {"AB\n\rC\x06", "AB\r\nC\x06", Unpacker::Complete}, // LF CR becomes CR LF
         {"AB\r\nC\x06", "AB\r\nC\x06", Unpacker::Complete},
         {"\x1A", "\x1A", Unpacker::Complete},
-        {"12\r\n\r\n3\x1A" "tail", "12\r\n\r\n3\x1A", Unpacker::Complete}, // ends at the terminator
-        {"ABC", "AB", Unpacker::Body},                                    // no terminator yet
+        {"12\r\n\r\n3\x1A"
+         "tail",
+         "12\r\n\r\n3\x1A", Unpacker::Complete}, // ends at the terminator
+        {"ABC", "AB", Unpacker::Body},           // no terminator yet
     };
     for (const Case& c : cases) {
         for (size_t chunk : {size_t(1), size_t(2), size_t(64)}) {
@@ -135,8 +144,8 @@ TEST(UnpackerTest, EndMarkerWrittenWithOptionBit1) {
 }
 
 TEST(UnpackerTest, TrailerFaultsEndInError) {
-    EXPECT_EQ(DecodeWhole(HandPacked({1, 2}, 4, 1)).state, Unpacker::Error);         // checksum differs
-    EXPECT_EQ(DecodeWhole(HandPacked({1, 2}, 4, 0, 0x0F)).state, Unpacker::Error);   // wrong final byte
+    EXPECT_EQ(DecodeWhole(HandPacked({1, 2}, 4, 1)).state, Unpacker::Error);       // checksum differs
+    EXPECT_EQ(DecodeWhole(HandPacked({1, 2}, 4, 0, 0x0F)).state, Unpacker::Error); // wrong final byte
     // Without the checksum the byte sum is compared with 0.
     EXPECT_EQ(DecodeWhole(HandPacked({1, 2}, 0)).state, Unpacker::Error);
 }
@@ -196,8 +205,10 @@ std::vector<Bytes> SampleObjects() {
     std::mt19937 random(7);
     for (int i = 0; i < 700; ++i) {
         const int r = int(random() % 10);
-        mixed.push_back(r < 4 ? uint8_t('0' + random() % 10) : r < 6 ? uint8_t('a' + random() % 26)
-                        : r < 7 ? uint8_t(0x0A) : uint8_t(random() % 250));
+        mixed.push_back(r < 4   ? uint8_t('0' + random() % 10)
+                        : r < 6 ? uint8_t('a' + random() % 26)
+                        : r < 7 ? uint8_t(0x0A)
+                                : uint8_t(random() % 250));
     }
     objects.push_back(mixed);
     objects.push_back(ToBytes(std::string(200, '7') + "abcabcabcabcabcabcabcabc\x06"));
@@ -240,7 +251,8 @@ TEST(UnpackerTest, CorruptedPackedStreamsNeverComplete) {
             Bytes bad = *stream;
             bad[i] ^= flip;
             const Decoded d = DecodeWhole(bad);
-            EXPECT_FALSE(d.state == Unpacker::Complete && d.out != object) << "byte " << i << " flip " << int(flip);
+            EXPECT_FALSE(d.state == Unpacker::Complete && d.out != object)
+                << "byte " << i << " flip " << int(flip);
         }
     }
     const Bytes truncated(stream->begin(), stream->end() - 3);

@@ -90,8 +90,10 @@ std::optional<std::vector<uint8_t>> Pack(const std::vector<uint8_t>& object, con
 
     auto charCost = [&](uint8_t c) { return (c >= '0' && c <= '9') || tableIndex[c] >= 0 ? 1 : 3; };
     auto emitChar = [&](uint8_t c) {
-        if (c >= '0' && c <= '9') out.Nibble(c - '0');
-        else if (tableIndex[c] >= 0) out.Nibble(10 + tableIndex[c]);
+        if (c >= '0' && c <= '9')
+            out.Nibble(c - '0');
+        else if (tableIndex[c] >= 0)
+            out.Nibble(10 + tableIndex[c]);
         else {
             out.Nibble(15);
             out.Pair(c);

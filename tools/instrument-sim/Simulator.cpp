@@ -165,13 +165,15 @@ std::string Simulator::Answer(const std::string& command) {
 void Simulator::StartSending(const fs::path& file, bool raw) {
     std::ifstream in(file, std::ios::binary);
     std::vector<uint8_t> object((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const bool packed = !raw && (options_.form == SendForm::Packed || (options_.form == SendForm::Auto && cp_ == 1));
+    const bool packed =
+        !raw && (options_.form == SendForm::Packed || (options_.form == SendForm::Auto && cp_ == 1));
     outgoing_ = object;
     if (packed) {
         PackOptions pack;
         pack.corruptChecksum = options_.fault == Fault::BadChecksum;
         if (auto stream = Pack(object, pack)) outgoing_ = std::move(*stream);
-        if (options_.fault == Fault::Corrupt && outgoing_.size() > 8) outgoing_[7 + (outgoing_.size() - 8) / 2] ^= 0x5A;
+        if (options_.fault == Fault::Corrupt && outgoing_.size() > 8)
+            outgoing_[7 + (outgoing_.size() - 8) / 2] ^= 0x5A;
     }
     stopAt_ = outgoing_.size();
     if (options_.fault == Fault::Truncate || options_.fault == Fault::Hangup) stopAt_ = outgoing_.size() / 2;
@@ -179,7 +181,9 @@ void Simulator::StartSending(const fs::path& file, bool raw) {
     sending_ = false; // starts once the answer is out
     if (options_.verbose)
         std::fprintf(stderr, "sim: sending %s (%zu bytes, %s)\n", file.string().c_str(), outgoing_.size(),
-                     raw ? "raw" : packed ? "packed" : "plain");
+                     raw      ? "raw"
+                     : packed ? "packed"
+                              : "plain");
 }
 
 void Simulator::SendSome() {

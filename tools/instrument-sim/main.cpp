@@ -16,7 +16,9 @@
 namespace {
 
 std::atomic<bool> g_stop{false};
-void OnSignal(int) { g_stop = true; }
+void OnSignal(int) {
+    g_stop = true;
+}
 
 const char* kUsage =
     "usage: instrument-sim --store FOLDER [options]\n"
@@ -42,8 +44,9 @@ const char* kUsage =
 bool ParseFault(const std::string& text, instrument_sim::Fault& fault) {
     using instrument_sim::Fault;
     static const std::pair<const char*, Fault> kFaults[] = {
-        {"silent", Fault::Silent},       {"garbage", Fault::Garbage},   {"wrong-echo", Fault::WrongEcho},
-        {"bad-checksum", Fault::BadChecksum}, {"corrupt", Fault::Corrupt}, {"truncate", Fault::Truncate},
+        {"silent", Fault::Silent},        {"garbage", Fault::Garbage},
+        {"wrong-echo", Fault::WrongEcho}, {"bad-checksum", Fault::BadChecksum},
+        {"corrupt", Fault::Corrupt},      {"truncate", Fault::Truncate},
         {"hangup", Fault::Hangup}};
     for (const auto& [name, value] : kFaults)
         if (text == name) {
@@ -63,15 +66,24 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) Usage(("missing value after " + arg).c_str());
             return argv[++i];
         };
-        if (arg == "--store") options.store = value();
-        else if (arg == "--id") options.identifier = value();
-        else if (arg == "--serial") options.serial = value();
-        else if (arg == "--version") options.version = value();
-        else if (arg == "--id-answer") options.idAnswer = value();
-        else if (arg == "--no-cp") options.acceptCp = false;
-        else if (arg == "--lower-echo") options.lowerCaseEcho = true;
-        else if (arg == "--pace") options.pace = true;
-        else if (arg == "--verbose") options.verbose = true;
+        if (arg == "--store")
+            options.store = value();
+        else if (arg == "--id")
+            options.identifier = value();
+        else if (arg == "--serial")
+            options.serial = value();
+        else if (arg == "--version")
+            options.version = value();
+        else if (arg == "--id-answer")
+            options.idAnswer = value();
+        else if (arg == "--no-cp")
+            options.acceptCp = false;
+        else if (arg == "--lower-echo")
+            options.lowerCaseEcho = true;
+        else if (arg == "--pace")
+            options.pace = true;
+        else if (arg == "--verbose")
+            options.verbose = true;
         else if (arg == "--rates") {
             options.rates.clear();
             std::stringstream list(value());
@@ -80,10 +92,14 @@ int main(int argc, char** argv) {
                 if (rate != "none" && !rate.empty()) options.rates.insert(std::atoi(rate.c_str()));
         } else if (arg == "--send") {
             const std::string form = value();
-            if (form == "auto") options.form = instrument_sim::SendForm::Auto;
-            else if (form == "plain") options.form = instrument_sim::SendForm::Plain;
-            else if (form == "packed") options.form = instrument_sim::SendForm::Packed;
-            else Usage("--send takes auto, plain or packed");
+            if (form == "auto")
+                options.form = instrument_sim::SendForm::Auto;
+            else if (form == "plain")
+                options.form = instrument_sim::SendForm::Plain;
+            else if (form == "packed")
+                options.form = instrument_sim::SendForm::Packed;
+            else
+                Usage("--send takes auto, plain or packed");
         } else if (arg == "--fault") {
             if (!ParseFault(value(), options.fault)) Usage("unknown fault");
         } else if (arg == "--help" || arg == "-h") {

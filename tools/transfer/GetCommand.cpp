@@ -5,6 +5,7 @@
 #include "transfer/Instruments.h"
 #include "transfer/MemoryTree.h"
 #include "transfer/Messages.h"
+#include "transfer/ReceivePhases.h"
 
 #include <chrono>
 #include <cstdio>
@@ -18,14 +19,11 @@ using namespace vordalis::transfer;
 
 namespace {
 
-constexpr auto kTick = std::chrono::milliseconds(120); // the transfer dialogs' receive timer
-constexpr int kFirstByteTicks = 125;                   // 15 s for the first byte
-constexpr int kMoreDataTicks = 33;                     // 4 s for more data
-constexpr int kCompleteTicks = 4;
-
 enum class Outcome { Saved, NotSaved, Fatal };
 
-void Error(const std::string& text) { std::fprintf(stderr, "vordalis-transfer: %s\n", text.c_str()); }
+void Error(const std::string& text) {
+    std::fprintf(stderr, "vordalis-transfer: %s\n", text.c_str());
+}
 
 bool EqualsNoCase(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
@@ -35,41 +33,28 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-// Receives the object the instrument was asked for, following the receive timer's phases.
+// Receives the object the instrument was asked for, tick by tick as the dialogs' timer does.
 Outcome Receive(TransferEngine& engine, const std::string& shownName) {
     const bool progress = ::isatty(STDERR_FILENO);
-    int phase = 1; // 1 requested, 2 receiving, 3 waiting for more data or the end, 4 complete
-    int waitTicks = 0;
+    ReceivePhases phases;
+    phases.Start();
     int lastShown = -1;
     for (;;) {
         if (Interrupted()) {
             engine.AbortTransfer();
             return Outcome::Fatal;
         }
-        const int available = engine.BytesAvailable();
-        if (available > 0) {
-            if (phase == 1 || phase == 3) phase = 2;
-            engine.Pump();
-        } else if (phase == 1) {
-            phase = 3;
-            waitTicks = kFirstByteTicks;
-        } else if (phase == 2) {
-            phase = 3;
-            waitTicks = engine.IsComplete() ? kCompleteTicks : kMoreDataTicks;
-        } else if (phase == 3) {
-            if (engine.IsComplete()) phase = 4;
-            else if (--waitTicks <= 0) throw IoSysError{4};
-        }
+        const ReceivePhases::Phase phase = phases.Tick(engine);
         if (progress && engine.BytesWritten() != lastShown) {
             lastShown = engine.BytesWritten();
             std::fprintf(stderr, "\r%s: %d bytes", shownName.c_str(), lastShown);
             std::fflush(stderr);
         }
-        if (phase == 4) {
+        if (phase == ReceivePhases::Complete) {
             if (progress) std::fputc('\n', stderr);
             return engine.Finish() ? Outcome::Saved : Outcome::NotSaved;
         }
-        std::this_thread::sleep_for(kTick);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ReceivePhases::kTickMs));
     }
 }
 
@@ -137,7 +122,8 @@ int Get(TransferEngine& engine, const GetRequest& request) {
             Error(path + ": the instrument refused to change to this folder");
             return 1;
         }
-        const std::string shown = (backEnd->SubPath().empty() ? "" : backEnd->SubPath().substr(1) + "\\") + name;
+        const std::string shown =
+            (backEnd->SubPath().empty() ? "" : backEnd->SubPath().substr(1) + "\\") + name;
         markDone = true; // a failed object is not tried again
         if (!engine.StartTransfer(name, EqualsNoCase(extension, "B"))) {
             engine.AbortTransfer();
@@ -153,8 +139,11 @@ int Get(TransferEngine& engine, const GetRequest& request) {
                 std::printf("%s\n", (backEnd->OutputFolder() / backEnd->Name()).c_str());
                 std::fflush(stdout);
                 break;
-            case Outcome::NotSaved: allOk = false; break;
-            case Outcome::Fatal: return 1;
+            case Outcome::NotSaved:
+                allOk = false;
+                break;
+            case Outcome::Fatal:
+                return 1;
             }
         } catch (const IoSysError& e) {
             engine.AbortTransfer();

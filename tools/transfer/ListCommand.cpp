@@ -11,8 +11,10 @@ int List(TransferEngine& engine) {
     std::printf("\\\n");
     for (const ObjectPool::Entry& entry : pool->Entries()) {
         std::string text = entry.name;
-        if (entry.folder) text += '\\';
-        else if (!entry.extension.empty()) text += '.' + entry.extension;
+        if (entry.folder)
+            text += '\\';
+        else if (!entry.extension.empty())
+            text += '.' + entry.extension;
         std::printf("%*s%s\n", 2 * entry.depth, "", text.c_str());
     }
     return 0;

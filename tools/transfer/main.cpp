@@ -18,9 +18,13 @@
 namespace transfer_tool {
 namespace {
 volatile std::sig_atomic_t g_interrupted = 0;
-void OnSignal(int) { g_interrupted = 1; }
+void OnSignal(int) {
+    g_interrupted = 1;
+}
 } // namespace
-bool Interrupted() { return g_interrupted != 0; }
+bool Interrupted() {
+    return g_interrupted != 0;
+}
 } // namespace transfer_tool
 
 namespace {

@@ -15,7 +15,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kLabel = "V5(12-7702;1.5)";
-const std::string kCoverList = "VERNOSKANT 5 123456\r\n000123\t12\t14\r\n15\r\n15\r\n16\r\n15\r\n15\r\n15\r\n\x06";
+const std::string kCoverList =
+    "VERNOSKANT 5 123456\r\n000123\t12\t14\r\n15\r\n15\r\n16\r\n15\r\n15\r\n15\r\n\x06";
 const std::string kBars = "VERNOSKANT 5 100200\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n\x1A";
 const std::string kRaster = std::string("\x01\x02\x90\xff raster\r\n\x06", 14) + "212345";
 
@@ -46,7 +47,8 @@ protected:
     }
     bool TempLeft() const {
         std::error_code ec;
-        for (auto it = fs::recursive_directory_iterator(out_, ec); it != fs::recursive_directory_iterator(); ++it)
+        for (auto it = fs::recursive_directory_iterator(out_, ec); it != fs::recursive_directory_iterator();
+             ++it)
             if (it->path().filename() == "{$}TMP.{$}") return true;
         return false;
     }
@@ -63,8 +65,9 @@ TEST_F(TransferToolTest, ListIdentifiesAndShowsNestedFolders) {
     EXPECT_NE(run.out.find("Vernoskant 5"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("SN 12-7702"), std::string::npos);
     EXPECT_NE(run.out.find(" 38400 C1"), std::string::npos); // the fastest accepted rate, packed mode
-    EXPECT_NE(run.out.find("\\\n  000123.VDO\n  EMPTY\\\n  MEAS\\\n    100200\n    RASTER\\\n      212345.B\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.out.find("\\\n  000123.VDO\n  EMPTY\\\n  MEAS\\\n    100200\n    RASTER\\\n      212345.B\n"),
+        std::string::npos)
         << run.out;
 }
 
@@ -89,7 +92,8 @@ TEST_F(TransferToolTest, GetAllSavesEveryFormIntoMirroredFolders) {
         EXPECT_EQ(ReadFile(out_ / "000123.vdo"), kCoverList + kLabel + "0\x06") << c.what;
         EXPECT_EQ(ReadFile(out_ / "MEAS" / "100200.vdo"), kBars + kLabel + "0\x1A") << c.what;
         // The .B object is passed through unchanged; its six closing figures repeat after the label.
-        EXPECT_EQ(ReadFile(out_ / "MEAS" / "RASTER" / "212345.vdo"), kRaster + "\r\n" + kLabel + "0212345") << c.what;
+        EXPECT_EQ(ReadFile(out_ / "MEAS" / "RASTER" / "212345.vdo"), kRaster + "\r\n" + kLabel + "0212345")
+            << c.what;
         EXPECT_FALSE(fs::exists(out_ / "EMPTY")) << c.what;
         EXPECT_FALSE(TempLeft());
     }
@@ -138,7 +142,8 @@ TEST_P(TransferFaultTest, EndsWithItsMessageAndLeavesFilesAlone) {
     std::replace(fault.begin(), fault.end(), '_', '-');
     Simulator sim(SimArgs({"--fault", fault}));
     const auto started = std::chrono::steady_clock::now();
-    const ToolRun run = RunTransfer({"--device", sim.Device(), "get", "000123", "-o", out_.string(), "--overwrite"});
+    const ToolRun run =
+        RunTransfer({"--device", sim.Device(), "get", "000123", "-o", out_.string(), "--overwrite"});
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_EQ(run.status, 1);
     if (*f.message) {
@@ -189,13 +194,13 @@ TEST_F(TransferToolTest, PortsByNumberAndBadArguments) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("COM2 not available."), std::string::npos) << run.err;
 
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"list"},
-             {"--port", "0", "list"},
-             {"--device", sim.Device(), "get", "-o", out_.string()},
-             {"--device", sim.Device(), "get", "--all"},
-             {"--device", sim.Device(), "--port", "1", "list"},
-             {"--device", sim.Device(), "copy"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"list"},
+                                               {"--port", "0", "list"},
+                                               {"--device", sim.Device(), "get", "-o", out_.string()},
+                                               {"--device", sim.Device(), "get", "--all"},
+                                               {"--device", sim.Device(), "--port", "1", "list"},
+                                               {"--device", sim.Device(), "copy"}}) {
         EXPECT_EQ(RunTransfer(bad).status, 2) << bad.back();
     }
 }
