@@ -154,13 +154,16 @@ void TTorvDir::Read(ObjectReader& in, ByteSource& file) {
 
     date.second = 0;
     SetDate(OleDate::FromParts(date));
+    valid = MembersChanged();
+}
+
+bool TTorvDir::MembersChanged() {
     chartTop = 0;
     for (int i = 0; i < PositionCount(); ++i) chartTop = std::max(chartTop, MemberValue(i));
     if (showLimits) chartTop = std::max(chartTop, static_cast<double>(upperLimit));
     chartTop = std::max(chartTop, 10.0);
     std::u16string yTitle = kind == kKindChina ? LoadString(2109) + u" f2 [MPa]" : LoadString(2071) + u" [R]";
-    if (!SetupChart(PositionCount(), chartTop, yTitle)) return;
-    valid = true;
+    return SetupChart(PositionCount(), chartTop, yTitle);
 }
 
 bool TTorvDir::Write(ObjectWriter& out) {

@@ -73,6 +73,8 @@ public:
     Statistics ComputeStatistics() const;
     // The summary's mean, or its median with useMedian (kind 6); the mean of f2 (kind 8).
     double SummaryValue() const;
+    // After a member changed (detail view): the chart scale follows the member values.
+    bool MembersChanged();
 
     int32_t kind = 0;
     int32_t any2011 = 0;
