@@ -9,15 +9,15 @@
 
 namespace vordalis {
 
-double DialogNumber(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double LimitDialogState::Number(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
-std::string DialogFormat(double v, int decimals) {
+std::string LimitDialogState::Format(double v, int decimals) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%0.*f", decimals, v);
     return buf;
 }
 
-std::string LimitDialogState::Text(float v) const { return DialogFormat(v, decimals_); }
+std::string LimitDialogState::Text(float v) const { return Format(v, decimals_); }
 
 float LimitDialogState::Step(int delta) const {
     return static_cast<float>(-delta / std::pow(10.0, decimals_));
@@ -80,7 +80,7 @@ void LimitDialogState::Start() {
 
 bool LimitDialogState::LimitEditDone() {
     // No lower check: 0 (or an empty text) means no limit.
-    float v = static_cast<float>(DialogNumber(limitText));
+    float v = static_cast<float>(Number(limitText));
     if (v > maximum_) {
         limit_ = maximum_;
         limitText = Text(limit_);
@@ -91,7 +91,7 @@ bool LimitDialogState::LimitEditDone() {
 }
 
 bool LimitDialogState::LowerEditDone() {
-    float v = static_cast<float>(DialogNumber(lowerText));
+    float v = static_cast<float>(Number(lowerText));
     if (v > upper_ || v < minimum_) {
         lowerText = Text(lower_);
         return true;
@@ -101,7 +101,7 @@ bool LimitDialogState::LowerEditDone() {
 }
 
 bool LimitDialogState::UpperEditDone() {
-    float v = static_cast<float>(DialogNumber(upperText));
+    float v = static_cast<float>(Number(upperText));
     if (v < lower_ || v > maximum_) {
         upperText = Text(upper_);
         return true;
@@ -111,7 +111,7 @@ bool LimitDialogState::UpperEditDone() {
 }
 
 bool LimitDialogState::LimitSpin(int delta) {
-    const float start = limitText.empty() ? minimum_ - 1 : static_cast<float>(DialogNumber(limitText));
+    const float start = limitText.empty() ? minimum_ - 1 : static_cast<float>(Number(limitText));
     const float next = start + Step(delta);
     bool beep = false;
     if (next < minimum_) {
@@ -128,7 +128,7 @@ bool LimitDialogState::LimitSpin(int delta) {
 }
 
 bool LimitDialogState::LowerSpin(int delta) {
-    float next = static_cast<float>(DialogNumber(lowerText)) + Step(delta);
+    float next = static_cast<float>(Number(lowerText)) + Step(delta);
     bool beep = false;
     if (next < minimum_) {
         next = minimum_;
@@ -143,7 +143,7 @@ bool LimitDialogState::LowerSpin(int delta) {
 }
 
 bool LimitDialogState::UpperSpin(int delta) {
-    float next = static_cast<float>(DialogNumber(upperText)) + Step(delta);
+    float next = static_cast<float>(Number(upperText)) + Step(delta);
     bool beep = false;
     if (next < lower_) {
         next = lower_;

@@ -56,6 +56,11 @@ public:
     float DefaultLower() const { return defaultLower_; }
     float DefaultUpper() const { return defaultUpper_; }
 
+    // The text as a number the way the cover dialogs read their edits: a leading number, else 0.
+    static double Number(const std::string& text);
+    // "%0.*f"
+    static std::string Format(double v, int decimals);
+
 private:
     std::string Text(float v) const;
     float Step(int delta) const;
@@ -75,10 +80,5 @@ private:
     std::string unit_ = "mm";
     int decimals_ = 0;
 };
-
-// The text as a number the way the dialogs read their edits: a leading number, else 0.
-double DialogNumber(const std::string& text);
-// "%0.*f"
-std::string DialogFormat(double v, int decimals);
 
 } // namespace vordalis

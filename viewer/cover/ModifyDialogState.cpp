@@ -34,7 +34,7 @@ std::string ModifyDialogState::PositionText(double v) const {
 }
 
 std::string ModifyDialogState::ValueText() const {
-    return value_ <= 0 ? std::string() : DialogFormat(value_, decimals_);
+    return value_ <= 0 ? std::string() : LimitDialogState::Format(value_, decimals_);
 }
 
 void ModifyDialogState::SetX(double x) {
@@ -59,7 +59,7 @@ void ModifyDialogState::SetValue(float v) {
         return;
     }
     value_ = std::clamp(v, minimum_, maximum_);
-    valueText = DialogFormat(value_, decimals_);
+    valueText = LimitDialogState::Format(value_, decimals_);
 }
 
 void ModifyDialogState::SetRange(float minimum, float maximum) {
@@ -70,7 +70,7 @@ void ModifyDialogState::SetRange(float minimum, float maximum) {
 }
 
 bool ModifyDialogState::PositionEditDone(std::string& text, double& stored) {
-    double v = DialogNumber(text);
+    double v = LimitDialogState::Number(text);
     // The edit shows millimetres with the "mm Scale" option; the position is kept in metres.
     if (ShowsMillimetres()) v /= 1000;
     if (v < 0 || v > 99.99) {
@@ -89,7 +89,7 @@ bool ModifyDialogState::ValueEditDone() {
         value_ = 0;
         return false;
     }
-    float v = static_cast<float>(DialogNumber(valueText));
+    float v = static_cast<float>(LimitDialogState::Number(valueText));
     if (v < minimum_ || v > maximum_) {
         valueText = ValueText();
         return true;
@@ -100,7 +100,7 @@ bool ModifyDialogState::ValueEditDone() {
 
 bool ModifyDialogState::ValueSpin(int delta) {
     const float step = static_cast<float>(-delta / std::pow(10.0, decimals_));
-    float next = static_cast<float>(DialogNumber(valueText)) + step;
+    float next = static_cast<float>(LimitDialogState::Number(valueText)) + step;
     // Objects that accept an empty cell may spin down to 0; the others stop at the smallest
     // accepted value.
     const float bottom = (flags_ & kEmptyAccepted) ? 0.0f : minimum_;

@@ -1,0 +1,160 @@
+// The cover dialogs as the viewer runs them: filled from an object, driven through their
+// widgets, and handed back to the object.
+#include "app/ObjectDialogs.h"
+#include "cover/CoverLimitFlow.h"
+#include "cover/ui/CLimitDlg.h"
+#include "cover/ui/CModifyDlg.h"
+#include "cover/ui/CoverSpin.h"
+#include "model/ObjectFactory.h"
+#include "objects/RegisterObjects.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace vordalis;
+
+namespace {
+
+std::unique_ptr<TBasicObj> Sample(const char* name) {
+    FileSource file(std::string(VORDALIS_SAMPLES) + "/" + name);
+    return CreateObjectFromFile(file);
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    emit edit->editingFinished();
+}
+
+} // namespace
+
+class CoverDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { RegisterAllObjectTypes(); }
+
+    void coverListShowsTheRangeDisabledAsZero() {
+        auto list = Sample("list_metric.vdo");
+        QVERIFY(list);
+        int32_t limit = 0;
+        list->GetLimits(&limit, nullptr, nullptr, nullptr);
+        QCOMPARE(limit, 25);
+        LimitDialogState state = PrepareLimitDialog(*list, 0x642F);
+        CLimitDlg dlg(state);
+        QCOMPARE(dlg.limitEdit->text(), QString("25"));
+        QVERIFY(dlg.limitEdit->isEnabled() == false); // the view's options follow the initial setting
+        QVERIFY(dlg.initialLimit->isChecked());
+        QVERIFY(!dlg.lowerEdit->isEnabled());
+        QVERIFY(!dlg.upperSpin->isEnabled());
+        QCOMPARE(dlg.lowerEdit->text(), QString("0"));
+        QCOMPARE(dlg.upperEdit->text(), QString("0"));
+        QVERIFY(!dlg.initialRange->isEnabled());
+        QVERIFY(!dlg.initialRange->isChecked());
+    }
+
+    void spinningTheLimitBelowTheMinimumClearsIt() {
+        auto list = Sample("list_metric.vdo");
+        LimitDialogState state = PrepareLimitDialog(*list, 0x0A2F);
+        CLimitDlg dlg(state);
+        QVERIFY(dlg.limitEdit->isEnabled());
+        Type(dlg.limitEdit, "2");
+        dlg.limitSpin->Down()->click();
+        QCOMPARE(dlg.limitEdit->text(), QString("1"));
+        dlg.limitSpin->Down()->click();
+        QCOMPARE(dlg.limitEdit->text(), QString());
+        dlg.buttons->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        int32_t options = 0x0A2F | opts::kRangeFromInstrument;
+        ApplyLimitDialog(*list, state, options);
+        int32_t limit = -1;
+        list->GetLimits(&limit, nullptr, nullptr, nullptr);
+        QCOMPARE(limit, 0);
+        QCOMPARE(options & (opts::kLimitFromInstrument | opts::kRangeFromInstrument), 0);
+    }
+
+    void barsDefaultsAndRangeEdits() {
+        auto bars = Sample("bars_metric.vdo");
+        QVERIFY(bars);
+        LimitDialogState state = PrepareLimitDialog(*bars, 0x0A2F);
+        CLimitDlg dlg(state);
+        QVERIFY(dlg.lowerEdit->isEnabled());
+        QCOMPARE(dlg.limitEdit->text(), QString("30"));
+        // The bars' default limit 0 lies below the minimum 1: the initial setting has no limit.
+        dlg.initialLimit->click();
+        QCOMPARE(dlg.limitEdit->text(), QString("0"));
+        QVERIFY(!dlg.limitEdit->isEnabled());
+        Type(dlg.lowerEdit, "90"); // above the upper threshold: refused
+        QCOMPARE(dlg.lowerEdit->text(), QString("10"));
+        Type(dlg.upperEdit, "60");
+        dlg.upperSpin->Up()->click();
+        QCOMPARE(dlg.upperEdit->text(), QString("61"));
+        int32_t options = 0x0A2F;
+        ApplyLimitDialog(*bars, state, options);
+        int32_t limit, lower, upper;
+        bars->GetLimits(&limit, nullptr, &lower, &upper);
+        QCOMPARE(limit, 0);
+        QCOMPARE(lower, 10);
+        QCOMPARE(upper, 61);
+        QCOMPARE(options & opts::kLimitFromInstrument, opts::kLimitFromInstrument);
+        // The initial range of the bars is 10 ... 80.
+        LimitDialogState again = PrepareLimitDialog(*bars, 0x0A2F);
+        CLimitDlg second(again);
+        second.initialRange->click();
+        QCOMPARE(second.lowerEdit->text(), QString("10"));
+        QCOMPARE(second.upperEdit->text(), QString("80"));
+    }
+
+    void imperialObjectsEditInInches() {
+        auto raster = Sample("raster_inch.vdo");
+        QVERIFY(raster);
+        LimitDialogState state = PrepareLimitDialog(*raster, 0x0A2F);
+        CLimitDlg dlg(state);
+        QCOMPARE(dlg.limitEdit->text(), QString("1.2")); // 30 mm
+        QCOMPARE(dlg.lowerEdit->text(), QString("0.8")); // 20 mm
+        Type(dlg.upperEdit, "2.0");
+        int32_t options = 0x0A2F;
+        ApplyLimitDialog(*raster, state, options);
+        int32_t limit, lower, upper;
+        raster->GetLimits(&limit, nullptr, &lower, &upper);
+        QCOMPARE(limit, 30);  // 1.2 in -> 30.4 mm
+        QCOMPARE(upper, 50);  // 2.0 in -> 50.7 mm
+    }
+
+    void modifyDialogShowsNoPositionForListEntries() {
+        ModifyDialogState state;
+        state.SetMode(0x3D, "mm", false, 0);
+        state.SetX(4);
+        state.SetY(ModifyDialogState::kListPosition);
+        state.SetValue(31);
+        state.SetRange(1, 999);
+        CModifyDlg dlg(state);
+        QCOMPARE(dlg.xEdit->text(), QString());
+        QCOMPARE(dlg.yEdit->text(), QString());
+        QVERIFY(!dlg.xEdit->isEnabled());
+        QVERIFY(dlg.valueEdit->isEnabled());
+        QCOMPARE(dlg.valueEdit->text(), QString("31"));
+        QCOMPARE(dlg.xUnit->text(), QString("m"));
+        Type(dlg.valueEdit, "1200"); // above the maximum: the old text comes back
+        QCOMPARE(dlg.valueEdit->text(), QString("31"));
+        dlg.valueSpin->Up()->click();
+        QCOMPARE(dlg.valueEdit->text(), QString("32"));
+        QCOMPARE(state.GetValue(), 32.0f);
+    }
+
+    void dialogsAreRegisteredForTheCoverTypes() {
+        ClearObjectDialogs();
+        RegisterCoverDialogs();
+        for (int type : {kTypeCoverList, kTypeCoverBars, kTypeCoverRaster})
+            QVERIFY(static_cast<bool>(FindObjectDialogs(type).limitAndRange));
+        QVERIFY(!FindObjectDialogs(kTypeReboundSeries).limitAndRange);
+        QVERIFY(static_cast<bool>(FindObjectDialogs(kTypeReboundSeries).modifyValue));
+        ClearObjectDialogs();
+    }
+};
+
+QTEST_MAIN(CoverDialogsTest)
+#include "CoverDialogsTest.moc"
