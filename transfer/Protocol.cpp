@@ -126,8 +126,9 @@ bool LoadObject(SerialPort& port, const std::string& name) {
     return Command(port, "LD\"" + name + "\"", answer, kAnswerSize, 1000) && !Contains(answer, '?');
 }
 
-bool ReadDirectory(SerialPort& port, ObjectPool& pool, bool noInstrument) {
+bool ReadDirectory(SerialPort& port, ObjectPool& pool, bool noInstrument, const std::string& code) {
     pool.Reset();
+    pool.SetInstrumentCode(code);
     if (noInstrument) return true;
     std::string answer;
     if (!Command(port, "CD\\", answer, kAnswerSize, 1000)) return false;

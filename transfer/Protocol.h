@@ -26,7 +26,9 @@ int Negotiate(SerialPort& port); // the CP result 0 or 1, or -1
 int ResetLink(SerialPort& port, bool switchLocal);
 bool ChangeDir(SerialPort& port, const std::string& name);
 bool LoadObject(SerialPort& port, const std::string& name);
-bool ReadDirectory(SerialPort& port, ObjectPool& pool, bool noInstrument);
+// Empties the pool (taking the instrument's code, which decides how listed names split into
+// name and extension) and lists the instrument's folders into it.
+bool ReadDirectory(SerialPort& port, ObjectPool& pool, bool noInstrument, const std::string& code = {});
 bool ListFolder(SerialPort& port, ObjectPool& pool);
 
 } // namespace vordalis::transfer::protocol

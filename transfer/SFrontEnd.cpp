@@ -78,10 +78,7 @@ ObjectPool* SFrontEnd::ReadDirectory() {
         return nullptr;
     }
     ObjectPool& pool = LibraryPool();
-    pool.Reset();
-    // The code decides how listed names split into name and extension.
-    pool.SetInstrumentCode(Code(instrumentType_));
-    protocol::ReadDirectory(port_, pool, instrumentType_ <= 0);
+    protocol::ReadDirectory(port_, pool, instrumentType_ <= 0, Code(instrumentType_));
     SetPoolValid(true);
     return &pool;
 }

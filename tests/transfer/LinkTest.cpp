@@ -171,6 +171,25 @@ TEST_F(LinkTest, ListingAndLimits) {
     fs::remove_all(store);
 }
 
+TEST_F(LinkTest, QuelmeterNamesKeepTheirDots) {
+    const fs::path store = fs::path(::testing::TempDir()) / ("qm-" + std::to_string(::getpid()));
+    fs::create_directories(store);
+    std::ofstream(store / "2024.05.17.txt") << "x";
+    auto o = Options();
+    o.store = store;
+    o.identifier = "QUELMETER XRTA";
+    SimPort sim(o);
+    OverrideSerialPortList({sim.Device()});
+    SFrontEnd front(0);
+    ASSERT_TRUE(front.Open());
+    ASSERT_EQ(front.Identify(), 6);
+    const auto entries = front.ReadDirectory()->Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "2024.05.17.txt");
+    EXPECT_EQ(entries[0].extension, "");
+    fs::remove_all(store);
+}
+
 TEST_F(LinkTest, PortWithoutInstrument) {
     TestPty pty;
     OverrideSerialPortList({pty.Device()});
