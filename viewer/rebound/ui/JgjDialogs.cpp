@@ -1,0 +1,37 @@
+#include "JgjDialogs.h"
+
+#include "CDetailview.h"
+#include "CSelectSummery.h"
+#include "CTorvFensterChina.h"
+#include "app/ObjectDialogs.h"
+#include "rebound/TTorvDir.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vordalis {
+
+void RegisterJgjDialogs() {
+    ObjectDialogs china;
+    china.settings = [](TBasicObj& obj, DialogContext& c) { return RunChinaSettings(obj, c.parent); };
+    RegisterObjectDialogs(kTypeReboundChina, china);
+
+    ObjectDialogs summary;
+    summary.detailView = &RunDetailView;
+    summary.memberTitle = [](const TBasicObj& obj, int member) -> std::u16string {
+        const auto& dir = static_cast<const TTorvDir&>(obj);
+        if (member < 1 || member > dir.PositionCount()) return {};
+        return dir.members[static_cast<size_t>(member - 1)]->title;
+    };
+    summary.summaryKind = [](const TBasicObj& obj) { return static_cast<const TTorvDir&>(obj).kind; };
+    RegisterObjectDialogs(kTypeReboundSummary, summary);
+
+    RegisterSummaryBuilder(&RunSummaryBuilder);
+    // A China member out of the table's range is announced while the summary opens.
+    SetSummaryMessageHandler([](const std::u16string& text) {
+        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                                 QString::fromStdU16String(text));
+    });
+}
+
+} // namespace vordalis
