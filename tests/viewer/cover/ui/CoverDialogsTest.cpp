@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace vordalis;
@@ -143,6 +144,31 @@ private slots:
         dlg.valueSpin->Up()->click();
         QCOMPARE(dlg.valueEdit->text(), QString("32"));
         QCOMPARE(state.GetValue(), 32.0f);
+    }
+
+    void translationsCoverTheDialogsAndTheNumberedTexts() {
+        const char* sources[] = {"Cover", "Limit: %d mm", "X grid width", "Y grid width", "Number of measured covers",
+                                 "Total Area of measured grids", "Measured covers (continued)", "Number of measured bars"};
+        for (const char* lang : {"fr", "de", "zh_CN", "ru"}) {
+            QTranslator translator;
+            QVERIFY2(translator.load(QString("cover_%1").arg(lang), COVER_TEST_QM_DIR), lang);
+            QCoreApplication::installTranslator(&translator);
+            LimitDialogState limitState;
+            CLimitDlg limit(limitState);
+            ModifyDialogState modifyState;
+            CModifyDlg modify(modifyState);
+            QVERIFY(limit.windowTitle() != "Limit and Range");
+            QVERIFY(modify.windowTitle() != "Modify value");
+            QVERIFY(limit.initialRange->text() != "I&nitial settings");
+            for (const char* source : sources) {
+                const QString t = QCoreApplication::translate("Strings", source);
+                QVERIFY2(t != source, source);
+            }
+            // The limit text keeps its number and the ": " the legends split it at.
+            const QString limitText = QCoreApplication::translate("Strings", "Limit: %d mm");
+            QVERIFY(limitText.contains("%d") && limitText.contains(": "));
+            QCoreApplication::removeTranslator(&translator);
+        }
     }
 
     void dialogsAreRegisteredForTheCoverTypes() {

@@ -1,0 +1,163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+  <context>
+    <name>Strings</name>
+    <message>
+      <source>Cover</source>
+      <translation>Защитный слой</translation>
+    </message>
+    <message>
+      <source>Limit: %d mm</source>
+      <translation>Предел: %d mm</translation>
+    </message>
+    <message>
+      <source>Bar diameter</source>
+      <translation>Диаметр арматуры</translation>
+    </message>
+    <message>
+      <source>X grid width</source>
+      <translation>Шаг сетки X</translation>
+    </message>
+    <message>
+      <source>Y grid width</source>
+      <translation>Шаг сетки Y</translation>
+    </message>
+    <message>
+      <source>Number of measured covers</source>
+      <translation>Число измерений</translation>
+    </message>
+    <message>
+      <source>Total Area of measured grids</source>
+      <translation>Общая площадь измерений</translation>
+    </message>
+    <message>
+      <source>Set parameters</source>
+      <translation>Параметры</translation>
+    </message>
+    <message>
+      <source>Statistic</source>
+      <translation>Статистика</translation>
+    </message>
+    <message>
+      <source>Average measured cover</source>
+      <translation>Среднее значение</translation>
+    </message>
+    <message>
+      <source>Standard deviation</source>
+      <translation>Стандартное отклонение</translation>
+    </message>
+    <message>
+      <source>Maximum of measured covers</source>
+      <translation>Максимальное значение</translation>
+    </message>
+    <message>
+      <source>Minimum of measured covers</source>
+      <translation>Минимальное значение</translation>
+    </message>
+    <message>
+      <source>Span</source>
+      <translation>Размах</translation>
+    </message>
+    <message>
+      <source>Measured covers</source>
+      <translation>Измеренные значения</translation>
+    </message>
+    <message>
+      <source>Measured covers (continued)</source>
+      <translation>Измеренные значения (продолжение)</translation>
+    </message>
+    <message>
+      <source>Bar distance</source>
+      <translation>Шаг арматуры</translation>
+    </message>
+    <message>
+      <source>Number of measured bars</source>
+      <translation>Число стержней</translation>
+    </message>
+    <message>
+      <source>Cover values below limit</source>
+      <translation>Значения ниже предела</translation>
+    </message>
+    <message>
+      <source>Limit value of covers</source>
+      <translation>Предельное значение</translation>
+    </message>
+    <message>
+      <source>2 Layer correction</source>
+      <translation>Коррекция 2 слоёв</translation>
+    </message>
+    <message>
+      <source>    1. Layer</source>
+      <translation>    1-й слой</translation>
+    </message>
+    <message>
+      <source>    2. Layer</source>
+      <translation>    2-й слой</translation>
+    </message>
+    <message>
+      <source>    Arrangement</source>
+      <translation>    Расположение</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CLimitDlg</name>
+    <message>
+      <source>Limit and Range</source>
+      <translation>Предел и диапазон</translation>
+    </message>
+    <message>
+      <source>&amp;Tolerance limit</source>
+      <translation>&amp;Допуск</translation>
+    </message>
+    <message>
+      <source>&amp;Initial setting</source>
+      <translation>&amp;Исходная настройка</translation>
+    </message>
+    <message>
+      <source>&amp;Minimum cover</source>
+      <translation>&amp;Минимальный слой</translation>
+    </message>
+    <message>
+      <source>&amp;Range of level chart</source>
+      <translation>&amp;Диапазон карты</translation>
+    </message>
+    <message>
+      <source>I&amp;nitial settings</source>
+      <translation>Ис&amp;ходные настройки</translation>
+    </message>
+    <message>
+      <source>&amp;Lower threshold</source>
+      <translation>&amp;Нижний порог</translation>
+    </message>
+    <message>
+      <source>&amp;Upper threshold</source>
+      <translation>&amp;Верхний порог</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CModifyDlg</name>
+    <message>
+      <source>Modify value</source>
+      <translation>Изменить значение</translation>
+    </message>
+    <message>
+      <source>&amp;X</source>
+      <translation>&amp;X</translation>
+    </message>
+    <message>
+      <source>&amp;Y</source>
+      <translation>&amp;Y</translation>
+    </message>
+    <message>
+      <source>&amp;Value</source>
+      <translation>&amp;Значение</translation>
+    </message>
+    <message>
+      <source>WARNING: Modified values cannot be restored 
+automatically</source>
+      <translation>ВНИМАНИЕ: изменённые значения нельзя 
+восстановить автоматически</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+  <context>
+    <name>Strings</name>
+    <message>
+      <source>Cover</source>
+      <translation>保护层</translation>
+    </message>
+    <message>
+      <source>Limit: %d mm</source>
+      <translation>限值: %d mm</translation>
+    </message>
+    <message>
+      <source>Bar diameter</source>
+      <translation>钢筋直径</translation>
+    </message>
+    <message>
+      <source>X grid width</source>
+      <translation>X 网格宽度</translation>
+    </message>
+    <message>
+      <source>Y grid width</source>
+      <translation>Y 网格宽度</translation>
+    </message>
+    <message>
+      <source>Number of measured covers</source>
+      <translation>测量点数量</translation>
+    </message>
+    <message>
+      <source>Total Area of measured grids</source>
+      <translation>测量网格总面积</translation>
+    </message>
+    <message>
+      <source>Set parameters</source>
+      <translation>设置参数</translation>
+    </message>
+    <message>
+      <source>Statistic</source>
+      <translation>统计</translation>
+    </message>
+    <message>
+      <source>Average measured cover</source>
+      <translation>平均保护层厚度</translation>
+    </message>
+    <message>
+      <source>Standard deviation</source>
+      <translation>标准差</translation>
+    </message>
+    <message>
+      <source>Maximum of measured covers</source>
+      <translation>最大保护层厚度</translation>
+    </message>
+    <message>
+      <source>Minimum of measured covers</source>
+      <translation>最小保护层厚度</translation>
+    </message>
+    <message>
+      <source>Span</source>
+      <translation>极差</translation>
+    </message>
+    <message>
+      <source>Measured covers</source>
+      <translation>保护层测量值</translation>
+    </message>
+    <message>
+      <source>Measured covers (continued)</source>
+      <translation>保护层测量值（续）</translation>
+    </message>
+    <message>
+      <source>Bar distance</source>
+      <translation>钢筋间距</translation>
+    </message>
+    <message>
+      <source>Number of measured bars</source>
+      <translation>测量钢筋数量</translation>
+    </message>
+    <message>
+      <source>Cover values below limit</source>
+      <translation>低于限值的比例</translation>
+    </message>
+    <message>
+      <source>Limit value of covers</source>
+      <translation>保护层限值</translation>
+    </message>
+    <message>
+      <source>2 Layer correction</source>
+      <translation>双层修正</translation>
+    </message>
+    <message>
+      <source>    1. Layer</source>
+      <translation>    第1层</translation>
+    </message>
+    <message>
+      <source>    2. Layer</source>
+      <translation>    第2层</translation>
+    </message>
+    <message>
+      <source>    Arrangement</source>
+      <translation>    布置</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CLimitDlg</name>
+    <message>
+      <source>Limit and Range</source>
+      <translation>限值和范围</translation>
+    </message>
+    <message>
+      <source>&amp;Tolerance limit</source>
+      <translation>容差限值(&amp;T)</translation>
+    </message>
+    <message>
+      <source>&amp;Initial setting</source>
+      <translation>初始设置(&amp;I)</translation>
+    </message>
+    <message>
+      <source>&amp;Minimum cover</source>
+      <translation>最小保护层(&amp;M)</translation>
+    </message>
+    <message>
+      <source>&amp;Range of level chart</source>
+      <translation>分级图范围(&amp;R)</translation>
+    </message>
+    <message>
+      <source>I&amp;nitial settings</source>
+      <translation>初始设置(&amp;N)</translation>
+    </message>
+    <message>
+      <source>&amp;Lower threshold</source>
+      <translation>下阈值(&amp;L)</translation>
+    </message>
+    <message>
+      <source>&amp;Upper threshold</source>
+      <translation>上阈值(&amp;U)</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::CModifyDlg</name>
+    <message>
+      <source>Modify value</source>
+      <translation>修改数值</translation>
+    </message>
+    <message>
+      <source>&amp;X</source>
+      <translation>&amp;X</translation>
+    </message>
+    <message>
+      <source>&amp;Y</source>
+      <translation>&amp;Y</translation>
+    </message>
+    <message>
+      <source>&amp;Value</source>
+      <translation>数值(&amp;V)</translation>
+    </message>
+    <message>
+      <source>WARNING: Modified values cannot be restored 
+automatically</source>
+      <translation>警告：修改后的数值无法
+自动恢复</translation>
+    </message>
+  </context>
+</TS>
