@@ -3,16 +3,31 @@
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 
+#include <algorithm>
+
 namespace vordalis {
 
 void DrawCoverRow(TBasicPlot& plot, int left, int baseline, const CoverRow& row, const RowColumns& at) {
     Canvas* dc = plot.device;
     if (!dc) return;
     dc->SetTextAlign(align::kLeft | align::kBaseline);
-    dc->TextOut(left, baseline, row.label);
+    // A label too long for its column (translations) is written smaller rather than over the
+    // symbol.
+    const std::u16string symbol = row.symbol + u"  =";
+    const int room = at.symbol - dc->TextExtent(symbol).cx - 15;
+    const int width = dc->TextExtent(row.label).cx;
+    if (width > room && room > 0 && !row.symbol.empty()) {
+        Font small = plot.normalFont;
+        small.height = std::max(20, plot.normalFont.height * room / width);
+        dc->SetFont(small);
+        dc->TextOut(left, baseline, row.label);
+        dc->SetFont(plot.normalFont);
+    } else {
+        dc->TextOut(left, baseline, row.label);
+    }
     if (!row.symbol.empty() || !row.value.empty()) {
         dc->SetTextAlign(align::kRight | align::kBaseline);
-        dc->TextOut(left + at.symbol, baseline, row.symbol + u"  =");
+        dc->TextOut(left + at.symbol, baseline, symbol);
         dc->TextOut(left + at.value, baseline, row.value);
     }
     dc->SetTextAlign(align::kLeft | align::kBaseline);

@@ -160,8 +160,15 @@ void TVernoRasterPlot::DrawLegend(TVernoRaster& raster) {
             dc.TextOut((left + right) / 2, rowsY + 40, Printf("%0.1lf", sum));
         }
     }
-    dc.SetTextAlign(align::kRight | align::kBaseline);
-    dc.TextOut(legend.left - 30, labelY, LoadString(2035));
+    // The title stands left of the first swatch, or above the labels when it is too long there.
+    const std::u16string title = LoadString(2035);
+    if (dc.TextExtent(title).cx <= legend.left - 30 - page.left) {
+        dc.SetTextAlign(align::kRight | align::kBaseline);
+        dc.TextOut(legend.left - 30, labelY, title);
+    } else {
+        dc.SetTextAlign(align::kLeft | align::kBaseline);
+        dc.TextOut(page.left, labelY - 36, title);
+    }
     dc.SetTextAlign(align::kLeft | align::kBaseline);
     dc.TextOut(legend.right + (inches ? 25 : 10), labelY, inches ? u"in" : u"mm");
     if (values) {
