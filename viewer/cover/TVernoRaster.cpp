@@ -318,6 +318,8 @@ void TVernoRaster::Describe(Json& out) const {
     out.Set("default_upper", Json::Int(defaultUpper));
     out.Set("used_columns", Json::Int(usedColumns));
     out.Set("used_rows", Json::Int(usedRows));
+    out.Set("cell_area", Json::Number(self.grid.CellArea()));
+    out.Set("total_area", Json::Number(self.grid.TotalArea()));
     out.Set("measured_area", Json::Number(self.MeasuredArea()));
 }
 
