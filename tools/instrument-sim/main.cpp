@@ -27,8 +27,9 @@ const char* kUsage =
     "  --serial TEXT       serial number (default 12-7702)\n"
     "  --version TEXT      firmware version (default 1.5)\n"
     "  --id-answer TEXT    the whole answer to ID, as it stands (overrides the three above)\n"
-    "  --no-cp             refuse the packed mode (CP1)\n"
+    "  --no-cp             refuse the packed mode (CP1); --cp 1 accepts it (the default)\n"
     "  --rates LIST        baud rates accepted by BR, comma separated, or none (default 38400)\n"
+    "                      (also --br LIST)\n"
     "  --lower-echo        echo command characters in lower case\n"
     "  --pace              send objects no faster than the agreed baud rate\n"
     "  --send auto|plain|packed   how objects are sent (auto: packed once CP1 is agreed)\n"
@@ -43,11 +44,16 @@ const char* kUsage =
 
 bool ParseFault(const std::string& text, instrument_sim::Fault& fault) {
     using instrument_sim::Fault;
-    static const std::pair<const char*, Fault> kFaults[] = {
-        {"silent", Fault::Silent},        {"garbage", Fault::Garbage},
-        {"wrong-echo", Fault::WrongEcho}, {"bad-checksum", Fault::BadChecksum},
-        {"corrupt", Fault::Corrupt},      {"truncate", Fault::Truncate},
-        {"hangup", Fault::Hangup}};
+    static const std::pair<const char*, Fault> kFaults[] = {{"silent", Fault::Silent},
+                                                            {"silence", Fault::Silent},
+                                                            {"garbage", Fault::Garbage},
+                                                            {"wrong-echo", Fault::WrongEcho},
+                                                            {"bad-checksum", Fault::BadChecksum},
+                                                            {"corrupt-checksum", Fault::BadChecksum},
+                                                            {"corrupt", Fault::Corrupt},
+                                                            {"truncate", Fault::Truncate},
+                                                            {"hangup", Fault::Hangup},
+                                                            {"unplug", Fault::Hangup}};
     for (const auto& [name, value] : kFaults)
         if (text == name) {
             fault = value;
@@ -66,25 +72,27 @@ int main(int argc, char** argv) {
             if (i + 1 >= argc) Usage(("missing value after " + arg).c_str());
             return argv[++i];
         };
-        if (arg == "--store")
+        if (arg == "--store" || arg == "--folder") {
             options.store = value();
-        else if (arg == "--id")
+        } else if (arg == "--id" || arg == "--identifier") {
             options.identifier = value();
-        else if (arg == "--serial")
+        } else if (arg == "--serial" || arg == "--serial-number") {
             options.serial = value();
-        else if (arg == "--version")
+        } else if (arg == "--version") {
             options.version = value();
-        else if (arg == "--id-answer")
+        } else if (arg == "--id-answer") {
             options.idAnswer = value();
-        else if (arg == "--no-cp")
+        } else if (arg == "--no-cp") {
             options.acceptCp = false;
-        else if (arg == "--lower-echo")
+        } else if (arg == "--cp") {
+            options.acceptCp = value().find('1') != std::string::npos; // the CP modes it accepts
+        } else if (arg == "--lower-echo" || arg == "--lowercase-echo") {
             options.lowerCaseEcho = true;
-        else if (arg == "--pace")
+        } else if (arg == "--pace") {
             options.pace = true;
-        else if (arg == "--verbose")
+        } else if (arg == "--verbose") {
             options.verbose = true;
-        else if (arg == "--rates") {
+        } else if (arg == "--rates" || arg == "--br") {
             options.rates.clear();
             std::stringstream list(value());
             std::string rate;
@@ -105,6 +113,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
+        } else if (options.store.empty() && !arg.empty() && arg[0] != '-') {
+            options.store = arg; // the folder may also be given on its own
         } else {
             Usage(("unknown argument " + arg).c_str());
         }
