@@ -82,8 +82,9 @@ void TTorvBars::Read(ObjectReader& in) {
     upperLimit = instrumentUpperLimit;
     coefA[rebound::kCurveFx] = coefB[rebound::kCurveFx] = coefC[rebound::kCurveFx] = 0;
 
-    // A count beyond what any instrument stores is a damaged header, not a reason to allocate.
-    if (n <= 0 || n > kMaxValues) return;
+    // Every value takes at least two bytes: a count beyond that is a damaged header, not a
+    // reason to allocate.
+    if (n <= 0 || n > (in.Source().Size() - in.Source().Tell()) / 2 + 1) return;
     measuredValues.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
     values.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
     maxMeasured = 0;

@@ -150,9 +150,9 @@ TEST(SeriesRead, DamagedFilesStayInvalid) {
     // A value so large that the chart finds no step.
     f.values = {40, 200000};
     EXPECT_FALSE(f.Read()->valid);
-    // A count beyond what the object stores.
+    // A count far beyond the values the file holds.
     bad = f.Bytes();
-    bad.replace(bad.find("\t2\t"), 3, "\t5000\t");
+    bad.replace(bad.find("\t2\t"), 3, "\t2000000000\t");
     EXPECT_FALSE(ReadBytes(bad)->valid);
     MemorySource empty("");
     EXPECT_EQ(CreateObjectFromFile(empty), nullptr);
@@ -235,6 +235,14 @@ TEST(SeriesWrite, RoundTripKeepsEveryFieldButNotEditedValues) {
     // The measured values are written; the edited value is not.
     EXPECT_EQ(r->measuredValues.Values(), (std::vector<int32_t>{41, 0, 47, 52, 39}));
     EXPECT_EQ(r->values.Values(), (std::vector<int32_t>{44, 4, 49, 54, 42}));
+
+    // A series longer than any instrument stores is shown but not written.
+    f.values = std::vector<int>(4097, 40);
+    auto longSeries = f.Read();
+    ASSERT_TRUE(longSeries->valid);
+    ObjectWriter refused;
+    EXPECT_FALSE(longSeries->Write(refused));
+    EXPECT_TRUE(refused.Bytes().empty());
 
     // Nothing is written for an empty series.
     s->values.Clear();
