@@ -296,13 +296,13 @@ void TVernoRasterPlot::DrawTable(TVernoRaster& raster) {
             dc.SetTextAlign(align::kLeft | align::kBaseline);
             if (isFirst) {
                 SelectHeadingFont();
-                dc.TextOut(left, top + 20, LoadString(2050) + UnitSuffix(inches));
+                dc.TextOut(left, top + 34, LoadString(2050) + UnitSuffix(inches));
                 SelectNormalFont();
             } else {
-                dc.TextOut(left, top + 20, LoadString(2051));
+                dc.TextOut(left, top + 34, LoadString(2051));
             }
             dc.SetTextAlign(align::kRight | align::kBaseline);
-            dc.TextOut(cells - 6, top + 64, xTitle);
+            dc.TextOut(cells - 6, top + 72, xTitle);
             dc.TextOut(cells - 6, top + 104, yTitle);
             long previousWhole = -1;
             for (int c = c0; c <= c1; ++c) {
@@ -314,7 +314,7 @@ void TVernoRasterPlot::DrawTable(TVernoRaster& raster) {
                 }
                 // Whole metres (feet) where they change, the hundredths below them.
                 const long hundredths = std::lround(pos * 100);
-                if (hundredths / 100 != previousWhole) dc.TextOut(cr, top + 64, Printf("%ld", hundredths / 100));
+                if (hundredths / 100 != previousWhole) dc.TextOut(cr, top + 72, Printf("%ld", hundredths / 100));
                 previousWhole = hundredths / 100;
                 dc.TextOut(cr, top + 104, Printf(".%02ld", hundredths % 100));
             }
