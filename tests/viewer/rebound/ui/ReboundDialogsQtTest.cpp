@@ -3,6 +3,7 @@
 #include "rebound/ui/CTorvFenster.h"
 #include "rebound/ui/CTorvLimits.h"
 #include "rebound/ui/ReboundDialogs.h"
+#include "app/ObjectDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -128,6 +129,31 @@ private slots:
         QCOMPARE(s->lowerLimit, 30);
         QCOMPARE(s->upperLimit, 30);
         QCOMPARE(s->showLimits, 0);
+    }
+
+    void registeredForTheReboundTypes() {
+        ClearObjectDialogs();
+        RegisterReboundDialogs();
+        ObjectDialogs series = FindObjectDialogs(kTypeReboundSeries);
+        QVERIFY(series.settings && series.limitAndRange);
+        QVERIFY(FindObjectDialogs(kTypeReboundSummary).limitAndRange);
+        QVERIFY(FindObjectDialogs(kTypeReboundChina).limitAndRange);
+        auto s = Editable();
+        DialogContext context;
+        WhenShown([](QDialog* d) {
+            QCOMPARE(d->windowTitle(), QString("Limit"));
+            d->findChild<QCheckBox*>("check1053")->click();
+            Button(d, QDialogButtonBox::Cancel)->click();
+        });
+        QVERIFY(!series.limitAndRange(*s, context));
+        QCOMPARE(s->showMeanLine, 0);
+        WhenShown([](QDialog* d) {
+            d->findChild<QCheckBox*>("check1053")->click();
+            Button(d, QDialogButtonBox::Ok)->click();
+        });
+        QVERIFY(series.limitAndRange(*s, context));
+        QCOMPARE(s->showMeanLine, 1);
+        ClearObjectDialogs();
     }
 
     void limitsMpaModeAndRefusedOk() {
