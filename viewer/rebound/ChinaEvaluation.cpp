@@ -12,15 +12,24 @@ double ChinaAngleCorrection(int angle, double rm) {
     // The correction is defined for rebound values 20..50; outside it the edge value's holds.
     double b = std::clamp(rm, 20.0, 50.0);
     switch (angle) {
-    case 1: return 5.0 - 0.05 * b;
-    case 2: return 4.5 - 0.05 * b;
-    case 3: return 4.0 - 0.05 * b;
-    case 4: return 3.5 - 0.05 * b;
-    case 6: return 0.05 * b - 4.0;
-    case 7: return 0.05 * b - 5.0;
-    case 8: return b < 30 ? 0.1 * b - 7.0 : 0.05 * b - 5.5;
-    case 9: return b < 40 ? 0.1 * b - 8.0 : 0.05 * b - 6.0;
-    default: return 0.0;
+    case 1:
+        return 5.0 - 0.05 * b;
+    case 2:
+        return 4.5 - 0.05 * b;
+    case 3:
+        return 4.0 - 0.05 * b;
+    case 4:
+        return 3.5 - 0.05 * b;
+    case 6:
+        return 0.05 * b - 4.0;
+    case 7:
+        return 0.05 * b - 5.0;
+    case 8:
+        return b < 30 ? 0.1 * b - 7.0 : 0.05 * b - 5.5;
+    case 9:
+        return b < 40 ? 0.1 * b - 8.0 : 0.05 * b - 6.0;
+    default:
+        return 0.0;
     }
 }
 

@@ -29,8 +29,9 @@ double ParseLeading(const std::u16string& text, size_t chars) {
 ChinaSettingsLogic::ChinaSettingsLogic(const TTorvChina& obj)
     : instrumentConversion_(obj.instrumentConversion), instrumentAngle_(obj.instrumentAngle),
       instrumentSurface_(obj.instrumentSurface), instrumentDepth_(obj.instrumentCarbonation),
-      instrumentPump_(obj.instrumentPump != 0),
-      instrumentCoefficients_{obj.instrumentGeneralA, obj.instrumentGeneralB, obj.instrumentGeneralC},
+      instrumentPump_(obj.instrumentPump != 0), instrumentCoefficients_{obj.instrumentGeneralA,
+                                                                        obj.instrumentGeneralB,
+                                                                        obj.instrumentGeneralC},
       instrumentReadings_(obj.instrumentReadings), instrumentDropped_(obj.instrumentDropped) {
     conversionIndex = obj.conversion == kConversionGeneral ? 1 : 0;
     angleIndex = std::clamp(obj.angle, 1, 9) - 1;
@@ -51,8 +52,8 @@ ChinaSettingsLogic::ChinaSettingsLogic(const TTorvChina& obj)
 }
 
 void ChinaSettingsLogic::EnableConversionByRule() {
-    bool generalAsStandard = instrumentConversion_ == kConversionGeneral && instrumentReadings_ == kGeneralReadings &&
-                             instrumentDropped_ == kGeneralDropped;
+    bool generalAsStandard = instrumentConversion_ == kConversionGeneral &&
+                             instrumentReadings_ == kGeneralReadings && instrumentDropped_ == kGeneralDropped;
     if (instrumentConversion_ != kConversionGeneral || generalAsStandard) {
         conversionEnabled = true;
     } else {

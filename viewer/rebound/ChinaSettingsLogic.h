@@ -34,8 +34,8 @@ public:
     // --- control state ---
     int conversionIndex = 0; // 0 table, 1 general
     bool conversionEnabled = true;
-    int angleIndex = 4;      // code - 1
-    int surfaceIndex = 1;    // code - 1
+    int angleIndex = 4;   // code - 1
+    int surfaceIndex = 1; // code - 1
     std::u16string depthText;
     bool pump = false;
     bool parametersEnabled = true; // angle, surface, depth with its spin, pump

@@ -17,20 +17,30 @@ SelectSummaryLogic::SelectSummaryLogic(int seriesCount, int chinaCount)
 
 bool SelectSummaryLogic::Checked(Button b) const {
     switch (b) {
-    case kSeries: return choice_.series;
-    case kChina: return choice_.china;
-    case kSingle: return choice_.single;
-    case kBatch: return choice_.batch;
+    case kSeries:
+        return choice_.series;
+    case kChina:
+        return choice_.china;
+    case kSingle:
+        return choice_.single;
+    case kBatch:
+        return choice_.batch;
     }
     return false;
 }
 
 namespace {
-std::u16string CountText(int n) { return Utf8ToU16(std::to_string(n)) + u" " + LoadString(2115); }
+std::u16string CountText(int n) {
+    return Utf8ToU16(std::to_string(n)) + u" " + LoadString(2115);
+}
 } // namespace
 
-std::u16string SelectSummaryLogic::SeriesCountText() const { return CountText(seriesCount_); }
-std::u16string SelectSummaryLogic::ChinaCountText() const { return CountText(chinaCount_); }
+std::u16string SelectSummaryLogic::SeriesCountText() const {
+    return CountText(seriesCount_);
+}
+std::u16string SelectSummaryLogic::ChinaCountText() const {
+    return CountText(chinaCount_);
+}
 
 void SelectSummaryLogic::Click(Button b) {
     if (!Enabled(b)) return;
@@ -43,6 +53,8 @@ void SelectSummaryLogic::Click(Button b) {
     }
 }
 
-bool SelectSummaryLogic::CanAccept() const { return choice_.series || (choice_.china && (choice_.single || choice_.batch)); }
+bool SelectSummaryLogic::CanAccept() const {
+    return choice_.series || (choice_.china && (choice_.single || choice_.batch));
+}
 
 } // namespace vordalis

@@ -54,8 +54,8 @@ void TTorvChina::Read(ObjectReader& in) {
     DateParts date{};
     if (!ReadDateFields(in, date)) return;
     int32_t n = 0;
-    if (!ReadInts(in, {&auxCode1, &auxCode2, &n, &instrumentAngle, &instrumentLowerLimit, &instrumentUpperLimit,
-                       &instrumentSurface, &instrumentConversion}))
+    if (!ReadInts(in, {&auxCode1, &auxCode2, &n, &instrumentAngle, &instrumentLowerLimit,
+                       &instrumentUpperLimit, &instrumentSurface, &instrumentConversion}))
         return;
     if (!ReadDecimal(in, 4, instrumentCarbonation) || !in.ReadInteger(instrumentPump)) return;
     if (!ReadDecimal(in, 9, instrumentGeneralA) || !ReadDecimal(in, 9, instrumentGeneralB) ||
@@ -121,7 +121,8 @@ void TTorvChina::Read(ObjectReader& in) {
 
 bool TTorvChina::ReadExtension(ObjectReader& in) {
     int32_t flags = 0;
-    if (!ReadInts(in, {&angle, &conversion, &surface, &lowerLimit, &upperLimit, &readings, &dropped})) return false;
+    if (!ReadInts(in, {&angle, &conversion, &surface, &lowerLimit, &upperLimit, &readings, &dropped}))
+        return false;
     if (!ReadDecimal(in, 4, carbonationDepth)) return false;
     if (!ReadDecimal(in, 9, generalA) || !ReadDecimal(in, 9, generalB) || !ReadDecimal(in, 9, generalC))
         return false;
@@ -149,7 +150,8 @@ bool TTorvChina::Write(ObjectWriter& out) {
                     instrumentSurface, instrumentConversion});
     WriteFormatted(out, "%0.1f", instrumentCarbonation, 9);
     out.WriteInteger(instrumentPump ? 1 : 0, 9);
-    for (double v : {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC}) WriteFormatted(out, "%0.5f", v, 9);
+    for (double v : {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC})
+        WriteFormatted(out, "%0.5f", v, 9);
     out.WriteInteger(instrumentReadings, 9, true);
     out.WriteInteger(instrumentDropped, 10, true);
     values.Count(); // brings the outlier marks up to date
@@ -162,10 +164,10 @@ bool TTorvChina::Write(ObjectWriter& out) {
     WriteInts(out, {angle, conversion, surface, lowerLimit, upperLimit, readings, dropped});
     WriteFormatted(out, "%0.1f", carbonationDepth, 9);
     for (double v : {generalA, generalB, generalC}) WriteFormatted(out, "%0.5f", v, 9);
-    int32_t flags = (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) |
-                    (pumpConcrete ? kFlagPump : 0) | (limitsInitial ? kFlagLimitsInitial : 0) |
-                    (conversionInitial ? kFlagConversionInitial : 0) |
-                    (parametersInitial ? kFlagParametersInitial : 0) | (generalInitial ? kFlagGeneralInitial : 0);
+    int32_t flags =
+        (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) | (pumpConcrete ? kFlagPump : 0) |
+        (limitsInitial ? kFlagLimitsInitial : 0) | (conversionInitial ? kFlagConversionInitial : 0) |
+        (parametersInitial ? kFlagParametersInitial : 0) | (generalInitial ? kFlagGeneralInitial : 0);
     out.WriteInteger(flags, 10, true);
     WriteTexts(out);
     return true;
@@ -185,7 +187,9 @@ ChinaParameters TTorvChina::Parameters() const {
     return p;
 }
 
-ChinaResult TTorvChina::EvaluateChina() const { return vordalis::EvaluateChina(values.Mean(), Parameters()); }
+ChinaResult TTorvChina::EvaluateChina() const {
+    return vordalis::EvaluateChina(values.Mean(), Parameters());
+}
 
 void TTorvChina::GeneralCounts(int& n, int& m) const {
     if (!is2011) {
@@ -210,7 +214,9 @@ bool TTorvChina::PositionGreyed(int position) const {
     return values.IsExcluded(position - 1);
 }
 
-double TTorvChina::RowValue(int row) { return values.Get(row); }
+double TTorvChina::RowValue(int row) {
+    return values.Get(row);
+}
 
 bool TTorvChina::SetValueAt(double x, double, double value) {
     return SetValueByIndex(static_cast<int>(std::floor(x + 0.5)) - 1, value);
@@ -299,10 +305,14 @@ std::u16string ChinaAngleComboText(int angle) {
 
 std::u16string ChinaSurfaceText(int surface) {
     switch (surface) {
-    case kSurfaceTop: return LoadString(2090);
-    case kSurfaceSide: return LoadString(2089);
-    case kSurfaceBottom: return LoadString(2091);
-    default: return u"";
+    case kSurfaceTop:
+        return LoadString(2090);
+    case kSurfaceSide:
+        return LoadString(2089);
+    case kSurfaceBottom:
+        return LoadString(2091);
+    default:
+        return u"";
     }
 }
 

@@ -2,20 +2,11 @@
 
 #include "TTorvChina.h"
 #include "model/Strings.h"
+#include "plot/TextFormat.h"
 
 #include <cstdio>
 
 namespace vordalis {
-namespace {
-
-std::u16string Format(const char* format, double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, v);
-    return Latin1ToU16(buf);
-}
-
-} // namespace
-
 void TTorvChinaPlot::DrawAngleGlyph(Canvas& dc, int angle, int x, int y) {
     // Points as (dx, dy) with dy counted upward from the baseline.
     struct Arrow {
@@ -68,21 +59,19 @@ int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     if (obj.conversion == kConversionGeneral) {
         DrawRow(left, y, LoadString(2080), none, none, LoadString(2092));
         y += kRowHeight;
-        char buf[160];
-        std::snprintf(buf, sizeof buf, "fc(R) = %0.5f * R^(%0.5f) * 10^(%0.5f * %0.1f)", obj.generalA, obj.generalB,
-                      obj.generalC, obj.carbonationDepth);
-        DrawRow(left, y, none, none, none, Latin1ToU16(buf));
+        DrawRow(left, y, none, none, none,
+                Printf("fc(R) = %0.5f * R^(%0.5f) * 10^(%0.5f * %0.1f)", obj.generalA, obj.generalB,
+                       obj.generalC, obj.carbonationDepth));
         y += kRowHeight;
         int n = 0, m = 0;
         obj.GeneralCounts(n, m);
-        std::snprintf(buf, sizeof buf, "n = %d     m = %d", n, m);
-        DrawRow(left, y, none, none, none, Latin1ToU16(buf));
+        DrawRow(left, y, none, none, none, Printf("n = %d     m = %d", n, m));
     } else {
         DrawRow(left, y, LoadString(2080), none, none, LoadString(obj.is2011 ? 2126 : 2101));
     }
     y += kRowHeight;
     if (obj.carbonationDepth > 0)
-        DrawRow(left, y, LoadString(2065), u"d", Format("%0.1f", obj.carbonationDepth), u"mm");
+        DrawRow(left, y, LoadString(2065), u"d", Printf("%0.1f", obj.carbonationDepth), u"mm");
     else
         DrawRow(left, y, LoadString(2065), none, u"- ", none);
     // Region 2: a double click on the parameters opens the settings dialog.
@@ -92,9 +81,9 @@ int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     if (obj.values.Count() < 1) return y;
     y = DrawBlockHeading(left, y - 10, LoadString(2043));
     ChinaResult r = obj.EvaluateChina();
-    DrawRow(left, y, LoadString(2082), u"R1", Format("%6.1lf", r.rm), u"R");
-    DrawRow(left, y += kRowHeight, LoadString(2083), u"R2", Format("%6.1lf", r.ra), u"R");
-    DrawRow(left, y += kRowHeight, LoadString(2084), u"R3", Format("%6.1lf", r.rc), u"R");
+    DrawRow(left, y, LoadString(2082), u"R1", Printf("%6.1lf", r.rm), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(2083), u"R2", Printf("%6.1lf", r.ra), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(2084), u"R3", Printf("%6.1lf", r.rc), u"R");
     DrawRow(left, y += kRowHeight, LoadString(2085), u"f1",
             Latin1ToU16(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)), u"MPa");
     if (obj.conversion == kConversionTable)

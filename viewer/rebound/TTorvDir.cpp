@@ -6,6 +6,7 @@
 #include "TTorvChina.h"
 #include "model/AtomicFile.h"
 #include "model/Strings.h"
+#include "plot/TextFormat.h"
 
 #include <algorithm>
 #include <array>
@@ -38,7 +39,9 @@ std::string BytesOf(const std::u16string& s) {
 
 } // namespace
 
-void SetSummaryMessageHandler(SummaryMessageHandler handler) { MessageHandler() = std::move(handler); }
+void SetSummaryMessageHandler(SummaryMessageHandler handler) {
+    MessageHandler() = std::move(handler);
+}
 
 TTorvDir::TTorvDir(ByteSource& file) {
     type = kTypeReboundSummary;
@@ -168,7 +171,9 @@ bool TTorvDir::MembersChanged() {
 
 bool TTorvDir::Write(ObjectWriter& out) {
     out.WriteText(kHead, 9);
-    const char* tag = kind == kKindSeries ? kSummaryTagSeries : batch ? kSummaryTagChinaBatch : kSummaryTagChinaSingle;
+    const char* tag = kind == kKindSeries ? kSummaryTagSeries
+                      : batch             ? kSummaryTagChinaBatch
+                                          : kSummaryTagChinaSingle;
     out.WriteText(tag, 9);
     WriteDateFields(out, 10);
     for (const auto& p : memberPaths) out.WriteQuoted(Latin1ToU16(p), 10);
@@ -187,19 +192,22 @@ bool TTorvDir::Write(ObjectWriter& out) {
 double TTorvDir::MemberValue(int index) const {
     if (index < 0 || index >= PositionCount()) return 0.0;
     const TBasicObj& m = *members[static_cast<size_t>(index)];
-    if (kind == kKindSeries) return static_cast<const TTorvBars&>(m).MeanRebound();
+    // A series that did not read as valid counts with the value 0.
+    if (kind == kKindSeries) return m.valid ? static_cast<const TTorvBars&>(m).MeanRebound() : 0.0;
     return static_cast<const TTorvChina&>(m).EvaluateChina().f2;
 }
 
-double TTorvDir::PositionValue(int position) const { return MemberValue(position - 1); }
-
-std::u16string TTorvDir::PositionLabel(int position) const {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%2.0f", PositionValue(position));
-    return Latin1ToU16(buf);
+double TTorvDir::PositionValue(int position) const {
+    return MemberValue(position - 1);
 }
 
-double TTorvDir::RowValue(int row) { return row >= 0 && row < PositionCount() ? MemberValue(row) : -1.0; }
+std::u16string TTorvDir::PositionLabel(int position) const {
+    return Printf("%2.0f", PositionValue(position));
+}
+
+double TTorvDir::RowValue(int row) {
+    return row >= 0 && row < PositionCount() ? MemberValue(row) : -1.0;
+}
 
 void TTorvDir::InitialLimits(int32_t& lower, int32_t& upper) const {
     lower = initialLowerLimit;
@@ -212,7 +220,9 @@ double TTorvDir::SummaryValue() const {
     return s.mean;
 }
 
-double TTorvDir::ChartMean() const { return SummaryValue(); }
+double TTorvDir::ChartMean() const {
+    return SummaryValue();
+}
 
 TTorvDir::Statistics TTorvDir::ComputeStatistics() const {
     Statistics s;

@@ -3,20 +3,11 @@
 #include "StrengthUnits.h"
 #include "TTorvDir.h"
 #include "model/Strings.h"
+#include "plot/TextFormat.h"
 
 #include <cstdio>
 
 namespace vordalis {
-namespace {
-
-std::u16string Format(const char* format, double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, format, v);
-    return Latin1ToU16(buf);
-}
-
-} // namespace
-
 TBasicPlot::HeaderExtras TTorvDirPlot::GetHeaderExtras(const TBasicObj& obj) const {
     HeaderExtras e;
     const auto& dir = static_cast<const TTorvDir&>(obj);
@@ -32,30 +23,29 @@ int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     int y = DrawBlockHeading(left, top, LoadString(2043));
     const bool any = s.members > 0;
     if (obj.kind == TTorvDir::kKindSeries) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%d/%d   ", s.count, s.members);
-        DrawRow(left, y, LoadString(2104), u"N", Latin1ToU16(buf), none);
+        DrawRow(left, y, LoadString(2104), u"N", Printf("%d/%d   ", s.count, s.members), none);
         const bool median = obj.useMedian != 0;
         double value = median ? s.median.value_or(0.0) : s.mean;
         DrawRow(left, y += kRowHeight, LoadString(median ? 2112 : 2106), u"m",
-                s.count > 0 ? Format("%6.1lf  ", value) : u"-     ", u"R");
+                s.count > 0 ? Printf("%6.1lf  ", value) : u"-     ", u"R");
         std::u16string strength = rebound::kNoValue, unit;
         if (s.strength) {
             strength = s.strengthText;
             unit = s.strengthUnit;
         }
         DrawRow(left, y += kRowHeight, LoadString(median ? 2113 : 2107), u"fck", strength, unit);
-        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa", s.members >= 2 ? Format("%6.1lf  ", s.stddev) : u"-  ",
+        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa",
+                s.members >= 2 ? Printf("%6.1lf  ", s.stddev) : u"-  ", u"R");
+        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", any ? Printf("%6.1f  ", s.max) : u"-     ",
                 u"R");
-        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", any ? Format("%6.1f  ", s.max) : u"-     ", u"R");
-        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Format("%6.1f  ", s.min), u"R");
+        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Printf("%6.1f  ", s.min), u"R");
     } else {
-        DrawRow(left, y, LoadString(2104), u"N", Latin1ToU16(std::to_string(s.count)) + u"     ", none);
-        DrawRow(left, y += kRowHeight, LoadString(2109), u"m", Format("%6.1lf  ", s.mean), u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa", s.members >= 2 ? Format("%6.2lf ", s.stddev) : u"-  ",
-                u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", Format("%6.1f  ", s.max), u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Format("%6.1f  ", s.min), u"MPa");
+        DrawRow(left, y, LoadString(2104), u"N", Printf("%d     ", s.count), none);
+        DrawRow(left, y += kRowHeight, LoadString(2109), u"m", Printf("%6.1lf  ", s.mean), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa",
+                s.members >= 2 ? Printf("%6.2lf ", s.stddev) : u"-  ", u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", Printf("%6.1f  ", s.max), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Printf("%6.1f  ", s.min), u"MPa");
         // The edition and the component strength stand at fixed distances below the heading.
         y = headingY + 280;
         Grow({left, y - headingFont.height, left + 800, y + 8});
@@ -67,7 +57,8 @@ int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
             device->SetFont(normalFont);
         }
         y = headingY + 320;
-        DrawRow(left, y, LoadString(2105), u"f", Latin1ToU16(ComponentStrengthText(s.strength.value_or(-1))), u"MPa");
+        DrawRow(left, y, LoadString(2105), u"f", Latin1ToU16(ComponentStrengthText(s.strength.value_or(-1))),
+                u"MPa");
     }
     // Region 2: a double click on the statistics opens the settings dialog.
     AddHitRegion({left, top, left + 800, y + 10}, 0, 0, 0, 0, 1);
@@ -99,7 +90,7 @@ void TTorvDirPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
     Rgb colour = kBlack;
     if (obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts))) colour = kRed;
     dc.SetTextColor(colour);
-    dc.TextOut(cell.right, y, v > 0 ? Format("  %3.1f", v) : u"  ---");
+    dc.TextOut(cell.right, y, v > 0 ? Printf("  %3.1f", v) : u"  ---");
     dc.SetTextColor(kBlack);
 }
 

@@ -7,10 +7,14 @@ using namespace vordalis::test;
 
 namespace {
 
-std::string Sample(const char* name) { return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name); }
+std::string Sample(const char* name) {
+    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
+}
 
 // The JSON line of one file (the object's keys appear once, nested objects aside).
-bool Has(const std::string& json, const std::string& fragment) { return json.find(fragment) != std::string::npos; }
+bool Has(const std::string& json, const std::string& fragment) {
+    return json.find(fragment) != std::string::npos;
+}
 
 TEST(CliChinaInfo, EditionsConversionsAndPumpConcrete) {
     CliResult r = RunCli("info " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") + " " +
@@ -45,7 +49,8 @@ TEST(CliChinaInfo, EditionsConversionsAndPumpConcrete) {
 }
 
 TEST(CliChinaInfo, DamagedChinaFileIsReportedAndTheOthersPrinted) {
-    std::string dir = std::filesystem::temp_directory_path() / ("vordalis-cli-china-" + std::to_string(::getpid()));
+    std::string dir =
+        std::filesystem::temp_directory_path() / ("vordalis-cli-china-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::string bad = dir + "/bad.vdo";
     FILE* f = std::fopen(bad.c_str(), "wb");

@@ -8,15 +8,19 @@ using namespace vordalis::test;
 
 namespace {
 
-std::string Sample(const char* name) { return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name); }
-bool Has(const std::string& s, const std::string& fragment) { return s.find(fragment) != std::string::npos; }
+std::string Sample(const char* name) {
+    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
+}
+bool Has(const std::string& s, const std::string& fragment) {
+    return s.find(fragment) != std::string::npos;
+}
 
 TEST(CliSummary, ChinaBatchOverTheSamples) {
     vordalis::testing::TempDir dir;
     std::string out = dir.Path("out.vdo");
-    CliResult r = RunCli("summary --kind china-batch " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") +
-                         " " + Sample("china_pump.vdo") + " " + Sample("summary_china.vdo") + " -o " +
-                         ShellQuote(out));
+    CliResult r =
+        RunCli("summary --kind china-batch " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") +
+               " " + Sample("china_pump.vdo") + " " + Sample("summary_china.vdo") + " -o " + ShellQuote(out));
     ASSERT_EQ(r.status, 0) << r.err;
     r = RunCli("info " + ShellQuote(out));
     ASSERT_EQ(r.status, 0) << r.err;
@@ -53,16 +57,17 @@ TEST(CliSummary, RefusesTooFewFilesAndBadArguments) {
     vordalis::testing::TempDir dir;
     std::string out = dir.Path("out.vdo");
     // China files only: no two series files.
-    CliResult r = RunCli("summary --kind series " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") +
-                         " -o " + ShellQuote(out));
+    CliResult r = RunCli("summary --kind series " + Sample("china_2001.vdo") + " " +
+                         Sample("china_2011.vdo") + " -o " + ShellQuote(out));
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(RunCli("summary --kind both " + Sample("china_2001.vdo") + " -o " + ShellQuote(out)).status, 2);
-    EXPECT_EQ(RunCli("summary --kind china-single " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo"))
-                  .status,
-              2);
-    r = RunCli("summary --kind china-single " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") + " -o " +
-               ShellQuote(dir.Path("no/such/folder/out.vdo")));
+    EXPECT_EQ(
+        RunCli("summary --kind china-single " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo"))
+            .status,
+        2);
+    r = RunCli("summary --kind china-single " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") +
+               " -o " + ShellQuote(dir.Path("no/such/folder/out.vdo")));
     EXPECT_NE(r.status, 0);
 }
 

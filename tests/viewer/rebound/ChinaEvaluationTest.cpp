@@ -14,15 +14,17 @@ namespace {
 constexpr double kEmpty = kChinaCellBelow;
 constexpr double kOver = kChinaCellAbove;
 
-int Row(double r) { return static_cast<int>(std::lround((r - 20.0) * 5)); }
+int Row(double r) {
+    return static_cast<int>(std::lround((r - 20.0) * 5));
+}
 
 TEST(ChinaTable, MatchesReferenceRows) {
-    const double r20[13] = {10.3, 10.1, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
+    const double r20[13] = {10.3,   10.1,   kEmpty, kEmpty, kEmpty, kEmpty, kEmpty,
                             kEmpty, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty};
     const double r35[13] = {31.8, 30.8, 29.6, 28.0, 26.7, 25.8, 24.8, 24.0, 23.2, 22.3, 21.4, 20.4, 19.2};
     const double r50[13] = {kOver, kOver, 59.9, 56.7, 53.4, 51.4, 49.5, 48.2, 46.9, 44.3, 42.3, 40.4, 39.1};
     const double r60[13] = {kOver, kOver, kOver, kOver, kOver, kOver, kOver,
-                            kOver, kOver, kOver, kOver, 58.3, 56.4};
+                            kOver, kOver, kOver, kOver, 58.3,  56.4};
     for (int j = 0; j < kChinaTableColumns; ++j) {
         EXPECT_DOUBLE_EQ(kChinaTable[Row(20.0)][j], r20[j]) << "d column " << j;
         EXPECT_DOUBLE_EQ(kChinaTable[Row(35.0)][j], r35[j]) << "d column " << j;
@@ -78,7 +80,7 @@ ChinaParameters Table(double depth = 0.0) {
 
 TEST(ChinaEvaluation, TableLookupInterpolatesAndTruncatesDepth) {
     EXPECT_NEAR(EvaluateChina(35.0, Table()).f1, 31.8, 1e-9);
-    EXPECT_NEAR(EvaluateChina(35.1, Table()).f1, 31.95, 1e-9); // between 31.8 and 32.1
+    EXPECT_NEAR(EvaluateChina(35.1, Table()).f1, 31.95, 1e-9);   // between 31.8 and 32.1
     EXPECT_NEAR(EvaluateChina(35.0, Table(1.4)).f1, 29.6, 1e-9); // d 1.4 is taken as 1.0
     EXPECT_NEAR(EvaluateChina(35.0, Table(6.0)).f1, 19.2, 1e-9);
     ChinaResult r = EvaluateChina(35.0, Table());
@@ -92,10 +94,10 @@ TEST(ChinaEvaluation, AngleCorrection) {
         int angle;
         double rm, correction;
     } cases[] = {
-        {1, 30, 3.5},  {1, 60, 2.5},  {1, 10, 4.0}, // -90°: limited to 20..50
-        {8, 25, -4.5}, {8, 35, -3.75},              // +60° changes formula at 30
-        {9, 35, -4.5}, {9, 45, -3.75},              // +90° changes formula at 40
-        {2, 40, 2.5},  {3, 40, 2.0},  {4, 40, 1.5}, {6, 40, -2.0}, {7, 40, -3.0}, {5, 40, 0.0},
+        {1, 30, 3.5},  {1, 60, 2.5},   {1, 10, 4.0}, // -90°: limited to 20..50
+        {8, 25, -4.5}, {8, 35, -3.75},               // +60° changes formula at 30
+        {9, 35, -4.5}, {9, 45, -3.75},               // +90° changes formula at 40
+        {2, 40, 2.5},  {3, 40, 2.0},   {4, 40, 1.5}, {6, 40, -2.0}, {7, 40, -3.0}, {5, 40, 0.0},
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(ChinaAngleCorrection(c.angle, c.rm), c.correction, 1e-9) << c.angle << " at " << c.rm;
@@ -111,8 +113,8 @@ TEST(ChinaEvaluation, SurfaceCorrection) {
         int surface;
         double ra, rc;
     } cases[] = {
-        {kSurfaceTop, 30, 31.5},    {kSurfaceTop, 19.9, 19.9},    {kSurfaceTop, 45.1, 45.1},
-        {kSurfaceBottom, 50, 50},   {kSurfaceBottom, 40, 39},     {kSurfaceBottom, 50.1, 50.1},
+        {kSurfaceTop, 30, 31.5},  {kSurfaceTop, 19.9, 19.9}, {kSurfaceTop, 45.1, 45.1},
+        {kSurfaceBottom, 50, 50}, {kSurfaceBottom, 40, 39},  {kSurfaceBottom, 50.1, 50.1},
         {kSurfaceSide, 30, 30},
     };
     for (const auto& c : cases) EXPECT_NEAR(ChinaSurfaceCorrection(c.surface, c.ra), c.rc, 1e-9);
@@ -124,10 +126,8 @@ TEST(ChinaEvaluation, RangeFlagsAndStrengthTexts) {
         bool below, above;
         const char* text;
     } cases[] = {
-        {19.99, 0.0, true, false, "<10  "},
-        {20.0, 1.0, true, false, "<10  "}, // empty cell
-        {60.0, 0.0, false, true, ">60  "},
-        {60.1, 6.0, false, true, ">60  "},
+        {19.99, 0.0, true, false, "<10  "},  {20.0, 1.0, true, false, "<10  "}, // empty cell
+        {60.0, 0.0, false, true, ">60  "},   {60.1, 6.0, false, true, ">60  "},
         {49.1, 0.5, false, true, ">60  "}, // next row holds >60
         {35.0, 0.0, false, false, "  31.8"},
     };
@@ -200,7 +200,8 @@ TEST(ChinaComponentStrength, SingleAndBatchRules) {
     EXPECT_NEAR(s.stddev, 4, 1e-9);
     EXPECT_NEAR(s.component, 24 - 1.645 * 4, 1e-9);
     // Single evaluation of the same 8 members always takes the smallest.
-    EXPECT_DOUBLE_EQ(ChinaComponentStrength(eight(4), false).component, ChinaComponentStrength(eight(4), false).min);
+    EXPECT_DOUBLE_EQ(ChinaComponentStrength(eight(4), false).component,
+                     ChinaComponentStrength(eight(4), false).min);
 
     // A member below 10 MPa.
     s = ChinaComponentStrength({9.5, 30, 31}, false);

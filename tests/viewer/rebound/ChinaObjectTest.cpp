@@ -229,8 +229,8 @@ TEST(TTorvChina, DescriptionCarriesTheEvaluation) {
     obj->Describe(j);
     std::string s = j.Dump();
     for (const char* key : {"\"rm\":35", "\"f1\":31.8", "\"below_range\":false", "\"above_range\":false",
-                            "\"strength_text_f1\":\"  31.8\"", "\"strength_text_f2\":\"  36.3\"", "\"is2011\":false",
-                            "\"pump_concrete\":true", "\"type\":8"})
+                            "\"strength_text_f1\":\"  31.8\"", "\"strength_text_f2\":\"  36.3\"",
+                            "\"is2011\":false", "\"pump_concrete\":true", "\"type\":8"})
         EXPECT_NE(s.find(key), std::string::npos) << key << " in " << s;
 }
 

@@ -18,8 +18,8 @@ constexpr int32_t kAll = opts::kHeader | opts::kChart | opts::kStatistics | opts
                          opts::kAxis | (opts::kGreenRed << opts::kColourShift);
 
 size_t Count(const std::vector<std::string>& lines, const std::string& part) {
-    return static_cast<size_t>(
-        std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; }));
+    return static_cast<size_t>(std::count_if(
+        lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; }));
 }
 
 // Index of the first line at or after `from` holding part; npos when none.
@@ -110,11 +110,12 @@ TEST(SummaryPlot, MemberTableAndComponentStrength) {
     RecordingCanvas dc;
     sum.Draw(dc);
     std::vector<std::string> texts = dc.Texts();
-    for (const char* t : {"MORVEX - TORVIHAMMER CHINA SUMMARY SINGLE", "Title : mean value f2 [MPa]", "AREA 0007:",
-                          "  31.8", "JGJ/T23-2001", "Component strength", "  31.8  "})
+    for (const char* t : {"MORVEX - TORVIHAMMER CHINA SUMMARY SINGLE", "Title : mean value f2 [MPa]",
+                          "AREA 0007:", "  31.8", "JGJ/T23-2001", "Component strength", "  31.8  "})
         EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t << "\n" << dc.Dump();
     // The member below the lower limit is red in the table, the other black.
-    EXPECT_NE(Find(dc.Lines(), "\"  31.8\" (font 32/0/400, right baseline, colour #FF0000)"), std::string::npos)
+    EXPECT_NE(Find(dc.Lines(), "\"  31.8\" (font 32/0/400, right baseline, colour #FF0000)"),
+              std::string::npos)
         << dc.Dump();
 }
 

@@ -93,7 +93,8 @@ TEST(ChinaSettings, DepthAndCoefficientClamping) {
         const char16_t* typed;
         bool beep;
         const char16_t* shown;
-    } depths[] = {{u"7", true, u"6.0"}, {u"-1", true, u"0.0"}, {u"2.25", false, u"2.2"}, {u"3,5", false, u"3.5"}};
+    } depths[] = {
+        {u"7", true, u"6.0"}, {u"-1", true, u"0.0"}, {u"2.25", false, u"2.2"}, {u"3,5", false, u"3.5"}};
     for (const auto& c : depths) {
         EXPECT_EQ(s.DepthEdited(c.typed), c.beep);
         EXPECT_EQ(s.depthText, c.shown);

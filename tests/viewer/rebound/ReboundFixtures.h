@@ -10,11 +10,13 @@
 
 namespace vordalis::testing {
 
-inline std::string Dash(int v) { return v <= 0 ? "-" : std::to_string(v); }
+inline std::string Dash(int v) {
+    return v <= 0 ? "-" : std::to_string(v);
+}
 
 struct ChinaFile {
     bool is2011 = false;
-    std::vector<int> readings;      // as stored (a flagged reading already plus 128)
+    std::vector<int> readings; // as stored (a flagged reading already plus 128)
     int angle = 5, surface = 2, conversion = 1, pump = 0;
     double depth = 0.0;
     double a = 0, b = 0, c = 0;
@@ -27,7 +29,8 @@ struct ChinaFile {
         char buf[256];
         std::string t = is2011 ? "TORVCHINA*" : "TORVCHINA";
         t += "\t0007\t\"AREA\"\t2026\t3\t14\t10\t25\t1\t-\t" + Dash(static_cast<int>(readings.size())) + "\t";
-        t += Dash(angle) + "\t" + Dash(lower) + "\t" + Dash(upper) + "\t" + Dash(surface) + "\t" + Dash(conversion) + "\t";
+        t += Dash(angle) + "\t" + Dash(lower) + "\t" + Dash(upper) + "\t" + Dash(surface) + "\t" +
+             Dash(conversion) + "\t";
         std::snprintf(buf, sizeof buf, "%0.1f\t%d\t%0.5f\t%0.5f\t%0.5f\t", depth, pump, a, b, c);
         t += buf;
         t += Dash(n) + "\t" + Dash(m) + "\r\n";
@@ -41,7 +44,8 @@ struct ChinaFile {
 
 // A series as the instrument stores it (no extension). unit 1..4; curveCode 4 is curve 1.
 inline std::string SeriesText(const std::vector<int>& values, int unit, bool median, int curveCode = 4) {
-    std::string t = "TORVIHAMMER\t0001\t\"S\"\t2026\t3\t1\t10\t5\t1\t-\t" + Dash(static_cast<int>(values.size()));
+    std::string t =
+        "TORVIHAMMER\t0001\t\"S\"\t2026\t3\t1\t10\t5\t1\t-\t" + Dash(static_cast<int>(values.size()));
     t += "\t1\t" + std::string(median ? "4" : "-") + "\t" + Dash(curveCode) + "\t20\t45\t-\t1.00\t1.00\t" +
          std::to_string(unit) + "\r\n";
     for (int i = 0; i < 3; ++i) t += "0.0000\t0.00\t0.0\r\n";

@@ -36,7 +36,8 @@ std::string ChinaWith(double rm, bool is2011 = false) {
 TEST(SummaryBuilder, ThreeSeriesFilesWriteASeriesSummaryWithoutAsking) {
     TempDir dir;
     std::vector<std::string> files;
-    for (int i = 0; i < 3; ++i) files.push_back(dir.Write("s" + std::to_string(i) + ".vdo", SeriesText({30, 40}, 2, false)));
+    for (int i = 0; i < 3; ++i)
+        files.push_back(dir.Write("s" + std::to_string(i) + ".vdo", SeriesText({30, 40}, 2, false)));
     files.push_back(dir.Write("other.vdo", "TORVDIR\tTORVIHAMMER\t"));
     bool asked = false;
     std::string out = dir.Path("dir.vdo");
@@ -58,7 +59,8 @@ TEST(SummaryBuilder, ThreeSeriesFilesWriteASeriesSummaryWithoutAsking) {
 TEST(SummaryBuilder, MixedFilesAskWithTheCountsAndPreselectChinaSingle) {
     TempDir dir;
     std::vector<std::string> files = {dir.Write("s.vdo", SeriesText({30}, 2, false)),
-                                      dir.Write("c1.vdo", ChinaWith(35)), dir.Write("c2.vdo", ChinaWith(36, true))};
+                                      dir.Write("c1.vdo", ChinaWith(35)),
+                                      dir.Write("c2.vdo", ChinaWith(36, true))};
     int seen[2] = {-1, -1};
     SummaryBuildResult r = BuildReboundSummary(files, dir.Path("dir.vdo"), [&](int series, int china) {
         seen[0] = series;
@@ -82,8 +84,9 @@ TEST(SummaryBuilder, MixedFilesAskWithTheCountsAndPreselectChinaSingle) {
     EXPECT_EQ(sum->members.size(), 2u);
 
     // Cancel, or a choice with fewer than two files, writes nothing.
-    EXPECT_EQ(BuildReboundSummary(files, dir.Path("none.vdo"), [](int, int) { return SummaryChoice{}; }).status,
-              kSummaryNotEnoughFiles);
+    EXPECT_EQ(
+        BuildReboundSummary(files, dir.Path("none.vdo"), [](int, int) { return SummaryChoice{}; }).status,
+        kSummaryNotEnoughFiles);
     SummaryChoice series;
     series.series = true;
     EXPECT_EQ(BuildReboundSummary(files, dir.Path("none.vdo"), series).status, kSummaryNotEnoughFiles);
@@ -130,7 +133,8 @@ TEST(TTorvDir, UnitByMajorityWithTiesToTheHigherCode) {
         TempDir dir;
         std::vector<std::string> files;
         for (size_t i = 0; i < c.units.size(); ++i)
-            files.push_back(dir.Write("m" + std::to_string(i) + ".vdo", SeriesText({30, 32}, c.units[i], false)));
+            files.push_back(
+                dir.Write("m" + std::to_string(i) + ".vdo", SeriesText({30, 32}, c.units[i], false)));
         EXPECT_EQ(Open(SeriesSummary(dir, files))->unit, c.expected);
     }
 }
@@ -210,7 +214,8 @@ TEST(TTorvDir, ChinaMemberOutOfRangeIsLeftOutWithAMessage) {
     TempDir dir;
     std::vector<std::u16string> shown;
     SetSummaryMessageHandler([&](const std::u16string& t) { shown.push_back(t); });
-    std::vector<std::string> files = {dir.Write("ok1.vdo", ChinaWith(35)), dir.Write("low.vdo", ChinaWith(19, true)),
+    std::vector<std::string> files = {dir.Write("ok1.vdo", ChinaWith(35)),
+                                      dir.Write("low.vdo", ChinaWith(19, true)),
                                       dir.Write("ok2.vdo", ChinaWith(40))};
     SummaryChoice c;
     c.china = c.single = true;

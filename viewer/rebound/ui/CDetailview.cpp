@@ -79,10 +79,17 @@ bool CDetailview::OpenRegion(int x, int y) {
     ObjectDialogs dialogs = FindObjectDialogs(member_.type);
     std::function<bool(TBasicObj&, DialogContext&)> slot;
     switch (member_.HitRegion(x, y, &row)) {
-    case TBasicObj::kRegionHeader: slot = dialogs.titleAndRemarks; break;
-    case TBasicObj::kRegionLimits: slot = dialogs.limitAndRange; break;
-    case TBasicObj::kRegionSettings: slot = dialogs.settings; break;
-    default: return false;
+    case TBasicObj::kRegionHeader:
+        slot = dialogs.titleAndRemarks;
+        break;
+    case TBasicObj::kRegionLimits:
+        slot = dialogs.limitAndRange;
+        break;
+    case TBasicObj::kRegionSettings:
+        slot = dialogs.settings;
+        break;
+    default:
+        return false;
     }
     if (!slot) {
         QApplication::beep();
@@ -108,7 +115,8 @@ bool RunDetailView(TBasicObj& obj, int member, DialogContext& context) {
     if (!dlg.Changed()) return false;
     summary->MembersChanged();
     const std::string& path = summary->MemberFile(member);
-    QString text = QString::fromStdU16String(LoadString(2095)) + QStringLiteral("\n") + QString::fromLocal8Bit(path);
+    QString text =
+        QString::fromStdU16String(LoadString(2095)) + QStringLiteral("\n") + QString::fromLocal8Bit(path);
     if (QMessageBox::question(context.parent, QApplication::applicationDisplayName(), text,
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
         // A file that cannot be written is left alone; the change stays in memory.

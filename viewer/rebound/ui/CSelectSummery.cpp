@@ -73,16 +73,17 @@ SummaryChoice ChooseSummary(QWidget* parent, int seriesCount, int chinaCount) {
 
 bool RunSummaryBuilder(QWidget* parent, std::u16string& title) {
     QString folder = QString::fromStdU16String(settings::DataFolder());
-    QStringList files = QFileDialog::getOpenFileNames(
-        parent, QString(), QDir(folder).filePath(QStringLiteral("*.vdo")),
-        CSelectSummery::tr("Vordalis Object Files (*.vdo)") + QStringLiteral(";;") + CSelectSummery::tr("All Files (*)"));
+    QStringList files =
+        QFileDialog::getOpenFileNames(parent, QString(), QDir(folder).filePath(QStringLiteral("*.vdo")),
+                                      CSelectSummery::tr("Vordalis Object Files (*.vdo)") +
+                                          QStringLiteral(";;") + CSelectSummery::tr("All Files (*)"));
     if (files.isEmpty()) return false;
     std::vector<std::string> chosen;
     for (const QString& f : files) chosen.push_back(QFile::encodeName(f).toStdString());
-    const std::string out = QFile::encodeName(QDir(QDir::tempPath()).filePath(QStringLiteral("dir.vdo"))).toStdString();
-    SummaryBuildResult r = BuildReboundSummary(chosen, out, [parent](int series, int china) {
-        return ChooseSummary(parent, series, china);
-    });
+    const std::string out =
+        QFile::encodeName(QDir(QDir::tempPath()).filePath(QStringLiteral("dir.vdo"))).toStdString();
+    SummaryBuildResult r = BuildReboundSummary(
+        chosen, out, [parent](int series, int china) { return ChooseSummary(parent, series, china); });
     if (r.status != kSummaryBuilt) return false;
     title = r.title;
     return true;

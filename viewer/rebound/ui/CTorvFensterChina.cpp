@@ -15,7 +15,8 @@
 
 namespace vordalis {
 
-CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent) : QDialog(parent), logic_(logic) {
+CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent)
+    : QDialog(parent), logic_(logic) {
     setWindowTitle(tr("Torvihammer Settings"));
     auto* layout = new QVBoxLayout(this);
 
@@ -34,7 +35,8 @@ CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent)
     auto* pgrid = new QGridLayout(paramBox);
     angle_ = new QComboBox(this);
     angle_->setObjectName("combo1085");
-    for (int code = 1; code <= 9; ++code) angle_->addItem(QString::fromStdU16String(ChinaAngleComboText(code)));
+    for (int code = 1; code <= 9; ++code)
+        angle_->addItem(QString::fromStdU16String(ChinaAngleComboText(code)));
     surface_ = new QComboBox(this);
     surface_->setObjectName("combo1086");
     surface_->addItems({tr("Top"), tr("Side"), tr("Buttom")});
@@ -62,7 +64,8 @@ CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent)
 
     auto* generalBox = new QGroupBox(tr("General conversion"), this);
     auto* ggrid = new QGridLayout(generalBox);
-    ggrid->addWidget(new QLabel(QStringLiteral("fc(R)  =  a * R ^ ( b ) * 10 ^ ( c * d )"), this), 0, 0, 1, 2);
+    ggrid->addWidget(new QLabel(QStringLiteral("fc(R)  =  a * R ^ ( b ) * 10 ^ ( c * d )"), this), 0, 0, 1,
+                     2);
     const char* names[3] = {"edit1067", "edit1068", "edit1069"};
     const char* labels[3] = {"a =", "b =", "c ="};
     for (int i = 0; i < 3; ++i) {
@@ -142,8 +145,9 @@ void CTorvFensterChina::Show() {
     surface_->setCurrentIndex(logic_.surfaceIndex);
     depth_->setText(QString::fromStdU16String(logic_.depthText));
     pump_->setChecked(logic_.pump);
-    for (QWidget* w : {static_cast<QWidget*>(angle_), static_cast<QWidget*>(surface_), static_cast<QWidget*>(depth_),
-                       static_cast<QWidget*>(depthSpin_), static_cast<QWidget*>(pump_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(angle_), static_cast<QWidget*>(surface_), static_cast<QWidget*>(depth_),
+          static_cast<QWidget*>(depthSpin_), static_cast<QWidget*>(pump_)})
         w->setEnabled(logic_.parametersEnabled);
     for (int i = 0; i < 3; ++i) {
         coefficient_[i]->setText(QString::fromStdU16String(logic_.coefficientText[i]));

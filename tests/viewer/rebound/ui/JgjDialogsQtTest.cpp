@@ -54,7 +54,8 @@ private slots:
     void chinaSettingsClampAndTakeOver() {
         ChinaFile f;
         f.readings = {35, 36, 37};
-        f.extension = "5\t1\t2\t20\t45\t16\t3\t1.0\t0.00000\t0.00000\t0.00000\t16\r\n\"\"\r\n\"\"\r\n\"\"\r\n\x1A";
+        f.extension =
+            "5\t1\t2\t20\t45\t16\t3\t1.0\t0.00000\t0.00000\t0.00000\t16\r\n\"\"\r\n\"\"\r\n\"\"\r\n\x1A";
         MemorySource src(f.Text());
         TTorvChina obj(src);
         QVERIFY(obj.valid);
@@ -120,7 +121,8 @@ private slots:
         RegisterObjectDialogs(kTypeReboundChina, fake);
 
         QWidget parent;
-        DialogContext context{&parent, opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable, false};
+        DialogContext context{&parent, opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable,
+                              false};
         WhenModal([&](QWidget* w) {
             auto* view = qobject_cast<CDetailview*>(w);
             QVERIFY(view);
