@@ -2,6 +2,9 @@
 
 #include "TLevelObj.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vordalis {
 namespace {
 
@@ -62,6 +65,45 @@ bool TLevelPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) {
     for (int i = 0; i < kBrushCount; ++i) brushes_[static_cast<size_t>(i)] = Brush::Solid(colours[static_cast<size_t>(i)]);
     haveBrushes_ = true;
     return true;
+}
+
+bool TLevelPlot::DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) {
+    if (!SetupScreen(dc)) return false;
+    currentPage = 0;
+    return BeginLevelDraw(dc, options, obj) && Paint(obj);
+}
+
+bool TLevelPlot::DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int pageNo) {
+    if (!SetupPrint(dc)) return false;
+    currentPage = pageNo;
+    // Page 0 is the layout pass that counts the pages.
+    return BeginLevelDraw(pageNo > 0 ? dc : nullptr, options, obj) && Paint(obj);
+}
+
+bool TLevelPlot::DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) {
+    if (!SetupCopy(dc)) return false;
+    currentPage = 0;
+    return BeginLevelDraw(dc, options, obj) && Paint(obj);
+}
+
+Rect TLevelPlot::PlaceLevelChart(int maxWidth, int reservedBelow) {
+    const double xSpan = axisX.max - axisX.min, ySpan = axisY.max - axisY.min;
+    const int top = content.bottom;
+    int w = std::min(page.Width() - 200, maxWidth);
+    const int h = page.bottom - top - 150 - reservedBelow;
+    int t = static_cast<int>(std::lround(w * (ySpan / xSpan)));
+    int shift = 0;
+    if (t > h && h > 0) {
+        t = h;
+        const int narrower = static_cast<int>(std::lround(h * (xSpan / ySpan)));
+        shift = (w - narrower) / 2;
+        w = narrower;
+    }
+    const Rect chart{page.left + 150 + shift, top + 150, page.left + 150 + shift + w, top + 150 + t};
+    PlaceChart(chart, 0, 0);
+    // The axes and their titles stand outside the chart area.
+    content = content.United({chart.left - 150, chart.top - 110, chart.right + 30, chart.bottom + 30});
+    return chart;
 }
 
 void TLevelPlot::EndDraw() {

@@ -23,6 +23,11 @@ public:
     // The eleven colours of a colour mode (options bits 8-11) for a given limit brush.
     static Colours ColourTable(int mode, int limitBrush);
 
+    // The three targets share one page: set-up of the target, the level set-up, then Paint.
+    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) override;
+    bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int page) override;
+    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) override;
+
     // Starts a level pass: the chart base's BeginDraw, the limit and, with a device, the
     // brushes. Subclasses run their page set-up around it.
     virtual bool BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj);
@@ -34,6 +39,13 @@ public:
     int LimitBrush() const { return limitBrush_; }
 
 protected:
+    // Paints the page after a successful set-up and ends the pass.
+    virtual bool Paint(TBasicObj& obj) = 0;
+    // Places the chart 150 units in from the page's left edge and below the content, at most
+    // maxWidth wide and with the aspect of the axis spans, leaving reservedBelow units under
+    // it; a chart too tall for the page is narrowed and centred.
+    Rect PlaceLevelChart(int maxWidth, int reservedBelow);
+
     TLevelObj* level = nullptr;
 
 private:

@@ -11,34 +11,6 @@
 #include <vector>
 
 namespace vordalis {
-namespace {
-
-int Round(double v) { return static_cast<int>(std::lround(v)); }
-
-} // namespace
-
-bool TVernoBarsPlot::DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) {
-    if (!SetupScreen(dc)) return false;
-    currentPage = 0;
-    if (!BeginLevelDraw(dc, options, obj)) return false;
-    return Paint(static_cast<TVernoBars&>(obj));
-}
-
-bool TVernoBarsPlot::DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int pageNo) {
-    if (!SetupPrint(dc)) return false;
-    currentPage = pageNo;
-    // Page 0 is the layout pass that counts the pages.
-    if (!BeginLevelDraw(pageNo > 0 ? dc : nullptr, options, obj)) return false;
-    return Paint(static_cast<TVernoBars&>(obj));
-}
-
-bool TVernoBarsPlot::DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) {
-    if (!SetupCopy(dc)) return false;
-    currentPage = 0;
-    if (!BeginLevelDraw(dc, options, obj)) return false;
-    return Paint(static_cast<TVernoBars&>(obj));
-}
-
 bool TVernoBarsPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) {
     if (std::fabs(axisX.max - axisX.min) < 1e-10 || std::fabs(axisY.max - axisY.min) < 1e-10) return false;
     if (!TLevelPlot::BeginLevelDraw(dc, options, obj)) {
@@ -50,29 +22,15 @@ bool TVernoBarsPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj)
         AddHitRegion({}, 0, 0, 0, 0, 1);
         return true;
     }
-    const double xSpan = axisX.max - axisX.min, ySpan = axisY.max - axisY.min;
-    const int top = content.bottom;
-    int w = std::min(page.Width() - 200, 800);
-    const int h = page.bottom - top - 150;
-    int t = Round(w * (ySpan / xSpan));
-    int shift = 0;
-    if (t > h) {
-        t = h;
-        int narrower = Round(h * (xSpan / ySpan));
-        shift = (w - narrower) / 2;
-        w = narrower;
-    }
-    const Rect chart{page.left + 150 + shift, top + 150, page.left + 150 + shift + w, top + 150 + t};
-    PlaceChart(chart, 0, 0);
+    const Rect chart = PlaceLevelChart(800, 0);
     legend = {chart.right + 180, chart.top, chart.right + 180 + (Limit() > 0 ? 280 : 200), chart.top + 450};
     AddHitRegion(legend, 0, 0, 0, 0, 1);
-    // The axes and their titles stand outside the chart area.
-    content = content.United({chart.left - 150, chart.top - 110, chart.right + 30, chart.bottom + 30});
     content = content.United({legend.left, legend.top - 70, legend.right + 150, legend.bottom});
     return true;
 }
 
-bool TVernoBarsPlot::Paint(TVernoBars& bars) {
+bool TVernoBarsPlot::Paint(TBasicObj& obj) {
+    TVernoBars& bars = static_cast<TVernoBars&>(obj);
     if ((opts & opts::kChart) && !HasScales()) {
         EndDraw();
         return false;

@@ -9,16 +9,13 @@ class TVernoBars;
 
 class TVernoBarsPlot : public TLevelPlot {
 public:
-    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) override;
-    bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int page) override;
-    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) override;
     // The page set-up: chart area, legend rectangle and the legend's hit region.
     bool BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) override;
 
     Rect legend;
 
 private:
-    bool Paint(TVernoBars& bars);
+    bool Paint(TBasicObj& obj) override;
     void DrawChart(TVernoBars& bars);
     void DrawLegend(TVernoBars& bars);
     void DrawStatistics(TVernoBars& bars);

@@ -13,8 +13,6 @@
 namespace vordalis {
 namespace {
 
-int Round(double v) { return static_cast<int>(std::lround(v)); }
-
 constexpr int kTableColumns = 20;
 
 } // namespace
@@ -23,27 +21,6 @@ int TVernoRasterPlot::BandHeight(int32_t options, int32_t limit) {
     const bool values = (options & opts::kValues) != 0;
     if (limit > 0) return values ? 335 : 215;
     return values ? 255 : 175;
-}
-
-bool TVernoRasterPlot::DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) {
-    if (!SetupScreen(dc)) return false;
-    currentPage = 0;
-    if (!BeginLevelDraw(dc, options, obj)) return false;
-    return Paint(static_cast<TVernoRaster&>(obj));
-}
-
-bool TVernoRasterPlot::DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int pageNo) {
-    if (!SetupPrint(dc)) return false;
-    currentPage = pageNo;
-    if (!BeginLevelDraw(pageNo > 0 ? dc : nullptr, options, obj)) return false;
-    return Paint(static_cast<TVernoRaster&>(obj));
-}
-
-bool TVernoRasterPlot::DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) {
-    if (!SetupCopy(dc)) return false;
-    currentPage = 0;
-    if (!BeginLevelDraw(dc, options, obj)) return false;
-    return Paint(static_cast<TVernoRaster&>(obj));
 }
 
 bool TVernoRasterPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) {
@@ -58,30 +35,17 @@ bool TVernoRasterPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& ob
         return true;
     }
     const int band = BandHeight(options, Limit());
-    const double xSpan = axisX.max - axisX.min, ySpan = axisY.max - axisY.min;
-    const int top = content.bottom;
-    int w = page.Width() - 200;
-    // The legend band below the chart stays on the page.
-    const int h = page.bottom - top - 150 - 70 - band;
-    int t = Round(w * (ySpan / xSpan));
-    int shift = 0;
-    if (t > h && h > 0) {
-        t = h;
-        int narrower = Round(h * (xSpan / ySpan));
-        shift = (w - narrower) / 2;
-        w = narrower;
-    }
-    const Rect chart{page.left + 150 + shift, top + 150, page.left + 150 + shift + w, top + 150 + t};
-    PlaceChart(chart, 0, 0);
+    // No width cap; the legend band below the chart stays on the page.
+    const Rect chart = PlaceLevelChart(page.Width(), 70 + band);
     legend = {std::min(page.left + 150, chart.left), chart.bottom + 70, std::max(page.right - 50, chart.right),
               chart.bottom + 70 + band};
     AddHitRegion(legend, 0, 0, 0, 0, 1);
-    content = content.United({chart.left - 150, chart.top - 110, chart.right + 30, chart.bottom + 30});
     content = content.United({legend.left - 200, legend.top, legend.right + 50, legend.bottom});
     return true;
 }
 
-bool TVernoRasterPlot::Paint(TVernoRaster& raster) {
+bool TVernoRasterPlot::Paint(TBasicObj& obj) {
+    TVernoRaster& raster = static_cast<TVernoRaster&>(obj);
     if ((opts & opts::kChart) && !HasScales()) {
         EndDraw();
         return false;

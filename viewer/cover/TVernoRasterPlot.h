@@ -9,9 +9,6 @@ class TVernoRaster;
 
 class TVernoRasterPlot : public TLevelPlot {
 public:
-    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t options) override;
-    bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t options, int page) override;
-    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t options) override;
     // The page set-up: chart area, legend band and the band's hit region.
     bool BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) override;
 
@@ -21,7 +18,7 @@ public:
     Rect legend;
 
 private:
-    bool Paint(TVernoRaster& raster);
+    bool Paint(TBasicObj& obj) override;
     void DrawChart(TVernoRaster& raster);
     void DrawLegend(TVernoRaster& raster);
     void DrawStatistics(TVernoRaster& raster);
