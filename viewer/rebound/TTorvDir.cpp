@@ -170,6 +170,8 @@ bool TTorvDir::MembersChanged() {
 }
 
 bool TTorvDir::Write(ObjectWriter& out) {
+    // A summary of an unknown kind has no tag to write.
+    if (kind != kKindSeries && kind != kKindChina) return false;
     out.WriteText(kHead, 9);
     const char* tag = kind == kKindSeries ? kSummaryTagSeries
                       : batch             ? kSummaryTagChinaBatch
@@ -273,6 +275,7 @@ TTorvDir::Statistics TTorvDir::ComputeStatistics() const {
         if (bars.curve == 0) allCurves = false;
         strengths.push_back(bars.CompressiveStrength());
     }
+    s.strengthText = rebound::kNoValue;
     if (allCurves) {
         double fc = 0;
         if (useMedian) {
@@ -283,11 +286,10 @@ TTorvDir::Statistics TTorvDir::ComputeStatistics() const {
         }
         double r = useMedian ? *s.median : s.mean;
         rebound::StrengthDisplay shown = rebound::FormatStrength(fc, r, unit);
-        if (shown.row) {
-            s.strength = fc;
-            s.strengthText = shown.value;
-            s.strengthUnit = shown.unit;
-        }
+        // Out of the display range the row shows "-    " and there is no strength.
+        s.strengthText = shown.value;
+        s.strengthUnit = shown.unit;
+        if (!shown.unit.empty()) s.strength = fc;
     }
     return s;
 }

@@ -28,12 +28,8 @@ int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
         double value = median ? s.median.value_or(0.0) : s.mean;
         DrawRow(left, y += kRowHeight, LoadString(median ? 2112 : 2106), u"m",
                 s.count > 0 ? Printf("%6.1lf  ", value) : u"-     ", u"R");
-        std::u16string strength = rebound::kNoValue, unit;
-        if (s.strength) {
-            strength = s.strengthText;
-            unit = s.strengthUnit;
-        }
-        DrawRow(left, y += kRowHeight, LoadString(median ? 2113 : 2107), u"fck", strength, unit);
+        DrawRow(left, y += kRowHeight, LoadString(median ? 2113 : 2107), u"fck",
+                s.strengthText.empty() ? std::u16string(rebound::kNoValue) : s.strengthText, s.strengthUnit);
         DrawRow(left, y += kRowHeight, LoadString(2046), u"sa",
                 s.members >= 2 ? Printf("%6.1lf  ", s.stddev) : u"-  ", u"R");
         DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", any ? Printf("%6.1f  ", s.max) : u"-     ",

@@ -174,10 +174,22 @@ TEST(TTorvDir, SeriesStrengthIsTheMeanOfTheMembersStrengths) {
     ASSERT_TRUE(s.strength.has_value());
     EXPECT_NEAR(*s.strength, want / 2, 1e-9);
     EXPECT_NEAR(*s.strength, (42.81 + 26.20) / 2, 0.01); // curve 1 at R 40 and R 30
+    EXPECT_EQ(s.strengthText, u"  34.5  ");
+    EXPECT_EQ(s.strengthUnit, u"MPa");
+
+    // A summary value above 60 is out of the display range: no strength.
+    TempDir high;
+    std::vector<std::string> over = {high.Write("a.vdo", SeriesText({65, 65}, 2, false)),
+                                      high.Write("b.vdo", SeriesText({63, 63}, 2, false))};
+    TTorvDir::Statistics out = Open(SeriesSummary(high, over))->ComputeStatistics();
+    EXPECT_FALSE(out.strength.has_value());
+    EXPECT_EQ(out.strengthText, u"-    ");
 
     // A member without a curve hides the strength.
     files.push_back(dir.Write("c.vdo", SeriesText({35, 35}, 2, false, 0)));
-    EXPECT_FALSE(Open(SeriesSummary(dir, files))->ComputeStatistics().strength.has_value());
+    TTorvDir::Statistics hidden = Open(SeriesSummary(dir, files))->ComputeStatistics();
+    EXPECT_FALSE(hidden.strength.has_value());
+    EXPECT_EQ(hidden.strengthText, u"-    ");
 }
 
 std::string ChinaSummary(TempDir& dir, const std::vector<double>& strengthsRm, bool batch) {
