@@ -9,6 +9,7 @@
 #include "ObjectDialogs.h"
 #include "WindowPlacement.h"
 #include "settings/Settings.h"
+#include "update/qt/UpdateHooks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,6 +143,10 @@ CMainFrame::CMainFrame(CNexoloApp* app, CNexoloDoc* doc)
     CreateToolBar();
     CreateStatusBar();
     RetranslateUi();
+    // "Check for updates..." before About, the quiet check and its "New version available!" menu.
+    auto* update =
+        new UpdateHooks(this, infoMenu_, actions_[cmd::About], [this] { return doc_->SaveModified(this); });
+    update->start();
     connect(view_, &CNexoloView::StateChanged, this, &CMainFrame::UpdateCommandUI);
     connect(view_, &CNexoloView::HintChanged, this, [this](const QString& text) {
         if (text.isEmpty()) statusBar()->clearMessage();
@@ -244,7 +249,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::UpdateTitle() {
-    setWindowTitle(doc_->Title() + QStringLiteral(" - Vordalis"));
+    setWindowTitle(doc_->Title() + QStringLiteral("[*] - Vordalis"));
     setWindowModified(doc_->IsModified());
 }
 
