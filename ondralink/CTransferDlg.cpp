@@ -78,7 +78,10 @@ bool CTransferDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CTransferDlg::ResetFolderField() { folder_->setText(QString::fromStdString(Logic().DataFolder())); }
 
-void CTransferDlg::SetSaveEnabled(bool enabled) { save_->setEnabled(enabled); }
+void CTransferDlg::SetSaveEnabled(bool enabled) {
+    if (!enabled && save_->hasFocus()) (abort_->isEnabled() ? abort_ : close_)->setFocus();
+    save_->setEnabled(enabled);
+}
 
 void CTransferDlg::Browse() {
     const QString chosen = QFileDialog::getExistingDirectory(

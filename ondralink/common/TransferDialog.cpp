@@ -167,8 +167,14 @@ void TransferDialog::SetStatus(const std::string& text) { status_->setText(Q(tex
 void TransferDialog::SetLink(const std::string& text) { link_->setText(Q(text)); }
 
 void TransferDialog::SetButtons(bool saveEnabled, bool abortEnabled) {
+    // A button disabled while it has the focus would pass it on along the tab chain, maybe to
+    // the folder field, whose focus holds the transfer timer; Abort or Close takes it instead.
+    if (abortEnabled) abort_->setEnabled(true);
     SetSaveEnabled(saveEnabled);
-    abort_->setEnabled(abortEnabled);
+    if (!abortEnabled) {
+        if (abort_->hasFocus()) close_->setFocus();
+        abort_->setEnabled(false);
+    }
 }
 
 void TransferDialog::AdvanceBusy() { busy_->Advance(); }
@@ -184,7 +190,12 @@ void TransferDialog::StopAllTimers() {
     timer3_.stop();
 }
 
-void TransferDialog::FocusAbort() { abort_->setFocus(); }
+void TransferDialog::FocusAbort() {
+    // A disabled Abort cannot hold the focus; Close takes it rather than the folder field,
+    // whose focus would hold the transfer timer.
+    if (abort_->isEnabled()) abort_->setFocus();
+    else close_->setFocus();
+}
 void TransferDialog::FocusClose() { close_->setFocus(); }
 void TransferDialog::EndDialog() { done(0); }
 

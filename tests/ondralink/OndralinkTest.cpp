@@ -1,0 +1,202 @@
+// The transfer tool against the simulated instrument: saving every ticked object in tree order
+// into mirrored folders, the overwrite question, the folder field, Escape while editing.
+#include "ondralink/CTransferDlg.h"
+#include "ondralink/TransferFixture.h"
+#include "ondralink/common/QtTreeControl.h"
+#include "transfer/TreeControl.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace transfer_test;
+using vordalis::CTransferDlg;
+using vordalis::transfer::MessageAnswer;
+using vordalis::transfer::MessageButtons;
+using vordalis::transfer::MessageIcon;
+using vordalis::transfer::TransferDialogLogic;
+
+namespace {
+
+const QByteArray kLabel = "V5(12-7702;1.5)0";
+
+void FillCoverStore(const QString& store) {
+    WriteFile(store + "/100123.vdo", Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
+    WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
+    WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
+    WriteFile(store + "/MEAS/100456.vdo", Sample("list_imperial.vdo").replace("Vernoskant5\t7\t", "Vernoskant5\t100456\t"));
+}
+
+std::unique_ptr<CTransferDlg> StartDialog() {
+    auto dialog = std::make_unique<CTransferDlg>();
+    if (!dialog->Initialise()) return nullptr;
+    dialog->show();
+    return dialog;
+}
+
+void AllItems(QTreeWidgetItem* item, QList<QTreeWidgetItem*>& out) {
+    out << item;
+    for (int i = 0; i < item->childCount(); ++i) AllItems(item->child(i), out);
+}
+
+} // namespace
+
+class OndralinkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        vordalis::settings::WriteDword(vordalis::settings::kLanguage, 0);
+        QFile::remove(QDir(QDir::tempPath()).filePath("Tamlo.vdo"));
+    }
+
+    void savesTickedObjectsInTreeOrder() {
+        QTemporaryDir store, out;
+        FillCoverStore(store.path());
+        // An older copy of the first object is kept when the question is answered No.
+        WriteFile(out.path() + "/100123.vdo", "old");
+        vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
+        Instrument instrument(store.path());
+        MessageRecorder recorder({MessageAnswer::No});
+        auto dialog = StartDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Ondralink V3.4.0"));
+        QCOMPARE(dialog->FolderField()->text(), out.path());
+        QCOMPARE(TreeTexts(dialog->TreeWidget()),
+                 QStringList({"Vernoskant 5", "  100123", "  200101", "  MEAS", "    100456", "    300202"}));
+        QList<QTreeWidgetItem*> items;
+        AllItems(dialog->TreeWidget()->topLevelItem(0), items);
+        for (QTreeWidgetItem* item : items) QCOMPARE(item->checkState(0), Qt::Checked);
+        QTRY_VERIFY(dialog->SaveButton()->isEnabled());
+        QVERIFY(!dialog->AbortButton()->isEnabled());
+        QCOMPARE(dialog->StatusField()->text(), QStringLiteral(" Ready for data transfer"));
+
+        QStringList order;
+        connect(dialog->TreeWidget(), &QTreeWidget::currentItemChanged, this,
+                [&order](QTreeWidgetItem* current) { order << (current ? current->text(0) : QString()); });
+        const int beeps = vordalis::TransferDialog::BeepCount();
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        QVERIFY(dialog->AbortButton()->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
+
+        QCOMPARE(order, QStringList({"100123", "200101", "100456", "300202"}));
+        QCOMPARE(recorder.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(recorder.messages[0].text),
+                 QStringLiteral("File 100123.vdo already exists! Delete?"));
+        QCOMPARE(recorder.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(ReadFile(out.path() + "/100123.vdo"), QByteArray("old"));
+        QCOMPARE(ReadFile(out.path() + "/200101.vdo"), ReadFile(store.path() + "/200101.B") + "\r\n" + kLabel + "200101");
+        QCOMPARE(ReadFile(out.path() + "/MEAS/300202.vdo"), ReadFile(store.path() + "/MEAS/300202.vdo") + kLabel + "\x06");
+        QVERIFY(QFile::exists(out.path() + "/MEAS/100456.vdo"));
+        QVERIFY(!QFile::exists(out.path() + "/{$}TMP.{$}") && !QFile::exists(out.path() + "/MEAS/{$}TMP.{$}"));
+        // The end of the list is announced with a beep (besides the question's own).
+        QVERIFY(vordalis::TransferDialog::BeepCount() >= beeps + 2);
+
+        // Saved objects show the saved image and nothing is ticked any more; the one kept
+        // back stays ticked.
+        for (const char* name : {"200101", "100456", "300202"}) {
+            QTreeWidgetItem* item = FindItem(dialog->TreeWidget(), name);
+            QCOMPARE(item->checkState(0), Qt::Unchecked);
+            QVERIFY(vordalis::QtTreeControl::ImageOf(item) >= vordalis::transfer::kImageSavedObject);
+        }
+        QCOMPARE(FindItem(dialog->TreeWidget(), "100123")->checkState(0), Qt::Checked);
+        QCOMPARE(vordalis::QtTreeControl::ImageOf(FindItem(dialog->TreeWidget(), "100123")),
+                 int(vordalis::transfer::kImageObjectWithExtension));
+    }
+
+    void folderField() {
+        QTemporaryDir store, first, second;
+        FillCoverStore(store.path());
+        vordalis::settings::WriteString(vordalis::settings::kDataFolder, first.path().toStdU16String());
+        Instrument instrument(store.path());
+        MessageRecorder recorder;
+        auto dialog = StartDialog();
+        QVERIFY(dialog);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        QLineEdit* field = dialog->FolderField();
+
+        // A folder that does not exist is refused and the old one returns.
+        field->setFocus();
+        QTRY_VERIFY(dialog->Logic().Editing());
+        const QString missing = first.path() + "/no/such/folder";
+        field->setText(missing);
+        dialog->CloseButton()->setFocus();
+        QTRY_VERIFY(!dialog->Logic().Editing());
+        QCOMPARE(recorder.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(recorder.messages[0].text), QStringLiteral("Folder %1 does not exist").arg(missing));
+        QCOMPARE(recorder.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(field->text(), first.path());
+
+        // An existing folder (one trailing slash dropped) becomes the data folder.
+        field->setFocus();
+        QTRY_VERIFY(dialog->Logic().Editing());
+        field->setText(second.path() + "/");
+        dialog->CloseButton()->setFocus();
+        QTRY_VERIFY(!dialog->Logic().Editing());
+        QCOMPARE(field->text(), second.path());
+        QCOMPARE(QString::fromStdString(dialog->Logic().DataFolder()), second.path());
+
+        // Escape while editing only reverts the field.
+        field->setFocus();
+        QTRY_VERIFY(dialog->Logic().Editing());
+        field->setText("/typed/but/not/taken");
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(field->text(), second.path());
+
+        // Closing stores the data folder.
+        dialog->CloseButton()->setFocus();
+        QTRY_VERIFY(!dialog->Logic().Editing());
+        QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(QString::fromStdU16String(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u"")),
+                 second.path());
+    }
+
+    void noComPortEndsTheDialog() {
+        qputenv("VORDALIS_SERIAL_PORTS", "/nonexistent/tty0");
+        MessageRecorder recorder;
+        CTransferDlg dialog;
+        QVERIFY(!dialog.Initialise());
+        QCOMPARE(recorder.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(recorder.messages[0].text), QStringLiteral("No COM port found!"));
+    }
+
+    // With VORDALIS_SCREENSHOT_DIR set: the dialog in English and Chinese after a save.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("VORDALIS_SCREENSHOT_DIR");
+        if (folder.isEmpty()) QSKIP("VORDALIS_SCREENSHOT_DIR not set");
+        QTemporaryDir store, out;
+        FillCoverStore(store.path());
+        vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
+        Instrument instrument(store.path());
+        for (const auto& [language, suffix] : {std::pair{0, "en"}, std::pair{3, "zh"}}) {
+            vordalis::settings::WriteDword(vordalis::settings::kLanguage, language);
+            MessageRecorder recorder;
+            auto dialog = StartDialog();
+            QVERIFY(dialog);
+            // Save the folder MEAS only, so both images show.
+            QTreeWidgetItem* root = dialog->TreeWidget()->topLevelItem(0);
+            root->setCheckState(0, Qt::Unchecked);
+            QTest::qWait(500);
+            FindItem(dialog->TreeWidget(), "MEAS")->setCheckState(0, Qt::Checked);
+            QTRY_VERIFY(dialog->SaveButton()->isEnabled());
+            QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
+            QVERIFY(dialog->grab().save(QDir(folder).filePath(QStringLiteral("ondralink_%1.png").arg(suffix))));
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    IsolateEnvironment();
+    QApplication app(argc, argv);
+    vordalis::UseQSettingsBackend();
+    OndralinkTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "OndralinkTest.moc"
