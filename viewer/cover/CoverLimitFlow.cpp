@@ -1,8 +1,10 @@
 #include "CoverLimitFlow.h"
 
-#include "CoverRows.h"
+#include "CoverUnits.h"
 
 namespace vordalis {
+
+using cover::kInchPerMm;
 
 LimitDialogState PrepareLimitDialog(TBasicObj& obj, int32_t viewOptions) {
     const bool inches = obj.imperial != 0;

@@ -1,12 +1,15 @@
 #pragma once
 // Rows of the parameter and statistics boxes of the bars and raster pages: a label at the
 // box's left edge, "symbol  =" right-aligned, the value right-aligned and the unit after it.
+#include "CoverUnits.h"
 #include "plot/TBasicPlot.h"
 
 #include <string>
 #include <vector>
 
 namespace vordalis {
+
+inline constexpr double kInchPerMm = cover::kInchPerMm;
 
 struct CoverRow {
     std::u16string label, symbol, value, unit;
@@ -29,7 +32,5 @@ std::vector<CoverRow> BarParameterRows(int barDiameter, int layerWord, int limit
 std::u16string UnitSuffix(bool inches);
 // Covers above 0 and below the limit print in red in the green/red and spectral modes.
 Rgb CoverTextColour(int32_t cover, int32_t limit, int32_t options);
-
-inline constexpr double kInchPerMm = 0.0394;
 
 } // namespace vordalis

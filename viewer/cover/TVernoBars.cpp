@@ -1,6 +1,6 @@
 #include "TVernoBars.h"
 
-#include "model/Strings.h"
+#include "CoverUnits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,8 @@
 namespace vordalis {
 namespace {
 
-constexpr double kInchPerMm = 0.0394;
+using cover::kInchPerMm;
+
 constexpr int64_t kHeaderAt = 247;
 constexpr int64_t kTextAt = 256;
 constexpr int64_t kSecondBlockAt = 128;
@@ -122,7 +123,9 @@ void TVernoBars::SetOptions(int32_t opts) {
     if (relayout) ComputeLayout();
 }
 
-double TVernoBars::HalfDiameter() const { return imperial ? barDiameter * kInchPerMm * 0.5 : barDiameter * 0.5; }
+double TVernoBars::HalfDiameter() const {
+    return imperial ? barDiameter * kInchPerMm * 0.5 : barDiameter * grid.Scale() * 0.5;
+}
 
 double TVernoBars::DrawnLengthX() const {
     int32_t n = (lengthX != 0 && lengthX < extentX) ? lengthX : extentX;
@@ -217,7 +220,7 @@ int TVernoBars::BarAt(double x, double y) {
     const double ex = grid.StepX() * grid.Scale();
     const double ey = grid.StepY() * grid.Scale();
     if (ex <= 0 || ey <= 0) return -1;
-    const double half = imperial ? barDiameter * kInchPerMm * 0.5 : barDiameter * grid.Scale() * 0.5;
+    const double half = HalfDiameter();
     int bx = NearestBar(xScan, x, ex, half);
     int by = NearestBar(yScan, y, ey, half);
     if (bx >= 0 && (by < 0 || xScan.Get(bx) < yScan.Get(by))) return bx;

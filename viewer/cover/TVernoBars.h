@@ -55,7 +55,7 @@ public:
     double Position(int k) const { return k * grid.StepX() * grid.Scale(); }
     // The cover of an item (x index, or kYItem + y index); 0 when there is none.
     int32_t ItemCover(int item) const;
-    // Half a bar diameter in the file's length unit, for strips and the bar search.
+    // Half a bar diameter in displayed units (m or in), for the strips and the bar search.
     double HalfDiameter() const;
     // The strip lengths the chart draws: the measured extent unless the nominal length is smaller.
     double DrawnLengthX() const;

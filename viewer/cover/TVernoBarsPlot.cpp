@@ -63,7 +63,7 @@ void TVernoBarsPlot::DrawChart(TVernoBars& bars) {
                      [&](int a, int b) { return bars.ItemCover(a) > bars.ItemCover(b); });
 
     const double scale = bars.grid.Scale();
-    const double half = bars.imperial ? bars.barDiameter * kInchPerMm * 0.5 : bars.barDiameter * 0.0005;
+    const double half = bars.HalfDiameter();
     const bool values = (opts & opts::kValues) != 0;
     dc.SetFont(normalFont);
     dc.SetTextColor(kBlack);

@@ -1,5 +1,7 @@
 #include "TVernoRaster.h"
 
+#include "CoverUnits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -7,7 +9,7 @@
 namespace vordalis {
 namespace {
 
-constexpr double kInchPerMm = 0.0394;
+using cover::kInchPerMm;
 
 bool IsLineEnd(int delimiter) { return delimiter == 13 || delimiter == 10; }
 
