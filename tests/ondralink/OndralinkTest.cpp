@@ -169,11 +169,12 @@ private slots:
     void screenshots() {
         const QString folder = qEnvironmentVariable("VORDALIS_SCREENSHOT_DIR");
         if (folder.isEmpty()) QSKIP("VORDALIS_SCREENSHOT_DIR not set");
-        QTemporaryDir store, out;
+        QTemporaryDir store;
         FillCoverStore(store.path());
-        vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
         Instrument instrument(store.path());
         for (const auto& [language, suffix] : {std::pair{0, "en"}, std::pair{3, "zh"}}) {
+            QTemporaryDir out;
+            vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
             vordalis::settings::WriteDword(vordalis::settings::kLanguage, language);
             MessageRecorder recorder;
             auto dialog = StartDialog();
