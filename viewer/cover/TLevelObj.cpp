@@ -5,29 +5,30 @@ namespace vordalis {
 void TLevelObj::BuildClasses(int32_t lower, int32_t upper) {
     classCounters.fill(0);
     boundaries.fill(0);
-    int32_t span = upper - lower;
-    if (upper <= lower)
+    // 64 bits: thresholds come from the file and may lie far apart.
+    const int64_t span = static_cast<int64_t>(upper) - lower;
+    if (span <= 0)
         classCount = 2;
     else if (span < 7)
-        classCount = span + 2;
+        classCount = static_cast<int32_t>(span) + 2;
     else
         classCount = kMaxClasses;
     boundaries[0] = lower;
-    int32_t d = classCount - 2;
+    const int64_t d = classCount - 2;
     if (d == 0) return;
     // Spread the remainder evenly so that the last boundary lands on the upper threshold.
-    int32_t e = span / d;
-    int32_t r = span - e * d;
-    int32_t acc = d / 2;
-    int32_t b = lower;
-    for (int32_t i = 1; i <= d; ++i) {
+    const int64_t e = span / d;
+    const int64_t r = span - e * d;
+    int64_t acc = d / 2;
+    int64_t b = lower;
+    for (int64_t i = 1; i <= d; ++i) {
         acc += r;
         b += e;
         if (acc >= d) {
             acc -= d;
             ++b;
         }
-        boundaries[static_cast<size_t>(i)] = b;
+        boundaries[static_cast<size_t>(i)] = static_cast<int32_t>(b);
     }
 }
 
