@@ -6,8 +6,10 @@
 #include "StrengthUnits.h"
 #include "model/Strings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace vordalis {
 namespace {
@@ -32,8 +34,6 @@ void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields, int del
 
 TTorvBars::TTorvBars(ByteSource& file) {
     type = kTypeReboundSeries;
-    category = kCategoryRebound;
-    instrumentCode = u"TH";
     file.Seek(0);
     ObjectReader in(file);
     Read(in);
