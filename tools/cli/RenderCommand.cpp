@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
