@@ -5,6 +5,8 @@
 #include "plot/TextFormat.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 
 namespace vordalis {
@@ -14,10 +16,12 @@ LegendClass LegendClassBounds(const TLevelObj& level, int g, int32_t limit) {
     LegendClass c;
     c.lower = g >= 2 ? level.Boundary(g - 2) : 0;
     if (g < n) {
-        c.upper = level.Boundary(g - 1) - 1;
+        c.upper = static_cast<int32_t>(std::max<int64_t>(static_cast<int64_t>(level.Boundary(g - 1)) - 1, INT32_MIN));
     } else {
-        c.upper = level.Boundary(0) + c.lower;
-        if (c.upper < limit) c.upper = limit + 5;
+        // 64 bits and a cap keep thresholds from the file from overflowing the bounds.
+        int64_t upper = static_cast<int64_t>(level.Boundary(0)) + c.lower;
+        if (upper < limit) upper = static_cast<int64_t>(limit) + 5;
+        c.upper = static_cast<int32_t>(std::min<int64_t>(upper, INT32_MAX - 1));
     }
     c.upper = std::max(c.upper, c.lower);
     return c;

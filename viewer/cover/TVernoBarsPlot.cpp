@@ -117,7 +117,7 @@ void TVernoBarsPlot::DrawLegend(TVernoBars& bars) {
         const int top = legend.top + (g - 1) * 50, bottom = top + 28;
         const Brush& brush = GetBrush(BrushIndex(g - 1, n, c.upper + 1));
         if (limit > c.lower && limit <= c.upper) {
-            const int split = top + static_cast<int>(28.0 * (limit - c.lower) / (c.upper - c.lower + 1) + 0.5);
+            const int split = top + static_cast<int>(28.0 * (static_cast<double>(limit) - c.lower) / (static_cast<double>(c.upper) - c.lower + 1) + 0.5);
             dc.FillRect({swatchLeft, top, swatchRight, split}, GetBrush(kBelowLimitBrush));
             dc.FillRect({swatchLeft, split, swatchRight, bottom}, brush);
             limitY = split;

@@ -105,7 +105,7 @@ void TVernoRasterPlot::DrawLegend(TVernoRaster& raster) {
         const int left = legend.left + (g - 1) * pitch, right = left + sw;
         const Brush& brush = GetBrush(BrushIndex(g - 1, n, c.upper + 1));
         if (limit > c.lower && limit <= c.upper) {
-            const int split = left + static_cast<int>(static_cast<double>(sw) * (limit - c.lower) / (c.upper - c.lower + 1) + 0.5);
+            const int split = left + static_cast<int>(sw * (static_cast<double>(limit) - c.lower) / (static_cast<double>(c.upper) - c.lower + 1) + 0.5);
             dc.FillRect({left, top, split, bottom}, GetBrush(kBelowLimitBrush));
             dc.FillRect({split, top, right, bottom}, brush);
             markerX = split;
