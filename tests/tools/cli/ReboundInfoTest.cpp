@@ -106,3 +106,32 @@ TEST(CliReboundInfo, SamplesCarryEveryField) {
     EXPECT_TRUE(Has(lines[3], "0.0125],\"coef_b\":"));
     EXPECT_TRUE(Has(lines[3], "\"conversion_initial\":false"));
 }
+
+TEST(CliReboundConvert, SavedSeriesAreWrittenBackByteForByte) {
+    fs::path dir = fs::temp_directory_path() / ("vordalis-cli-rconv-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    auto bytes = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // Files the viewer has saved (with the extension) come back unchanged, wide texts included.
+    for (const char* name : {"rebound_morvex_curve.vdo", "rebound_j_curve.vdo", "rebound_fx_curve.vdo",
+                             "rebound_cjk_remark.vdo"}) {
+        fs::path out = dir / name;
+        CliResult r = RunCli("convert " + Sample(name) + " -o " + ShellQuote(out.string()));
+        ASSERT_EQ(r.status, 0) << name << r.err;
+        EXPECT_EQ(bytes(out), bytes(fs::path(VORDALIS_SAMPLES) / name)) << name;
+    }
+    // The instrument's file gains the extension; reading it back shows the same object.
+    fs::path out = dir / "instrument.vdo";
+    ASSERT_EQ(RunCli("convert " + Sample("rebound_instrument.vdo") + " -o " + ShellQuote(out.string())).status, 0);
+    std::string original = bytes(fs::path(VORDALIS_SAMPLES) / "rebound_instrument.vdo");
+    std::string written = bytes(out);
+    ASSERT_GT(written.size(), original.size());
+    EXPECT_EQ(written.substr(0, original.size() - 1), original.substr(0, original.size() - 1));
+    CliResult a = RunCli("info " + Sample("rebound_instrument.vdo"));
+    CliResult b = RunCli("info " + ShellQuote(out.string()));
+    auto fromType = [](const std::string& line) { return line.substr(line.find("\"type\"")); };
+    EXPECT_EQ(fromType(a.out), fromType(b.out));
+    fs::remove_all(dir);
+}
