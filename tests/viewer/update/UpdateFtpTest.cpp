@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -252,6 +254,55 @@ private slots:
         QVERIFY(QDir(programFolder.path()).entryList(QDir::Files).isEmpty());
         QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
         QVERIFY(!wizard.installerStarted());
+    }
+
+    void unwritableProgramFolderAsksWhereToSave() {
+        Site site;
+        const QByteArray content = Pattern(100000);
+        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", content}}));
+        QTemporaryDir elsewhere;
+        const QString chosen = QDir(elsewhere.path()).filePath(QStringLiteral("mine.deb"));
+        for (bool choose : {false, true}) {
+            QStringList opened;
+            QString proposed;
+            QTimer answer;
+            connect(&answer, &QTimer::timeout, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                if (!choose) return dialog->reject();
+                dialog->selectFile(chosen);
+                static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
+            });
+            answer.start(20);
+            CAutoUpdate wizard(site.Config());
+            wizard.setDownloadFolder(QDir(elsewhere.path()).filePath(QStringLiteral("missing/folder")));
+            wizard.setInstallerOpener([&](const QString& path) {
+                opened << path;
+                return true;
+            });
+            wizard.show();
+            QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
+            QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+            if (choose) {
+                QTRY_VERIFY_WITH_TIMEOUT(wizard.installerStarted(), 10000);
+                QCOMPARE(opened, QStringList{chosen});
+                QFile f(chosen);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                QVERIFY(f.readAll() == content);
+            } else {
+                // No place to save: a clean stop, nothing downloaded, only Finish left.
+                QTRY_VERIFY_WITH_TIMEOUT(wizard.finishButton()->isEnabled(), 10000);
+                QVERIFY(OnlyFinishEnabled(wizard));
+                QCOMPARE(wizard.downloadPage()->status()->text(),
+                         QStringLiteral("The download was cancelled."));
+                QVERIFY(wizard.downloadPage()->progress()->isHidden());
+                QVERIFY(opened.isEmpty());
+                QVERIFY(!QFile::exists(chosen));
+                QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
+            }
+            QCOMPARE(proposed, QStringLiteral("Setup_V_2_10_0.deb"));
+        }
     }
 
     void refusedLoginShowsTheErrorOnTheSearchPage() {
