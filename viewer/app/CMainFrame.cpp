@@ -7,6 +7,7 @@
 #include "CNexoloView.h"
 #include "Commands.h"
 #include "ObjectDialogs.h"
+#include "TransferCommands.h"
 #include "WindowPlacement.h"
 #include "settings/Settings.h"
 #include "update/qt/UpdateHooks.h"
@@ -300,8 +301,7 @@ void CMainFrame::UpdateCommandUI() {
                 enabled = obj != nullptr;
                 break;
             case cmd::Load: case cmd::RunOndralink:
-                // The transfer programs are started once they are part of the viewer's folder.
-                enabled = false;
+                enabled = !TransferRanAtStart();
                 break;
             case cmd::ToggleToolBar: checked = toolBar_->isVisible(); break;
             case cmd::ToggleStatusBar: checked = statusBar()->isVisible(); break;
@@ -341,6 +341,8 @@ void CMainFrame::OnCommand(int id) {
     case cmd::PrintSetup: OnFilePrintSetup(); break;
     case cmd::Pageborder: CBorderSetup(this).exec(); break;
     case cmd::CreateSummary: OnCreateSummary(); break;
+    case cmd::Load: OnLoadFromInstrument(this, *doc_); break;
+    case cmd::RunOndralink: OnRunOndralink(this); break;
     case cmd::Exit: close(); break;
     case cmd::About: CAboutDlg(this).exec(); break;
     case cmd::ToggleToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;

@@ -50,9 +50,10 @@ bool CNexoloApp::InitInstance(const std::string& commandLine) {
     QString path = file.empty() ? QString() : QFileInfo(QString::fromLocal8Bit(file)).absoluteFilePath();
     doc_ = std::make_unique<CNexoloDoc>();
     frame_ = std::make_unique<CMainFrame>(this, doc_.get());
-    if (path.isEmpty() || !OpenDocumentFile(path)) {
-        if (!doc_->Object()) doc_->OnNewDocument();
-    }
+    // Without a file the document is new; a file that fails to open leaves it empty, titled
+    // with the file's name.
+    if (path.isEmpty()) doc_->OnNewDocument();
+    else OpenDocumentFile(path);
     frame_->ShowWithPlacement();
     return true;
 }

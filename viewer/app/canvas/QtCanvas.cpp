@@ -2,9 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPrinter>
 #include <QScreen>
-#include <QPaintEngine>
 #include <QWidget>
 #include <bit>
 #include <cmath>
@@ -12,7 +12,9 @@
 namespace vordalis {
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 QString ToQString(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
@@ -41,7 +43,8 @@ QtCanvas::Device QtCanvas::ForPrinter(QPrinter& printer) {
     d.printer = true;
     d.dotsPerInch = printer.resolution();
     QRectF mm = printer.pageLayout().fullRect(QPageLayout::Millimeter);
-    d.paper = {static_cast<int>(std::lround(mm.width() * 10)), static_cast<int>(std::lround(mm.height() * 10))};
+    d.paper = {static_cast<int>(std::lround(mm.width() * 10)),
+               static_cast<int>(std::lround(mm.height() * 10))};
     return d;
 }
 
@@ -84,7 +87,8 @@ QBrush QtCanvas::ToQBrush(const Brush& b) const {
         int ink = 0;
         for (uint16_t row : b.pattern) ink += std::popcount(row);
         auto mix = [&](uint8_t i, uint8_t p) { return (i * ink + p * (256 - ink) + 128) / 256; };
-        return QBrush(QColor(mix(b.colour.r, b.paper.r), mix(b.colour.g, b.paper.g), mix(b.colour.b, b.paper.b)));
+        return QBrush(
+            QColor(mix(b.colour.r, b.paper.r), mix(b.colour.g, b.paper.g), mix(b.colour.b, b.paper.b)));
     }
     QImage img(16, 16, QImage::Format_RGB32);
     for (int y = 0; y < 16; ++y)
@@ -146,19 +150,30 @@ void QtCanvas::TextOut(int x, int y, const std::u16string& text) {
     double w = fm.horizontalAdvance(s);
     double dx = 0, dy = 0;
     switch (align_ & align::kHorizontalMask) {
-    case align::kCenter: dx = -w / 2; break;
-    case align::kRight: dx = -w; break;
-    default: break;
+    case align::kCenter:
+        dx = -w / 2;
+        break;
+    case align::kRight:
+        dx = -w;
+        break;
+    default:
+        break;
     }
     switch (align_ & align::kVerticalMask) {
-    case align::kBaseline: break;
-    case align::kBottom: dy = -fm.descent(); break;
-    default: dy = fm.ascent(); break;
+    case align::kBaseline:
+        break;
+    case align::kBottom:
+        dy = -fm.descent();
+        break;
+    default:
+        dy = fm.ascent();
+        break;
     }
     painter_.save();
     painter_.translate(x, y);
     if (font_.escapement != 0) painter_.rotate(-font_.escapement / 10.0);
-    if (!transparent_) painter_.fillRect(QRectF(dx, dy - fm.ascent(), w, fm.ascent() + fm.descent()), ToQColor(bkColour_));
+    if (!transparent_)
+        painter_.fillRect(QRectF(dx, dy - fm.ascent(), w, fm.ascent() + fm.descent()), ToQColor(bkColour_));
     painter_.setFont(font);
     painter_.setPen(ToQColor(textColour_));
     painter_.drawText(QPointF(dx, dy), s);
@@ -173,6 +188,8 @@ Size TextExtentOf(const Font& f, const std::u16string& text) {
 }
 } // namespace
 
-Size QtCanvas::TextExtent(const std::u16string& text) { return TextExtentOf(font_, text); }
+Size QtCanvas::TextExtent(const std::u16string& text) {
+    return TextExtentOf(font_, text);
+}
 
 } // namespace vordalis

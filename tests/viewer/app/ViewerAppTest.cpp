@@ -1,0 +1,521 @@
+// The viewer driven through its real widgets under the offscreen platform.
+#include "CBorderSetup.h"
+#include "CMainFrame.h"
+#include "CNexoloApp.h"
+#include "CNexoloDoc.h"
+#include "CNexoloView.h"
+#include "CTitleDlg.h"
+#include "CommandLine.h"
+#include "Commands.h"
+#include "WindowPlacement.h"
+#include "model/Strings.h"
+#include "settings/Settings.h"
+#include "settings/qt/QSettingsBackend.h"
+#include "viewer/model/TestObject.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace vordalis;
+
+namespace {
+
+QString Sample(const char* name) { return QStringLiteral(VORDALIS_SAMPLES "/") + name; }
+
+// Answers the modal windows that pop up while a test runs: message boxes are recorded and
+// closed; other dialogs are handed to a callback.
+class ModalWatcher : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> onDialog = {}) : onDialog_(std::move(onDialog)) {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* w = QApplication::activeModalWidget();
+            if (!w || handled_.contains(w)) return;
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                messages << box->text();
+                if (QAbstractButton* no = box->button(QMessageBox::No)) no->click();
+                else box->reject();
+                return;
+            }
+            handled_ << w;
+            // Outside this timer's slot, so that boxes the dialog opens are answered too.
+            QTimer::singleShot(0, this, [this, w] {
+                if (onDialog_) onDialog_(w);
+            });
+        });
+        timer_.start(30);
+    }
+    QStringList messages;
+
+private:
+    std::function<void(QWidget*)> onDialog_;
+    QList<QWidget*> handled_;
+    QTimer timer_;
+};
+
+} // namespace
+
+class ViewerAppTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir config_;
+    QTemporaryDir files_;
+    std::unique_ptr<CNexoloApp> app_;
+
+    CMainFrame* Frame() { return app_->MainFrame(); }
+    CNexoloView* View() { return Frame()->View(); }
+    CNexoloDoc* Doc() { return app_->Document(); }
+    TBasicObj* Obj() { return Doc()->Object(); }
+
+    void Start(const QString& commandLine) {
+        app_ = std::make_unique<CNexoloApp>();
+        app_->InitInstance(commandLine.toStdString());
+        QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+        Paint();
+    }
+    void Stop() {
+        if (!app_) return;
+        if (Doc()) Doc()->SetModifiedFlag(false);
+        Frame()->close();
+        app_.reset();
+    }
+    // Paints the view now, as a repaint of the screen does.
+    void Paint() { View()->viewport()->grab(); }
+    void Trigger(int id) {
+        Frame()->UpdateCommandUI();
+        Frame()->Action(id)->trigger();
+        Paint();
+        Frame()->UpdateCommandUI();
+    }
+    bool Enabled(int id) {
+        Frame()->UpdateCommandUI();
+        return Frame()->Action(id)->isEnabled();
+    }
+    bool Checked(int id) {
+        Frame()->UpdateCommandUI();
+        return Frame()->Action(id)->isChecked();
+    }
+    QVariant Setting(const QString& key) {
+        QSettings s("Morvex", "Vordalis");
+        return s.value(key);
+    }
+    void SetSetting(const QString& key, const QVariant& value) {
+        QSettings s("Morvex", "Vordalis");
+        s.setValue(key, value);
+    }
+
+private slots:
+    void initTestCase() {
+        QCoreApplication::setOrganizationName("Morvex");
+        QCoreApplication::setApplicationName("Vordalis");
+        QSettings::setDefaultFormat(QSettings::NativeFormat);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
+        UseQSettingsBackend();
+    }
+
+    void init() {
+        QSettings s("Morvex", "Vordalis");
+        s.clear();
+        s.sync();
+    }
+
+    void cleanup() { Stop(); }
+
+    void commandLineRule_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("dash option") << "-x a.vdo" << "";
+        QTest::newRow("slash option first") << "/p a.vdo" << "";
+        QTest::newRow("slash option after a blank") << "a.vdo /p" << "a.vdo";
+        QTest::newRow("blanks in the name") << "my file.vdo /dde x" << "my file.vdo";
+        QTest::newRow("quoted") << "\"my file.vdo\"" << "my file.vdo";
+        QTest::newRow("absolute path") << "/home/u/a.vdo" << "/home/u/a.vdo";
+        QTest::newRow("absolute path, option") << "/home/u/a.vdo /p" << "/home/u/a.vdo";
+    }
+    void commandLineRule() {
+        QFETCH(QString, line);
+        QFETCH(QString, file);
+        QCOMPARE(QString::fromStdString(FileFromCommandLine(line.toStdString())), file);
+    }
+
+    void opensTheCommandLineFile() {
+        // The view moves to "DataFolder" at start; a relative name still means the start folder.
+        settings::WriteString(settings::kDataFolder, files_.path().toStdU16String());
+        Start(QDir::current().relativeFilePath(Sample("list_metric.vdo")));
+        QVERIFY(Obj());
+        QCOMPARE(Obj()->type, int(kTypeCoverList));
+        QVERIFY(Frame()->windowTitle().startsWith("list_metric.vdo"));
+        QVERIFY(Enabled(cmd::Save) && Enabled(cmd::Print) && Enabled(cmd::Copy));
+        QCOMPARE(app_->RecentFiles().value(0), Sample("list_metric.vdo"));
+        Stop();
+
+        Start("/p " + Sample("list_metric.vdo"));
+        QVERIFY(!Obj());
+        QVERIFY(!Enabled(cmd::Save) && !Enabled(cmd::Chart) && !Enabled(cmd::Copy));
+        QVERIFY(Enabled(cmd::Open) && Enabled(cmd::CreateSummary) && Enabled(cmd::English));
+        // The transfer programs are not started from here yet.
+        QVERIFY(!Enabled(cmd::Load) && !Enabled(cmd::RunOndralink));
+    }
+
+    void invalidFileLeavesAnEmptyDocument() {
+        QString path = files_.filePath("broken.vdo");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Vernoskant5 but nothing else\r\n");
+        f.close();
+        ModalWatcher watcher;
+        Start(path);
+        QCOMPARE(watcher.messages, QStringList{path + ":\nObject empty or not valid"});
+        QVERIFY(!Obj());
+        QVERIFY(Frame()->windowTitle().startsWith("broken.vdo"));
+    }
+
+    void droppedFiles() {
+        QString upper = files_.filePath("LIST.VDO");
+        QFile::remove(upper);
+        QVERIFY(QFile::copy(Sample("list_metric.vdo"), upper));
+        QString text = files_.filePath("notes.txt");
+        QFile t(text);
+        QVERIFY(t.open(QIODevice::WriteOnly));
+        t.write("not an object");
+        t.close();
+        Start("");
+        auto drop = [this](const QStringList& paths) {
+            QMimeData mime;
+            QList<QUrl> urls;
+            for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+            mime.setUrls(urls);
+            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(Frame(), &enter);
+            QDropEvent ev(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(Frame(), &ev);
+        };
+        drop({text});
+        QVERIFY(!Obj());
+        drop({text, upper}); // only the first file counts
+        QVERIFY(!Obj());
+        drop({upper, text});
+        QVERIFY(Obj());
+        QVERIFY(Frame()->windowTitle().startsWith("LIST.VDO"));
+    }
+
+    void viewCommandsAndEnabling() {
+        Start(Sample("list_metric.vdo"));
+        QVERIFY(Checked(cmd::Chart) && Checked(cmd::Axis) && !Checked(cmd::Frame) && Checked(cmd::Spectral));
+        QVERIFY(!Doc()->IsModified());
+
+        // Axis while axis is on and frame off does nothing.
+        Trigger(cmd::Axis);
+        QVERIFY(!Doc()->IsModified());
+        Trigger(cmd::Frame);
+        QVERIFY(Checked(cmd::Frame) && !Checked(cmd::Axis));
+        QVERIFY(Obj()->Options() & opts::kFrame);
+        QVERIFY(Doc()->IsModified());
+        Trigger(cmd::Axis);
+        QVERIFY(Checked(cmd::Axis) && !Checked(cmd::Frame));
+
+        Trigger(cmd::Grid);
+        QVERIFY(Checked(cmd::Grid) && (Obj()->Options() & opts::kGrid));
+        Trigger(cmd::Grayscale);
+        QVERIFY(Checked(cmd::Grayscale) && !Checked(cmd::Spectral));
+        QCOMPARE(opts::ColourMode(Obj()->Options()), opts::kGrayscale);
+
+        Trigger(cmd::Values);
+        QVERIFY(Checked(cmd::Values) && (Obj()->Options() & opts::kValues));
+        Trigger(cmd::Statistics);
+        QVERIFY(!Checked(cmd::Statistics) && !(Obj()->Options() & opts::kStatistics));
+
+        // Without the chart, its sub-commands are unavailable.
+        Trigger(cmd::Chart);
+        QVERIFY(!Checked(cmd::Chart) && !(Obj()->Options() & opts::kChart));
+        for (int id : {cmd::Values, cmd::Axis, cmd::Frame, cmd::Grid, cmd::Grayscale, cmd::Spectral})
+            QVERIFY2(!Enabled(id), qPrintable(QString::number(id)));
+        int32_t before = Obj()->Options();
+        Frame()->OnCommand(cmd::Values);
+        Paint();
+        QCOMPARE(Obj()->Options(), before);
+        QVERIFY(Enabled(cmd::Table) && Enabled(cmd::EnableValueChange) && !Enabled(cmd::Settings));
+
+        // mm Scale is stored at once.
+        Trigger(cmd::MmScale);
+        QVERIFY(Checked(cmd::MmScale));
+        QCOMPARE(settings::ReadDword(settings::kMmScale, 0), 1);
+        QVERIFY(Obj()->mmScale);
+    }
+
+    void storedOptionsIgnoreTheDefaultsUntilChanged() {
+        // A cover list that stores its own options: chart, table, frame, grayscale.
+        const int32_t stored = opts::kHeader | opts::kChart | opts::kTable | opts::kFrame |
+                               opts::WithColourMode(0, opts::kGrayscale);
+        QString path = files_.filePath("stored.vdo");
+        {
+            NexoloDocument d;
+            QVERIFY(d.Load(QFile::encodeName(Sample("list_metric.vdo")).toStdString()));
+            d.Object()->SetOptions(stored);
+            QVERIFY(d.Store(QFile::encodeName(path).toStdString()));
+        }
+        // The list category's default: everything plus grid, green/red.
+        const int32_t mode0 = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kAxis |
+                              opts::kGrid | opts::WithColourMode(0, opts::kGreenRed);
+        settings::WriteDword(settings::ModeName(0), opts::PackOptions(mode0));
+
+        Start(Sample("list_metric.vdo")); // stores no options: the default applies
+        QCOMPARE(Obj()->Options() & 0xFFFF, (mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument) & 0xFFFF);
+        QVERIFY(Checked(cmd::Grid) && Checked(cmd::GreenRed));
+        Stop();
+
+        Start(path);
+        QCOMPARE(Obj()->Options(), stored);
+        QVERIFY(Checked(cmd::Frame) && Checked(cmd::Grayscale) && !Checked(cmd::Grid) && !Checked(cmd::Statistics));
+        Stop();
+        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(mode0 | 0x26000));
+
+        // Changing an option makes the object's options the category default, stored on close.
+        Start(path);
+        Trigger(cmd::Spectral);
+        const int32_t expected = (opts::WithColourMode(stored, opts::kSpectral) & ~opts::kValueChange) |
+                                 opts::kLimitFromInstrument | opts::kRangeFromInstrument | opts::kBit17;
+        QCOMPARE(View()->Options().defaults[0], expected);
+        Stop();
+        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(expected));
+        QVERIFY(!Setting("Settings/DataFolder").toString().isEmpty());
+    }
+
+    void readOutPanesAndHints() {
+        Start(Sample("list_metric.vdo"));
+        Frame()->resize(1000, 2400);
+        QTest::qWait(50);
+        Paint();
+        QLabel* position = Frame()->Pane(cmd::PanePosition);
+        QLabel* value = Frame()->Pane(cmd::PaneValue);
+        QLabel* alarm = Frame()->Pane(cmd::PaneAlarm);
+        QWidget* port = View()->viewport();
+
+        // Over the page header: the title hint, no read-out.
+        QTest::mouseMove(port, View()->FromChart(QPoint(400, 90)));
+        QCOMPARE(Frame()->statusBar()->currentMessage(), QString("Double click to modify title/remarks"));
+        QVERIFY(position->text().isEmpty() && value->text().isEmpty());
+
+        // Somewhere on the page a list entry: "N:<entry>" and its cover in mm; some entries
+        // of this sample lie below its limit of 25 mm and raise the alarm.
+        QRegularExpression entry("^N:(\\d+)$"), cover("^ *(\\d+) mm$");
+        int entries = 0, alarms = 0;
+        for (int y = 200; y < 2400; y += 8) {
+            for (int x = 60; x < 1660; x += 24) {
+                QTest::mouseMove(port, View()->FromChart(QPoint(x, y)));
+                auto e = entry.match(position->text());
+                if (!e.hasMatch()) continue;
+                if (value->text().isEmpty()) continue; // an entry without a reading
+                auto c = cover.match(value->text());
+                QVERIFY2(c.hasMatch(), qPrintable(value->text()));
+                ++entries;
+                bool below = c.captured(1).toInt() < 25;
+                QCOMPARE(alarm->text() == " A ", below);
+                alarms += below;
+                // With value change off the value hint stays empty.
+                QVERIFY(Frame()->statusBar()->currentMessage().isEmpty());
+            }
+        }
+        QVERIFY(entries > 0);
+        QVERIFY(alarms > 0);
+
+        Trigger(cmd::EnableValueChange);
+        bool hinted = false;
+        for (int y = 200; y < 2400 && !hinted; y += 8) {
+            for (int x = 60; x < 1660 && !hinted; x += 24) {
+                QTest::mouseMove(port, View()->FromChart(QPoint(x, y)));
+                hinted = entry.match(position->text()).hasMatch();
+            }
+        }
+        QVERIFY(hinted);
+        QCOMPARE(Frame()->statusBar()->currentMessage(), QString("Double click to modify value"));
+    }
+
+    void titleDialogRoundTrip() {
+        Start(Sample("list_metric.vdo"));
+        const std::u16string oldRemarks = Obj()->remarks;
+        // Cancel changes nothing.
+        {
+            ModalWatcher watcher([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+            Trigger(cmd::TitleAndRemarks);
+        }
+        QVERIFY(!Doc()->IsModified());
+
+        // A 20-character title from a file is shown, but OK waits until it fits 19.
+        Obj()->SetTitle(u"ABCDEFGHIJKLMNOPQRST");
+        int step = 0;
+        ModalWatcher watcher([&](QWidget* w) {
+            auto* dlg = qobject_cast<CTitleDlg*>(w);
+            QVERIFY(dlg);
+            auto* title = dlg->findChild<QLineEdit*>("title");
+            QCOMPARE(title->text(), QString("ABCDEFGHIJKLMNOPQRST"));
+            dlg->accept(); // refused: the message box comes first
+            ++step;
+            QVERIFY(dlg->isVisible());
+            title->setText("Slab 7");
+            dlg->findChild<QLineEdit*>("name")->setText("Inspector");
+            dlg->accept();
+            ++step;
+        });
+        Trigger(cmd::TitleAndRemarks);
+        QCOMPARE(step, 2);
+        QCOMPARE(watcher.messages, QStringList{"Enter no more than 19 characters."});
+        QCOMPARE(Obj()->title, std::u16string(u"Slab 7"));
+        QCOMPARE(Obj()->name, std::u16string(u"Inspector"));
+        QCOMPARE(Obj()->remarks, oldRemarks);
+        QVERIFY(Doc()->IsModified());
+    }
+
+    void pageBorders() {
+        SetSetting("Settings/BorderBottom", 105);
+        {
+            CBorderSetup dlg;
+            QCOMPARE(dlg.findChild<QLineEdit*>("bottom")->text(), QString("10"));
+            QCOMPARE(dlg.findChild<QLineEdit*>("top")->text(), QString("15"));
+            dlg.accept();
+        }
+        QCOMPARE(settings::ReadPageBorders().bottom, 100);
+        QCOMPARE(settings::ReadPageBorders().top, 150);
+        {
+            CBorderSetup dlg;
+            dlg.findChild<QLineEdit*>("left")->setText("40");
+            dlg.findChild<QPushButton*>("default")->click();
+            QCOMPARE(dlg.findChild<QLineEdit*>("left")->text(), QString("15"));
+            dlg.reject();
+        }
+        QCOMPARE(settings::ReadPageBorders().left, 150);
+        QCOMPARE(CBorderSetup::LeadingNumber("7mm"), 7);
+        QCOMPARE(CBorderSetup::LeadingNumber(""), 0);
+        QCOMPARE(CBorderSetup::LeadingNumber("123456"), 1234);
+    }
+
+    void printToPdfHasTheObjectsPageCount() {
+        // Wide borders leave little paper, so the page breaks into several printed pages.
+        settings::WritePageBorders({1000, 1000, 150, 150});
+        Start(Sample("list_metric.vdo"));
+        QString pdf = files_.filePath("out.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        int count = View()->PrintPageCount(printer);
+        QVERIFY(count > 1);
+        Frame()->PrintAll(printer);
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray bytes = f.readAll();
+        int pages = int(bytes.count("/Type /Page\n")) + int(bytes.count("/Type /Page ")) +
+                    int(bytes.count("/Type /Page/")) + int(bytes.count("/Type /Page>"));
+        QCOMPARE(pages, count);
+    }
+
+    void copyLeavesSvgOnTheClipboard() {
+        Start(Sample("list_metric.vdo"));
+        QApplication::clipboard()->clear();
+        Trigger(cmd::Copy);
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        QByteArray svg = data->data("image/svg+xml");
+        QVERIFY(svg.contains("<svg"));
+        Extent size = Obj()->GetCopySize();
+        QVERIFY(svg.contains(QString("viewBox=\"0 0 %1 %2\"").arg(size.cx).arg(size.cy).toUtf8()));
+        QVERIFY(svg.contains("Deck east")); // the title, as text
+        QImage image = qvariant_cast<QImage>(data->imageData());
+        QCOMPARE(image.size(), QSize(size.cx, size.cy));
+    }
+
+    void germanChangesTheMenuBarAtOnce() {
+        Start(Sample("list_metric.vdo"));
+        auto titles = [this] {
+            QStringList t;
+            for (QAction* a : Frame()->menuBar()->actions()) t << a->text();
+            return t;
+        };
+        QCOMPARE(titles(), (QStringList{"&File", "&Edit", "&View", "&Language", "&Info"}));
+        Trigger(cmd::German);
+        QCOMPARE(titles(), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Sprache", "&Info"}));
+        QCOMPARE(settings::ReadDword(settings::kLanguage, 0), 2);
+        QVERIFY(Checked(cmd::German) && !Checked(cmd::English));
+        QCOMPARE(Frame()->Action(cmd::Chart)->text(), QString("&Diagramm"));
+        QCOMPARE(QString::fromStdU16String(LoadString(2060)), QString("Doppelklick, um Titel/Bemerkungen zu ändern"));
+        Trigger(cmd::English);
+        QCOMPARE(titles().first(), QString("&File"));
+
+        // A stored language outside 0..4 behaves as English and ticks nothing.
+        Stop();
+        settings::WriteDword(settings::kLanguage, 7);
+        Start("");
+        QCOMPARE(titles().first(), QString("&File"));
+        for (int id : {cmd::English, cmd::French, cmd::German, cmd::Chinese, cmd::Russian}) QVERIFY(!Checked(id));
+    }
+
+    void everyLanguageTranslatesEveryCommand() {
+        Start("");
+        QMap<int, QString> english;
+        for (int id : {cmd::Load, cmd::Open, cmd::Save, cmd::Copy, cmd::Print, cmd::Chart, cmd::Values,
+                       cmd::Statistics, cmd::Table, cmd::Grayscale, cmd::Axis, cmd::Frame, cmd::Grid,
+                       cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::MmScale, cmd::Exit, cmd::About})
+            english[id] = Frame()->Action(id)->statusTip();
+        for (int language : {cmd::French, cmd::German, cmd::Chinese, cmd::Russian}) {
+            Trigger(language);
+            for (auto it = english.begin(); it != english.end(); ++it)
+                QVERIFY2(Frame()->Action(it.key())->statusTip() != it.value(),
+                         qPrintable(QString("%1 in language %2").arg(it.value()).arg(language)));
+        }
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        Start("");
+        QString path = files_.filePath("kept.vdo");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("OLD CONTENT");
+        f.close();
+        auto obj = std::make_unique<test::TestObject>();
+        obj->refuse = true;
+        obj->valid = true;
+        Doc()->Logic().SetObject(std::move(obj));
+        ModalWatcher watcher;
+        QVERIFY(!Doc()->OnSaveDocument(path, Frame()));
+        QCOMPARE(watcher.messages.size(), 1);
+        QVERIFY(watcher.messages[0].contains("could not be saved"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("OLD CONTENT"));
+        Doc()->Logic().Clear();
+    }
+
+    void windowPlacement() {
+        QCOMPARE(ParsePlacementRect("0100 0050 0900 0700"), (PlacementRect{100, 50, 900, 700}));
+        QCOMPARE(ParsePlacementRect(""), (PlacementRect{20, 10, 600, 430}));
+        QCOMPARE(FormatPlacementRect({100, 50, 900, 700}), std::string("0100 0050 0900 0700"));
+
+        SetSetting("Window size/Rect", "0100 0050 0900 0700");
+        Start("");
+        QCOMPARE(Frame()->geometry(), QRect(QPoint(100, 50), QPoint(899, 699)));
+        Frame()->setGeometry(QRect(120, 60, 700, 500));
+        Stop();
+        QCOMPARE(Setting("Window size/Rect").toString(), QString("0120 0060 0820 0560"));
+        QCOMPARE(Setting("Window size/max").toInt(), 0);
+    }
+};
+
+QTEST_MAIN(ViewerAppTest)
+#include "ViewerAppTest.moc"

@@ -1,0 +1,104 @@
+#include "TransferCommands.h"
+
+#include "CNexoloDoc.h"
+#include "TransferBusy.h"
+#include "model/Strings.h"
+#include "ondralink/common/RunningLock.h"
+#include "rebound/TTorvBars.h"
+#include "rebound/TTorvChina.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+
+#include <cstdio>
+
+namespace vordalis {
+namespace {
+
+constexpr int kBusyRunning = 5;
+constexpr int kBusyCooling = 4;
+constexpr int kLoaderFailed = 2123;
+constexpr int kToolFailed = 2124;
+
+std::u16string Figures(const char* format, long number) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, number);
+    return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+bool TransferBlocked() { return TransferBusyCounter() != 0 || RunningLock::IsHeld(); }
+
+} // namespace
+
+bool TransferRanAtStart() {
+    static const bool ran = RunningLock::IsHeld();
+    return ran;
+}
+
+std::u16string LoadedObjectTitle(const TBasicObj& obj) {
+    const long number = obj.objectNumber;
+    if (obj.type == kTypeReboundSeries)
+        if (auto* series = dynamic_cast<const TTorvBars*>(&obj)) return series->seriesName + Figures(" %04ld", number);
+    if (obj.type == kTypeReboundChina)
+        if (auto* china = dynamic_cast<const TTorvChina*>(&obj)) return china->seriesName + Figures("%04ld", number);
+    return Figures("%06ld", number);
+}
+
+bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(QDir(QCoreApplication::applicationDirPath()).filePath(program));
+    process.setArguments(arguments);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start();
+    if (!process.waitForStarted(-1)) return false;
+    // The viewer keeps painting but takes no input until the program has ended.
+    if (window) window->setEnabled(false);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning) loop.exec();
+    if (window) window->setEnabled(true);
+    return true;
+}
+
+void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc) {
+    if (TransferBlocked()) return;
+    int& busy = TransferBusyCounter();
+    busy = kBusyRunning;
+    const QString result = QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
+    // The loader reads no argument; it is passed as it always was.
+    if (!RunProgramAndWait(window, QStringLiteral("tamlo"), {QStringLiteral("Vernoskant5")}))
+        QMessageBox::warning(window, QApplication::applicationDisplayName(),
+                             QString::fromStdU16String(LoadString(kLoaderFailed)));
+    busy = kBusyCooling;
+    if (!QFileInfo::exists(result)) {
+        // Nothing loaded, or the load was cancelled.
+        QApplication::beep();
+        return;
+    }
+    if (!doc.SaveModified(window)) return;
+    doc.OnNewDocument();
+    if (!doc.AdoptTemporaryFile(result, QString(), window) || !doc.Object()) {
+        QApplication::beep();
+        return;
+    }
+    doc.SetTitle(QString::fromStdU16String(LoadedObjectTitle(*doc.Object())));
+    doc.SetModifiedFlag(true);
+    doc.UpdateAllViews();
+}
+
+void OnRunOndralink(QWidget* window) {
+    if (TransferRanAtStart() || TransferBusyCounter() != 0) return;
+    int& busy = TransferBusyCounter();
+    busy = kBusyRunning;
+    if (!RunProgramAndWait(window, QStringLiteral("ondralink"), {}))
+        QMessageBox::warning(window, QApplication::applicationDisplayName(),
+                             QString::fromStdU16String(LoadString(kToolFailed)));
+    busy = kBusyCooling;
+}
+
+} // namespace vordalis

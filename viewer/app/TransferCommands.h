@@ -1,0 +1,34 @@
+#pragma once
+// The viewer's transfer commands. Load starts the loader from the viewer's own folder, waits
+// for it and adopts the object it leaves in "Tamlo.vdo"; Run Ondralink starts the transfer
+// tool and waits. While a program runs the window is disabled but keeps painting.
+#include "model/TBasicObj.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+class QWidget;
+
+namespace vordalis {
+
+class CNexoloDoc;
+
+// A transfer program held the "OndralinkRunning" lock when the viewer's window was made (the
+// first call decides); the commands then stay disabled.
+bool TransferRanAtStart();
+
+// The document title of a loaded object: a rebound series its name, a space and the number in
+// four figures; a China series the name directly followed by four figures; other objects the
+// number in six figures.
+std::u16string LoadedObjectTitle(const TBasicObj& obj);
+
+// Starts program from the viewer's folder and waits for its end with window disabled. False
+// when it could not be started.
+bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments);
+
+void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc);
+void OnRunOndralink(QWidget* window);
+
+} // namespace vordalis
