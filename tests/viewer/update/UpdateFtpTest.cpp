@@ -271,6 +271,8 @@ private slots:
                 if (!dialog) return;
                 proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
                 if (!choose) return dialog->reject();
+                // A focused name field ignores selectFile; typing users are not overridden.
+                if (QWidget* focused = dialog->focusWidget()) focused->clearFocus();
                 dialog->selectFile(chosen);
                 static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
             });
