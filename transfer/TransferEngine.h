@@ -2,7 +2,12 @@
 // Owns every front end (one per serial port COM1..COM256 and one for a folder) and the back
 // ends, keeps track of which port holds which instrument, chooses the current port and back
 // end, and moves one object at a time from the front end into the back end. One engine per
-// process; the dialogs (or a command-line program) drive it from their timers.
+// process; the dialogs (or a command-line program) drive it from their timers:
+//   Select(type, port, false); SelectBackEnd(kSaveByName, folder);
+//   ObjectPool* pool = Directory(); pool->FillTree(&tree, DisplayName(Wanted()), true);
+//   for each pool->NextTicked(name, ext, path, markDone): ChangeDirectory(path, false);
+//     StartTransfer(name, ext == "B"); ReceivePhases::Tick every 120 ms until Complete;
+//     Finish() (or AbortTransfer() on an error or the Abort button).
 #include "transfer/BackEnd.h"
 #include "transfer/FrontEnd.h"
 
