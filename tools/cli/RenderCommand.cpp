@@ -35,7 +35,8 @@ int32_t CategoryDefault(const TBasicObj& obj) {
     int c = obj.category >= 0 && obj.category <= 3 ? obj.category : 0;
     int32_t stored = settings::ReadDword(settings::ModeName(c), settings::kDefaultMode);
     int32_t word = stored == 0 ? kViewerDefault : opts::UnpackOptions(stored) & ~opts::kNotStored;
-    return (word & ~opts::kValueChange) | opts::kLimitFromInstrument | opts::kRangeFromInstrument | opts::kBit17;
+    return (word & ~opts::kValueChange) | opts::kLimitFromInstrument | opts::kRangeFromInstrument |
+           opts::kBit17;
 }
 
 bool EndsWith(const std::string& s, const std::string& tail) {
@@ -83,7 +84,8 @@ int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
     if (onlyPage > count) {
         painter.end();
         std::remove(out.c_str());
-        PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) + " pages)");
+        PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) +
+                   " pages)");
         return 1;
     }
     int first = onlyPage > 0 ? onlyPage : 1, last = onlyPage > 0 ? onlyPage : count;
@@ -109,11 +111,13 @@ int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg)
         int count = obj.GetPageCount(probeCanvas);
         sp.end();
         if (onlyPage > count) {
-            PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) + " pages)");
+            PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) +
+                       " pages)");
             return 1;
         }
         double scale = kPageImageDpi / 254.0;
-        pixels = QSize(static_cast<int>(device.paper.cx * scale + 0.5), static_cast<int>(device.paper.cy * scale + 0.5));
+        pixels = QSize(static_cast<int>(device.paper.cx * scale + 0.5),
+                       static_cast<int>(device.paper.cy * scale + 0.5));
     } else {
         device.screenHeight = kScreenHeight;
         Extent e = obj.GetExtent();

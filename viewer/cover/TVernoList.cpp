@@ -11,12 +11,18 @@ namespace {
 
 constexpr int kTab = 9;
 
-int32_t InchEighthsToMm(int32_t d) { return (d * 254 + 40) / 80; }
-int32_t InchHundredthsToMm(int32_t v) { return (v * 254 + 500) / 1000; }
+int32_t InchEighthsToMm(int32_t d) {
+    return (d * 254 + 40) / 80;
+}
+int32_t InchHundredthsToMm(int32_t v) {
+    return (v * 254 + 500) / 1000;
+}
 
 } // namespace
 
-std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) { return std::make_unique<TVernoList>(file); }
+std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) {
+    return std::make_unique<TVernoList>(file);
+}
 
 TVernoList::TVernoList(ByteSource& file) {
     category = kCategoryList;
@@ -86,7 +92,8 @@ TVernoList::TVernoList(ByteSource& file) {
     double top = Shown(1.1 * std::max(largest, headerLimit));
     double step;
     int minor;
-    if (!TBasicPlot::NiceStep(0, top, &step, &minor) || !plot.SetAxis(plot.axisY, 0, top, step, minor, Inches() ? 1 : 0, false)) {
+    if (!TBasicPlot::NiceStep(0, top, &step, &minor) ||
+        !plot.SetAxis(plot.axisY, 0, top, step, minor, Inches() ? 1 : 0, false)) {
         covers.Clear();
         return;
     }
@@ -125,12 +132,24 @@ bool TVernoList::Write(ObjectWriter& out) {
 
 // ---------------------------------------------------------------- painting and sizes
 
-void TVernoList::Draw(Canvas& dc) { plot.DrawScreen(&dc, *this, options); }
-void TVernoList::PrintPage(Canvas& dc, int page) { plot.DrawPrintPage(&dc, *this, options, page); }
-void TVernoList::DrawCopy(Canvas& dc) { plot.DrawCopy(&dc, *this, options); }
-Extent TVernoList::GetExtent() { return plot.ScreenExtent(*this, options); }
-int TVernoList::GetPageCount(Canvas& dc) { return plot.PageCount(dc, *this, options); }
-Extent TVernoList::GetCopySize() { return plot.CopySize(*this, options); }
+void TVernoList::Draw(Canvas& dc) {
+    plot.DrawScreen(&dc, *this, options);
+}
+void TVernoList::PrintPage(Canvas& dc, int page) {
+    plot.DrawPrintPage(&dc, *this, options, page);
+}
+void TVernoList::DrawCopy(Canvas& dc) {
+    plot.DrawCopy(&dc, *this, options);
+}
+Extent TVernoList::GetExtent() {
+    return plot.ScreenExtent(*this, options);
+}
+int TVernoList::GetPageCount(Canvas& dc) {
+    return plot.PageCount(dc, *this, options);
+}
+Extent TVernoList::GetCopySize() {
+    return plot.CopySize(*this, options);
+}
 
 // ---------------------------------------------------------------- limits and values
 
@@ -148,7 +167,9 @@ bool TVernoList::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lowe
     return true;
 }
 
-void TVernoList::SetLimits(int32_t limit, int32_t, int32_t, int32_t) { covers.SetLower(limit); }
+void TVernoList::SetLimits(int32_t limit, int32_t, int32_t, int32_t) {
+    covers.SetLower(limit);
+}
 
 double TVernoList::HitX(int x, int) {
     double v = plot.XFromPixel(x);
@@ -172,9 +193,15 @@ double TVernoList::HitValue(int x, int y) {
     return (k > 0 && k <= Count() + 0.1) ? Cover(static_cast<int>(k) - 1) : -1;
 }
 
-double TVernoList::RowX(int row) { return row >= 0 && row < Count() ? row + 1 : -1; }
-double TVernoList::RowY(int row) { return row >= 0 && row < Count() ? 7777.0 : -1; }
-double TVernoList::RowValue(int row) { return Cover(row); }
+double TVernoList::RowX(int row) {
+    return row >= 0 && row < Count() ? row + 1 : -1;
+}
+double TVernoList::RowY(int row) {
+    return row >= 0 && row < Count() ? 7777.0 : -1;
+}
+double TVernoList::RowValue(int row) {
+    return Cover(row);
+}
 
 bool TVernoList::SetValueAt(double x, double, double value) {
     double d = std::floor(x + 0.5);
@@ -189,7 +216,9 @@ bool TVernoList::SetValueByIndex(int index, double value) {
     return true;
 }
 
-int TVernoList::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(x, y, row); }
+int TVernoList::HitRegion(int x, int y, int* row) {
+    return plot.FindHitRegion(x, y, row);
+}
 
 // ---------------------------------------------------------------- description
 
@@ -203,7 +232,10 @@ void TVernoList::Describe(Json& out) const {
     if (twoLayer) {
         out.Set("first_layer_double_bars", Json::Bool((layerWord & 2) != 0));
         int second = (layerWord >> 2) & 3;
-        out.Set("second_layer_diameter", second < 3 ? Json::Int(second == 0 ? 16 : second == 1 ? 25 : 32) : Json::Null());
+        out.Set("second_layer_diameter", second < 3 ? Json::Int(second == 0   ? 16
+                                                                : second == 1 ? 25
+                                                                              : 32)
+                                                    : Json::Null());
         out.Set("arrangement_code", Json::Int((layerWord >> 4) & 7));
     }
     out.Set("limit", Json::Int(Limit()));
@@ -234,7 +266,8 @@ std::vector<CoverRow> TVernoList::StatisticRows() {
     return rows;
 }
 
-int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<CoverRow>& rows) {
+int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId,
+                         const std::vector<CoverRow>& rows) {
     int bottom = top + static_cast<int>(rows.size()) * 40 + 45;
     if (plot.DrawsPage(1)) {
         Canvas& dc = *plot.device;
@@ -305,8 +338,8 @@ void TVernoList::PaintTable(TVernoListPlot& plot, int previousBottom, bool besid
     plot.content = plot.content.United({left, top - 60, right, closing + 1});
     if (beside && page == 1) plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, closing);
     // The grid of values: the view's cell number is the reading's index.
-    plot.AddHitRegion({left + 11, top + 6, left + 11 + perRow * width - 1, top + 6 + rows * 40 - 1}, 0, 0, perRow - 1,
-                      rows - 1, perRow);
+    plot.AddHitRegion({left + 11, top + 6, left + 11 + perRow * width - 1, top + 6 + rows * 40 - 1}, 0, 0,
+                      perRow - 1, rows - 1, perRow);
     if (!plot.DrawsPage(page)) return;
 
     Canvas& dc = *plot.device;

@@ -13,18 +13,25 @@ const Pattern16 TVernoListPlot::kPattern = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x55
 
 Rgb TVernoListPlot::BarColour(int mode) {
     switch (mode) {
-    case opts::kGrayscale: return {88, 88, 88};
-    case opts::kInvertedGrayscale: return {144, 144, 144};
-    case opts::kSpectral: return {0, 128, 192};
-    default: return {0, 144, 72};
+    case opts::kGrayscale:
+        return {88, 88, 88};
+    case opts::kInvertedGrayscale:
+        return {144, 144, 144};
+    case opts::kSpectral:
+        return {0, 128, 192};
+    default:
+        return {0, 144, 72};
     }
 }
 
 Rgb TVernoListPlot::LowColour(int mode) {
     switch (mode) {
-    case opts::kGrayscale: return {144, 144, 144};
-    case opts::kInvertedGrayscale: return {88, 88, 88};
-    default: return {200, 0, 0};
+    case opts::kGrayscale:
+        return {144, 144, 144};
+    case opts::kInvertedGrayscale:
+        return {88, 88, 88};
+    default:
+        return {200, 0, 0};
     }
 }
 
@@ -135,7 +142,8 @@ void TVernoListPlot::DrawBars(TVernoList& list) {
         dc.FillRect({x0, chart.top, x1, y}, v < limit ? lowBrush : barBrush);
         dc.Line(x1, chart.top, x1, y);
         dc.Line(x0, y, x1, y);
-        if (opts & opts::kValues) dc.TextOut((x0 + x1) / 2, y + 6, list.Inches() ? Printf("%0.2lf", a) : Printf("%0.0lf", a));
+        if (opts & opts::kValues)
+            dc.TextOut((x0 + x1) / 2, y + 6, list.Inches() ? Printf("%0.2lf", a) : Printf("%0.0lf", a));
     }
     dc.SetTextAlign(oldAlign);
 }

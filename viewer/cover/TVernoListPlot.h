@@ -25,7 +25,7 @@ public:
 
     Rect sideRegion; // right of the chart; the sections' region when not below
     bool below = true;
-    Rect chart;      // the placed chart area (empty without the chart)
+    Rect chart; // the placed chart area (empty without the chart)
     int32_t limit = 0;
     Brush barBrush, lowBrush, patternBrush;
 

@@ -93,9 +93,9 @@ struct Brush {
 };
 
 struct Font {
-    int height = 32;     // cell height in logical units
-    int escapement = 0;  // tenths of a degree, counter-clockwise
-    int weight = 400;    // 400 normal, 600 semi-bold, 700 bold
+    int height = 32;    // cell height in logical units
+    int escapement = 0; // tenths of a degree, counter-clockwise
+    int weight = 400;   // 400 normal, 600 semi-bold, 700 bold
     std::u16string face = u"Tahoma";
     friend bool operator==(const Font&, const Font&) = default;
 };

@@ -14,9 +14,12 @@ std::string RecordingCanvas::Colour(Rgb c) {
 
 std::string RecordingCanvas::Describe(const Brush& b) {
     switch (b.kind) {
-    case Brush::Kind::Solid: return "brush solid " + Colour(b.colour);
-    case Brush::Kind::Pattern: return "brush pattern " + Colour(b.colour) + " " + Colour(b.paper);
-    case Brush::Kind::None: break;
+    case Brush::Kind::Solid:
+        return "brush solid " + Colour(b.colour);
+    case Brush::Kind::Pattern:
+        return "brush pattern " + Colour(b.colour) + " " + Colour(b.paper);
+    case Brush::Kind::None:
+        break;
     }
     return "brush none";
 }
@@ -42,7 +45,9 @@ std::string AlignText(int flags) {
     return h + " " + v;
 }
 
-std::string Pt(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+std::string Pt(int x, int y) {
+    return std::to_string(x) + "," + std::to_string(y);
+}
 
 } // namespace
 
@@ -52,7 +57,9 @@ void RecordingCanvas::SetMapping(Mapping m) {
 
 void RecordingCanvas::SetPen(const Pen& p) {
     Canvas::SetPen(p);
-    const char* style = p.style == PenStyle::Solid ? "solid" : p.style == PenStyle::Dotted ? "dotted" : "none";
+    const char* style = p.style == PenStyle::Solid    ? "solid"
+                        : p.style == PenStyle::Dotted ? "dotted"
+                                                      : "none";
     lines_.push_back(std::string("pen ") + style + " " + std::to_string(p.width) + " " + Colour(p.colour));
 }
 
@@ -110,13 +117,15 @@ void RecordingCanvas::FillRect(const Rect& r, const Brush& b) {
     lines_.push_back("fill " + Describe(r) + " " + Describe(b));
 }
 
-void RecordingCanvas::Rectangle(const Rect& r) { lines_.push_back("rect " + Describe(r)); }
+void RecordingCanvas::Rectangle(const Rect& r) {
+    lines_.push_back("rect " + Describe(r));
+}
 
 void RecordingCanvas::TextOut(int x, int y, const std::u16string& text) {
     std::string t = U16ToUtf8(text);
     texts_.push_back(t);
-    lines_.push_back("text " + Pt(x, y) + " \"" + t + "\" (font " + FontText(font_) + ", " + AlignText(align_) +
-                     ", colour " + Colour(textColour_) + ")");
+    lines_.push_back("text " + Pt(x, y) + " \"" + t + "\" (font " + FontText(font_) + ", " +
+                     AlignText(align_) + ", colour " + Colour(textColour_) + ")");
 }
 
 Size RecordingCanvas::TextExtent(const std::u16string& text) {
@@ -132,7 +141,9 @@ std::vector<std::string> RecordingCanvas::Lines(const std::string& prefix) const
     return out;
 }
 
-std::vector<std::string> RecordingCanvas::Texts() const { return texts_; }
+std::vector<std::string> RecordingCanvas::Texts() const {
+    return texts_;
+}
 
 std::string RecordingCanvas::Dump() const {
     std::string s;

@@ -11,7 +11,9 @@
 namespace vordalis {
 namespace {
 
-int Nearest(double v) { return static_cast<int>(v + 0.5); }
+int Nearest(double v) {
+    return static_cast<int>(v + 0.5);
+}
 
 // Spans below the first column get the step and minor ticks of the same row.
 struct StepRow {
@@ -19,10 +21,9 @@ struct StepRow {
     int minor;
 };
 constexpr StepRow kSteps[] = {
-    {0.08, 0.01, 1},  {0.16, 0.02, 1},  {0.4, 0.05, 4},      {0.8, 0.1, 1},       {1.6, 0.2, 1},
-    {4, 0.5, 4},      {8, 1, 1},        {16, 2, 1},          {40, 5, 4},          {80, 10, 1},
-    {160, 20, 1},     {400, 50, 4},     {1000, 100, 1},      {2000, 250, 1},      {10000, 1250, 1},
-    {20000, 2500, 1}, {40000, 5000, 1}, {80000, 10000, 1},
+    {0.08, 0.01, 1}, {0.16, 0.02, 1}, {0.4, 0.05, 4},   {0.8, 0.1, 1},    {1.6, 0.2, 1},    {4, 0.5, 4},
+    {8, 1, 1},       {16, 2, 1},      {40, 5, 4},       {80, 10, 1},      {160, 20, 1},     {400, 50, 4},
+    {1000, 100, 1},  {2000, 250, 1},  {10000, 1250, 1}, {20000, 2500, 1}, {40000, 5000, 1}, {80000, 10000, 1},
 };
 
 std::u16string FormatLabel(const std::string& format, double v) {
@@ -186,7 +187,9 @@ bool TBasicPlot::NiceStep(double a, double b, double* step, int* minorTicks) {
     return s != 0;
 }
 
-int TBasicPlot::XToPixel(double v) const { return Nearest((v - axisX.min) * axisX.pixelsPerUnit) + axisX.pixelStart; }
+int TBasicPlot::XToPixel(double v) const {
+    return Nearest((v - axisX.min) * axisX.pixelsPerUnit) + axisX.pixelStart;
+}
 
 int TBasicPlot::YToPixel(double v, bool yUp) const {
     if (yUp) return axisY.pixelEnd - Nearest((v - axisY.min) * axisY.pixelsPerUnit);
@@ -211,7 +214,8 @@ Rect TBasicPlot::GetChartRect() const {
     return {axisX.pixelStart, axisY.pixelStart, axisX.pixelEnd, axisY.pixelEnd};
 }
 
-void TBasicPlot::TickValues(const Axis& axis, std::vector<double>& majors, std::vector<double>& minors) const {
+void TBasicPlot::TickValues(const Axis& axis, std::vector<double>& majors,
+                            std::vector<double>& minors) const {
     majors.clear();
     minors.clear();
     if (axis.step <= 0) return;
@@ -271,7 +275,9 @@ bool TBasicPlot::DrawAxes(bool yUp) {
         int x = XToPixel(v);
         dc.Line(x, edge + dir * 30, x, edge + dir * 8);
         if (frame) dc.Line(x, far - dir * 30, x, far - dir * 8);
-        if (xLabels) dc.TextOut(x, edge + dir * 33, FormatLabel(axisX.labelFormat, axisX.labelsTimes1000 ? v * 1000 : v));
+        if (xLabels)
+            dc.TextOut(x, edge + dir * 33,
+                       FormatLabel(axisX.labelFormat, axisX.labelsTimes1000 ? v * 1000 : v));
     }
     for (double v : minors) {
         int x = XToPixel(v);
@@ -293,7 +299,8 @@ bool TBasicPlot::DrawAxes(bool yUp) {
         int y = YToPixel(v, yUp);
         dc.Line(x0 - 30, y, x0 - 8, y);
         if (frame) dc.Line(x1 + 30, y, x1 + 8, y);
-        if (yLabels) dc.TextOut(x0 - 35, y + 10, FormatLabel(axisY.labelFormat, axisY.labelsTimes1000 ? v * 1000 : v));
+        if (yLabels)
+            dc.TextOut(x0 - 35, y + 10, FormatLabel(axisY.labelFormat, axisY.labelsTimes1000 ? v * 1000 : v));
     }
     for (double v : minors) {
         int y = YToPixel(v, yUp);
@@ -309,7 +316,8 @@ bool TBasicPlot::DrawGrid(bool yUp) {
     if (!(opts & opts::kChart) || !device) return true;
     Canvas& dc = *device;
     const int x0 = axisX.pixelStart, x1 = axisX.pixelEnd, y0 = axisY.pixelStart, y1 = axisY.pixelEnd;
-    dc.SetPen((isPrint || isCopy) ? Pen{PenStyle::Dotted, 0, kBlack} : Pen{PenStyle::Solid, 0, Rgb(128, 128, 128)});
+    dc.SetPen((isPrint || isCopy) ? Pen{PenStyle::Dotted, 0, kBlack}
+                                  : Pen{PenStyle::Solid, 0, Rgb(128, 128, 128)});
     std::vector<double> majors, minors;
     TickValues(axisX, majors, minors);
     for (double v : majors) {
@@ -327,7 +335,9 @@ bool TBasicPlot::DrawGrid(bool yUp) {
 
 // ---------------------------------------------------------------- header
 
-TBasicPlot::HeaderExtras TBasicPlot::GetHeaderExtras(const TBasicObj&) const { return {}; }
+TBasicPlot::HeaderExtras TBasicPlot::GetHeaderExtras(const TBasicObj&) const {
+    return {};
+}
 
 void TBasicPlot::DrawHeader(const TBasicObj& obj) {
     if (!started || !(opts & opts::kHeader) || !device) return;
@@ -404,7 +414,8 @@ void TBasicPlot::DrawHeader(const TBasicObj& obj) {
 
 // ---------------------------------------------------------------- hit regions
 
-bool TBasicPlot::AddHitRegion(const Rect& r, int firstColumn, int firstRow, int lastColumn, int lastRow, int stride) {
+bool TBasicPlot::AddHitRegion(const Rect& r, int firstColumn, int firstRow, int lastColumn, int lastRow,
+                              int stride) {
     if (isPrint || isCopy || !device) return true;
     if (static_cast<int>(hitRegions.size()) >= kMaxHitRegions) return false;
     HitRegion h;
@@ -431,8 +442,8 @@ int TBasicPlot::FindHitRegion(int x, int y, int* cell) const {
         const HitRegion& h = hitRegions[i];
         if (!h.rect.Contains(x, y)) continue;
         if (cell)
-            *cell = (x - h.rect.left) / h.cellWidth + ((y - h.rect.top) / h.cellHeight + h.firstRow) * h.stride +
-                    h.firstColumn;
+            *cell = (x - h.rect.left) / h.cellWidth +
+                    ((y - h.rect.top) / h.cellHeight + h.firstRow) * h.stride + h.firstColumn;
         return static_cast<int>(i);
     }
     if (cell) *cell = -1;

@@ -39,10 +39,10 @@ public:
         int pixelStart = 0, pixelEnd = 0; // logical coordinates of min and max, offset included
         int offset = 0;
         double min = 0, max = 0;
-        double step = 0;    // major tick step, 0 = no ticks
-        int minorTicks = 0; // minor ticks between two major ticks
+        double step = 0;                             // major tick step, 0 = no ticks
+        int minorTicks = 0;                          // minor ticks between two major ticks
         double pixelsPerUnit = 0, unitsPerPixel = 0; // both 0 while the axis has no scale
-        std::u16string title; // tick labels only when it holds a unit in brackets
+        std::u16string title;                        // tick labels only when it holds a unit in brackets
         std::string labelFormat = "%0.0lf";
         bool labelsTimes1000 = false;
 
@@ -59,8 +59,8 @@ public:
 
     // What only the object's own painter knows about the page heading.
     struct HeaderExtras {
-        std::u16string family;    // replaces the built-in instrument family text when set
-        std::u16string rightText; // replaces the right-hand text when set
+        std::u16string family;     // replaces the built-in instrument family text when set
+        std::u16string rightText;  // replaces the right-hand text when set
         std::u16string hammerText; // "ND " / "LD "
         std::u16string hammerNumber;
     };
@@ -98,7 +98,8 @@ public:
     bool SetupPrint(Canvas* dc);
 
     // --- axes ---
-    bool SetAxis(Axis& axis, double min, double max, double step, int minorTicks, int decimals, bool times1000);
+    bool SetAxis(Axis& axis, double min, double max, double step, int minorTicks, int decimals,
+                 bool times1000);
     void PlaceAxis(Axis& axis, int a, int b, int offset);
     void PlaceChart(const Rect& r, int xOffset, int yOffset);
     // The step and minor ticks of the table of nice steps; false (0, 0) for spans below

@@ -26,8 +26,9 @@ std::u16string Printf(const char* format, ...) {
 }
 
 std::u16string FormatDate(const OleDate& date, const std::u16string& format) {
-    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                          "July",    "August",   "September", "October", "November", "December"};
+    static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                          "May",       "June",     "July",     "August",
+                                          "September", "October",  "November", "December"};
     DateParts p;
     if (!date.valid || !date.Parts(p) || p.month < 1 || p.month > 12) return u"Invalid DateTime";
     std::u16string out;
@@ -38,16 +39,36 @@ std::u16string FormatDate(const OleDate& date, const std::u16string& format) {
         }
         char16_t d = format[++i];
         switch (d) {
-        case u'd': out += Printf("%02d", p.day); break;
-        case u'm': out += Printf("%02d", p.month); break;
-        case u'b': out += Latin1ToU16(std::string(kMonths[p.month - 1], 3)); break;
-        case u'B': out += Latin1ToU16(kMonths[p.month - 1]); break;
-        case u'y': out += Printf("%02d", p.year % 100); break;
-        case u'Y': out += Printf("%d", p.year); break;
-        case u'H': out += Printf("%02d", p.hour); break;
-        case u'M': out += Printf("%02d", p.minute); break;
-        case u'S': out += Printf("%02d", p.second); break;
-        case u'%': out += u'%'; break;
+        case u'd':
+            out += Printf("%02d", p.day);
+            break;
+        case u'm':
+            out += Printf("%02d", p.month);
+            break;
+        case u'b':
+            out += Latin1ToU16(std::string(kMonths[p.month - 1], 3));
+            break;
+        case u'B':
+            out += Latin1ToU16(kMonths[p.month - 1]);
+            break;
+        case u'y':
+            out += Printf("%02d", p.year % 100);
+            break;
+        case u'Y':
+            out += Printf("%d", p.year);
+            break;
+        case u'H':
+            out += Printf("%02d", p.hour);
+            break;
+        case u'M':
+            out += Printf("%02d", p.minute);
+            break;
+        case u'S':
+            out += Printf("%02d", p.second);
+            break;
+        case u'%':
+            out += u'%';
+            break;
         default:
             out += u'%';
             out += d;
@@ -56,7 +77,8 @@ std::u16string FormatDate(const OleDate& date, const std::u16string& format) {
     return out;
 }
 
-std::u16string ReplaceFirst(const std::u16string& text, const std::u16string& what, const std::u16string& arg) {
+std::u16string ReplaceFirst(const std::u16string& text, const std::u16string& what,
+                            const std::u16string& arg) {
     size_t at = text.find(what);
     if (at == std::u16string::npos) return text;
     return text.substr(0, at) + arg + text.substr(at + what.size());

@@ -14,6 +14,7 @@ std::u16string Printf(const char* format, ...) __attribute__((format(printf, 1, 
 std::u16string FormatDate(const OleDate& date, const std::u16string& format);
 
 // Replaces the first "%s" in a translated text by arg (the text is used as is otherwise).
-std::u16string ReplaceFirst(const std::u16string& text, const std::u16string& what, const std::u16string& arg);
+std::u16string ReplaceFirst(const std::u16string& text, const std::u16string& what,
+                            const std::u16string& arg);
 
 } // namespace vordalis

@@ -21,7 +21,9 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    static std::string Sample(const std::string& name) { return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo"; }
+    static std::string Sample(const std::string& name) {
+        return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
+    }
     std::string Out(const std::string& name) const { return (dir / name).string(); }
     static std::string Slurp(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -31,7 +33,8 @@ protected:
     }
     static int PdfPages(const std::string& pdf) {
         int pages = 0;
-        for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        for (size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+             at = pdf.find("/Type /Page", at + 1))
             if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
         return pages;
     }
@@ -61,7 +64,8 @@ TEST_F(CliRender, EverySampleToPngSvgAndPdf) {
         EXPECT_EQ(p.substr(1, 3), "PNG");
         // The screen page: 1700 x ~1200 units at 0.7 x 1080 / 1500 pixels per unit.
         auto be32 = [&](size_t at) {
-            return (uint8_t(p[at]) << 24) | (uint8_t(p[at + 1]) << 16) | (uint8_t(p[at + 2]) << 8) | uint8_t(p[at + 3]);
+            return (uint8_t(p[at]) << 24) | (uint8_t(p[at + 1]) << 16) | (uint8_t(p[at + 2]) << 8) |
+                   uint8_t(p[at + 3]);
         };
         EXPECT_EQ(be32(16), 857u) << name;
         EXPECT_GT(be32(20), 500u) << name;
@@ -91,8 +95,14 @@ TEST_F(CliRender, PdfHoldsEveryPrintedPageAndPageSelectsOne) {
 TEST_F(CliRender, OptionsWordChangesThePage) {
     // Only the header: a short page; everything: a tall one.
     std::string headerOnly = Out("header.png"), full = Out("full.png");
-    ASSERT_EQ(RunCli("render " + ShellQuote(Sample("list_metric")) + " --options 1 -o " + ShellQuote(headerOnly)).status, 0);
-    ASSERT_EQ(RunCli("render " + ShellQuote(Sample("list_metric")) + " --options 0x4BF -o " + ShellQuote(full)).status, 0);
+    ASSERT_EQ(
+        RunCli("render " + ShellQuote(Sample("list_metric")) + " --options 1 -o " + ShellQuote(headerOnly))
+            .status,
+        0);
+    ASSERT_EQ(
+        RunCli("render " + ShellQuote(Sample("list_metric")) + " --options 0x4BF -o " + ShellQuote(full))
+            .status,
+        0);
     auto height = [&](const std::string& path) {
         std::string p = Slurp(path);
         return (uint8_t(p[20]) << 24) | (uint8_t(p[21]) << 16) | (uint8_t(p[22]) << 8) | uint8_t(p[23]);
@@ -108,9 +118,13 @@ TEST_F(CliRender, Errors) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(bad + ":\nObject empty or not valid"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(Out("bad.png")));
-    EXPECT_EQ(RunCli("render " + ShellQuote(Sample("list_metric")) + " -o " + ShellQuote(Out("x.jpg"))).status, 2);
+    EXPECT_EQ(
+        RunCli("render " + ShellQuote(Sample("list_metric")) + " -o " + ShellQuote(Out("x.jpg"))).status, 2);
     EXPECT_EQ(RunCli("render " + ShellQuote(Sample("list_metric"))).status, 2);
-    EXPECT_EQ(RunCli("render " + ShellQuote(Sample("list_metric")) + " --page 0 -o " + ShellQuote(Out("x.pdf"))).status, 2);
+    EXPECT_EQ(
+        RunCli("render " + ShellQuote(Sample("list_metric")) + " --page 0 -o " + ShellQuote(Out("x.pdf")))
+            .status,
+        2);
 }
 
 TEST_F(CliRender, ConvertWritesTheObjectBackInMillimetres) {
@@ -151,12 +165,14 @@ TEST_F(CliRender, ConvertWritesTheObjectBackInMillimetres) {
 }
 
 TEST_F(CliRender, InfoDescribesEveryFieldOfACoverList) {
-    CliResult r = RunCli("info " + ShellQuote(Sample("list_metric")) + " " + ShellQuote(Sample("list_two_layer")));
+    CliResult r =
+        RunCli("info " + ShellQuote(Sample("list_metric")) + " " + ShellQuote(Sample("list_two_layer")));
     ASSERT_EQ(r.status, 0) << r.err;
     std::string metric = r.out.substr(0, r.out.find('\n'));
-    for (const char* key : {"\"type\":1", "\"category\":0", "\"number\":123", "\"bar_diameter\":12", "\"layer_word\":150",
-                            "\"bar_distance\":150", "\"limit\":25", "\"initial_limit\":25", "\"count\":24",
-                            "\"covers\":[34,31,28,22,36,40,38,27,0,24,", "\"statistics\":{\"count\":23,"})
+    for (const char* key :
+         {"\"type\":1", "\"category\":0", "\"number\":123", "\"bar_diameter\":12", "\"layer_word\":150",
+          "\"bar_distance\":150", "\"limit\":25", "\"initial_limit\":25", "\"count\":24",
+          "\"covers\":[34,31,28,22,36,40,38,27,0,24,", "\"statistics\":{\"count\":23,"})
         EXPECT_NE(metric.find(key), std::string::npos) << key << "\n" << metric;
     std::string layers = r.out.substr(r.out.find('\n') + 1);
     for (const char* key : {"\"layer_word\":39", "\"bar_distance\":null", "\"two_layer_correction\":true",

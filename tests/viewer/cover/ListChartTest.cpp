@@ -16,8 +16,9 @@ using test::ListFile;
 constexpr int32_t kPage = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kAxis;
 
 int Count(const std::vector<std::string>& lines, const std::string& needle) {
-    return static_cast<int>(
-        std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(needle) != std::string::npos; }));
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
+        return l.find(needle) != std::string::npos;
+    }));
 }
 
 std::unique_ptr<TVernoList> List(int n, int value = 30) {
@@ -30,8 +31,8 @@ TEST(ListChart, WidthFollowsTheReadingsWithinItsBounds) {
     struct Case {
         int readings, width;
         bool below;
-    } cases[] = {{1, 500, false}, {9, 500, false}, {10, 550, false}, {11, 600, false}, {12, 650, true},
-                 {20, 1050, true}, {40, 1440, true}}; // 1440 = screen page width - 200
+    } cases[] = {{1, 500, false}, {9, 500, false},  {10, 550, false}, {11, 600, false},
+                 {12, 650, true}, {20, 1050, true}, {40, 1440, true}}; // 1440 = screen page width - 200
     for (const auto& c : cases) {
         auto l = List(c.readings);
         l->SetOptions(kPage);
@@ -56,8 +57,9 @@ TEST(ListChart, LimitBandRegionAndHatchedFill) {
     EXPECT_EQ(band.left, chart.left);
     EXPECT_EQ(band.top, chart.top);
     EXPECT_NEAR(band.bottom, limitY, 1);
-    EXPECT_EQ(Count(dc.Lines(), "fill " + RecordingCanvas::Describe(Rect{chart.left, chart.top, chart.right, limitY}) +
-                                    " brush pattern #D0D0D0 #FFFFFF"),
+    EXPECT_EQ(Count(dc.Lines(),
+                    "fill " + RecordingCanvas::Describe(Rect{chart.left, chart.top, chart.right, limitY}) +
+                        " brush pattern #D0D0D0 #FFFFFF"),
               1);
 
     // Bars: 40 deep, 20 below the limit, 25 below the limit, the empty reading leaves a gap.
@@ -66,7 +68,9 @@ TEST(ListChart, LimitBandRegionAndHatchedFill) {
     EXPECT_EQ(Count(fills, "brush solid #C80000"), 2);
     EXPECT_EQ(fills.size(), 4u);
     int x0 = l->plot.XToPixel(0.6), x1 = l->plot.XToPixel(1.4);
-    EXPECT_EQ(Count(fills, "fill " + RecordingCanvas::Describe(Rect{x0, chart.top, x1, l->plot.YToPixel(40, false)})), 1);
+    EXPECT_EQ(Count(fills, "fill " + RecordingCanvas::Describe(
+                                         Rect{x0, chart.top, x1, l->plot.YToPixel(40, false)})),
+              1);
 
     // A limit deeper than the axis stops at the chart's bottom; limit 0 has no band.
     l->SetLimits(90, 0, 0, 0);
@@ -84,8 +88,10 @@ TEST(ListChart, BarBrushesAtAndBelowTheLimitByColourMode) {
     struct Case {
         int mode;
         const char *bar, *low;
-    } cases[] = {{opts::kGrayscale, "#585858", "#909090"}, {opts::kInvertedGrayscale, "#909090", "#585858"},
-                 {opts::kGreenRed, "#009048", "#C80000"},  {opts::kSpectral, "#0080C0", "#C80000"},
+    } cases[] = {{opts::kGrayscale, "#585858", "#909090"},
+                 {opts::kInvertedGrayscale, "#909090", "#585858"},
+                 {opts::kGreenRed, "#009048", "#C80000"},
+                 {opts::kSpectral, "#0080C0", "#C80000"},
                  {7, "#009048", "#C80000"}};
     for (const auto& c : cases) {
         ListFile f = ListFile::With({30, 29});
@@ -130,8 +136,9 @@ TEST(ListChart, ParameterAndStatisticRows) {
     auto a = one.Read();
     a->SetOptions(kPage);
     auto t = texts(*a);
-    for (auto s : {"Set parameters", "Statistic", "Bar diameter", "16  ", "Bar distance", "a  =", "150  ",
-                   "Limit value of covers", "s(Min)  =", "30  ", "  28.0", "-  ", "Cover values below limit", "100.0"})
+    for (auto s :
+         {"Set parameters", "Statistic", "Bar diameter", "16  ", "Bar distance", "a  =", "150  ",
+          "Limit value of covers", "s(Min)  =", "30  ", "  28.0", "-  ", "Cover values below limit", "100.0"})
         EXPECT_TRUE(has(t, s)) << s;
     EXPECT_FALSE(has(t, "0.0")); // one reading: no deviation
 
@@ -153,7 +160,8 @@ TEST(ListChart, ParameterAndStatisticRows) {
     auto c = inch.Read();
     c->SetOptions(kPage);
     t = texts(*c);
-    for (auto s : {"5/8", "1.18", "Cover [in]", "Measured covers [in]", "1.50", "0.98"}) EXPECT_TRUE(has(t, s)) << s;
+    for (auto s : {"5/8", "1.18", "Cover [in]", "Measured covers [in]", "1.50", "0.98"})
+        EXPECT_TRUE(has(t, s)) << s;
 
     // Two-layer correction rows.
     ListFile layers = ListFile::With({30});
@@ -176,7 +184,8 @@ TEST(ListChart, TableValuesColoursAndColumns) {
         bool red = mode != opts::kGrayscale;
         // 20 and 29 are below the limit of 30; the empty reading prints "-".
         auto lines = dc.Lines("text");
-        EXPECT_EQ(Count(lines, "\"20\" (font 32/0/400, right baseline, colour #FF0000)"), red ? 1 : 0) << mode;
+        EXPECT_EQ(Count(lines, "\"20\" (font 32/0/400, right baseline, colour #FF0000)"), red ? 1 : 0)
+            << mode;
         EXPECT_EQ(Count(lines, "\"29\" (font 32/0/400, right baseline, colour #FF0000)"), red ? 1 : 0);
         EXPECT_EQ(Count(lines, "\"35\" (font 32/0/400, right baseline, colour #000000)"), 1);
         EXPECT_EQ(Count(lines, "\"-\""), 1);

@@ -118,7 +118,7 @@ TEST(ListFile, StatisticsSkipEmptyReadingsAndCountStrictlyBelowTheLimit) {
     EXPECT_EQ(l->covers.Count(), 3);
     EXPECT_DOUBLE_EQ(l->covers.Mean(), 25);
     EXPECT_NEAR(l->covers.PercentOutside(), 100.0 / 3, 1e-9); // 25 is not below 25
-    EXPECT_DOUBLE_EQ(l->plot.axisX.max, 6); // n taken as at least 5
+    EXPECT_DOUBLE_EQ(l->plot.axisX.max, 6);                   // n taken as at least 5
     l->SetLimits(31, 0, 0, 0);
     EXPECT_DOUBLE_EQ(l->covers.PercentOutside(), 100);
     int32_t lim, second, lower, upper;

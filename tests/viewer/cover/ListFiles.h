@@ -31,7 +31,8 @@ struct ListFile {
         std::string s = "\r\n" + head + "\t" + number + "\t" + diameter + "\t" + limit + "\t" + unit;
         for (const auto& h : header) s += "\t" + h;
         s += "\r\n";
-        for (size_t i = 0; i < covers.size(); ++i) s += covers[i] + (i + 1 == covers.size() ? "\r\n\x1a" : "\r\n");
+        for (size_t i = 0; i < covers.size(); ++i)
+            s += covers[i] + (i + 1 == covers.size() ? "\r\n\x1a" : "\r\n");
         return s + id + tail;
     }
 

@@ -49,19 +49,24 @@ public:
         EndDraw();
         return true;
     }
-    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t o) override { return SetupScreen(dc) && Paint(dc, obj, o); }
+    bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t o) override {
+        return SetupScreen(dc) && Paint(dc, obj, o);
+    }
     bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t o, int p) override {
         if (!SetupPrint(dc)) return false;
         currentPage = p;
         return Paint(p > 0 ? dc : nullptr, obj, o);
     }
-    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t o) override { return SetupCopy(dc) && Paint(dc, obj, o); }
+    bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t o) override {
+        return SetupCopy(dc) && Paint(dc, obj, o);
+    }
 };
 
 constexpr int32_t kAll = opts::kHeader | opts::kChart | opts::kAxis;
 
 bool Has(const std::vector<std::string>& lines, const std::string& needle) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(needle) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(needle) != std::string::npos; });
 }
 
 TEST(NiceStep, TableRowsAndLimits) {
@@ -69,9 +74,9 @@ TEST(NiceStep, TableRowsAndLimits) {
         double span, step;
         int minor;
     } cases[] = {
-        {0.0399, 0, 0},  {0.04, 0.01, 1},  {0.0799, 0.01, 1}, {0.08, 0.02, 1},   {0.3, 0.05, 4},
-        {3.9, 0.5, 4},   {4, 1, 1},        {39, 5, 4},        {99, 20, 1},       {999, 100, 1},
-        {1000, 250, 1},  {5000, 1250, 1},  {79999, 10000, 1}, {99999.9, 10000, 1}, {100000, 0, 0},
+        {0.0399, 0, 0}, {0.04, 0.01, 1}, {0.0799, 0.01, 1}, {0.08, 0.02, 1},     {0.3, 0.05, 4},
+        {3.9, 0.5, 4},  {4, 1, 1},       {39, 5, 4},        {99, 20, 1},         {999, 100, 1},
+        {1000, 250, 1}, {5000, 1250, 1}, {79999, 10000, 1}, {99999.9, 10000, 1}, {100000, 0, 0},
     };
     for (const auto& c : cases) {
         double step = -1;
@@ -119,7 +124,7 @@ TEST(Axis, PixelConversionsAcceptOnlyTheSpan) {
     p.PlaceChart({100, 200, 600, 1100}, 0, 0);
     EXPECT_DOUBLE_EQ(p.XFromPixel(100), 2);
     EXPECT_DOUBLE_EQ(p.XFromPixel(500), 10);
-    EXPECT_EQ(p.XFromPixel(550), -1); // 11 lies beyond the span of 10
+    EXPECT_EQ(p.XFromPixel(550), -1);     // 11 lies beyond the span of 10
     EXPECT_DOUBLE_EQ(p.XFromPixel(0), 0); // the test is against the span, not the range
     EXPECT_EQ(p.XFromPixel(-10), -1);
     // Depth chart: 0 at the top edge, growing down; upward chart: maximum at the top.
@@ -278,7 +283,8 @@ TEST(Axes, TicksLabelsFrameAndGrid) {
     EXPECT_TRUE(Has(L, "line 200,270 200,285"));
     EXPECT_FALSE(Has(L, "\"5\""));
     // Y has a unit: labels at 0, 30, 60, 90, right aligned 35 left of the chart.
-    for (auto t : {"text 115,310 \"0\"", "text 115,610 \"30\"", "text 115,1210 \"90\""}) EXPECT_TRUE(Has(L, t)) << t;
+    for (auto t : {"text 115,310 \"0\"", "text 115,610 \"30\"", "text 115,1210 \"90\""})
+        EXPECT_TRUE(Has(L, t)) << t;
     EXPECT_TRUE(Has(L, "text 20,750 \"Cover [mm]\" (font 32/900/400, center baseline"));
     // Screen grid: solid grey, at every major tick, 8 units past the chart.
     EXPECT_TRUE(Has(L, "pen solid 0 #808080"));
@@ -339,11 +345,12 @@ TEST(Printing, GridIsDottedAndEveryHeaderCountsPages) {
     for (int page = 1; page <= 2; ++page) {
         printer.Clear();
         ASSERT_TRUE(p.DrawPrintPage(&printer, obj, kAll | opts::kGrid, page));
-        EXPECT_TRUE(Has(printer.Lines(), "\"" + std::to_string(page) + "/2\" (font 32/0/400, right baseline"));
+        EXPECT_TRUE(
+            Has(printer.Lines(), "\"" + std::to_string(page) + "/2\" (font 32/0/400, right baseline"));
         EXPECT_TRUE(Has(printer.Lines(), "pen dotted 0 #000000"));
         auto texts = printer.Texts();
-        int blocks = static_cast<int>(std::count_if(texts.begin(), texts.end(),
-                                                    [](const std::string& t) { return t.rfind("block", 0) == 0; }));
+        int blocks = static_cast<int>(std::count_if(
+            texts.begin(), texts.end(), [](const std::string& t) { return t.rfind("block", 0) == 0; }));
         EXPECT_EQ(blocks, page == 1 ? 1 : 2);
     }
     // A block taller than an empty page is left out and adds no page.
