@@ -5,17 +5,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace vordalis {
 namespace {
 
 constexpr int kTab = 9;
 
+// Wide arithmetic: a damaged file must not overflow; the integer division truncates toward 0.
+int32_t Narrow(int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
+}
 int32_t InchEighthsToMm(int32_t d) {
-    return (d * 254 + 40) / 80;
+    return Narrow((int64_t{d} * 254 + 40) / 80);
 }
 int32_t InchHundredthsToMm(int32_t v) {
-    return (v * 254 + 500) / 1000;
+    return Narrow((int64_t{v} * 254 + 500) / 1000);
 }
 
 } // namespace

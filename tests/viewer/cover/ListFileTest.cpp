@@ -56,6 +56,15 @@ TEST(ListFile, InchFilesAreConvertedToMillimetres) {
         EXPECT_NEAR(l->plot.axisY.max, 1.1 * 51 * 0.0394, 1e-9);
         EXPECT_EQ(l->plot.axisY.title, u"Cover [in]");
     }
+    // Huge values of a damaged file convert without overflowing.
+    ListFile huge = ListFile::With({2000000000}, 100);
+    huge.unit = "in";
+    huge.diameter = "2000000000";
+    auto h = huge.Read();
+    ASSERT_TRUE(h->valid);
+    EXPECT_EQ(h->Cover(0), 508000000);
+    EXPECT_EQ(h->barDiameter, INT32_MAX);
+
     ListFile cm = ListFile::With({10});
     cm.unit = "cm";
     EXPECT_FALSE(cm.Read()->valid);
