@@ -210,14 +210,14 @@ double TVernoList::RowValue(int row) {
 
 bool TVernoList::SetValueAt(double x, double, double value) {
     double d = std::floor(x + 0.5);
-    if (d < 1 || d > Count()) return false;
-    covers.At(static_cast<int>(d) - 1) = static_cast<int32_t>(value);
+    if (d < 1 || d > Count() || !std::isfinite(value)) return false;
+    covers.At(static_cast<int>(d) - 1) = Narrow(static_cast<int64_t>(std::clamp(value, -1e18, 1e18)));
     return true;
 }
 
 bool TVernoList::SetValueByIndex(int index, double value) {
-    if (index < 0 || index >= Count()) return false;
-    covers.At(index) = static_cast<int32_t>(value);
+    if (index < 0 || index >= Count() || !std::isfinite(value)) return false;
+    covers.At(index) = Narrow(static_cast<int64_t>(std::clamp(value, -1e18, 1e18)));
     return true;
 }
 

@@ -11,8 +11,9 @@
 namespace vordalis {
 namespace {
 
+// Adds 0.5 and truncates; values far off the page are held to a range every device takes.
 int Nearest(double v) {
-    return static_cast<int>(v + 0.5);
+    return static_cast<int>(std::clamp(v + 0.5, -1e8, 1e8));
 }
 
 // Spans below the first column get the step and minor ticks of the same row.
