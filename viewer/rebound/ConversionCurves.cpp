@@ -7,9 +7,22 @@
 namespace vordalis::rebound {
 namespace {
 
-const char16_t* const kNames[kCurveCount] = {
-    u"none",    u"A-MORVEX", u"B-MORVEX", u"Portland Cement J", u"Early Strength J", u"Blast furnace J",
-    u"Average Curve J", u"M-JAP", u"A-JAP", u"T-JAP", u"P-JAP", u"R-JAP", u"F1", u"F2", u"F3", u"Fx"};
+const char16_t* const kNames[kCurveCount] = {u"none",
+                                             u"A-MORVEX",
+                                             u"B-MORVEX",
+                                             u"Portland Cement J",
+                                             u"Early Strength J",
+                                             u"Blast furnace J",
+                                             u"Average Curve J",
+                                             u"M-JAP",
+                                             u"A-JAP",
+                                             u"T-JAP",
+                                             u"P-JAP",
+                                             u"R-JAP",
+                                             u"F1",
+                                             u"F2",
+                                             u"F3",
+                                             u"Fx"};
 
 // Curves 1 and 2 per instrument variant, then curves 3..11.
 const CurveCoefficients kVariantCurves[2][2] = {
@@ -17,8 +30,8 @@ const CurveCoefficients kVariantCurves[2][2] = {
     {{0.0077, 1.0647, -5.3706}, {0.0059, 1.2506, -9.8889}},
 };
 const CurveCoefficients kFixedCurves[9] = {
-    {0.133, 8.82, -122},  {-0.0803, 20, -253}, {0.2, 1.83, 22.4}, {0.0485, 12.3, -146}, {0, 13, -184},
-    {0, 7.3, 100},        {0, 10, -110},       {0, 13.6, -27.6},  {0, 0.0307, 1.4016},
+    {0.133, 8.82, -122}, {-0.0803, 20, -253}, {0.2, 1.83, 22.4}, {0.0485, 12.3, -146}, {0, 13, -184},
+    {0, 7.3, 100},       {0, 10, -110},       {0, 13.6, -27.6},  {0, 0.0307, 1.4016},
 };
 
 } // namespace

@@ -7,15 +7,20 @@ struct Correction {
     double offset, factor;
 };
 // Index = code - 1; direction 1 is the reference and has no correction.
-const Correction kCorrections[kDirectionCount] = {{0, 0}, {-4.5, 0.048}, {-7.1, 0.08}, {3.1, -0.03}, {4.3, -0.043}};
-const char16_t* const kTexts[kDirectionCount] = {u"     0\u00B0", u"  + 45\u00B0", u"  + 90\u00B0", u" - 45\u00B0",
-                                                 u" - 90\u00B0"};
+const Correction kCorrections[kDirectionCount] = {
+    {0, 0}, {-4.5, 0.048}, {-7.1, 0.08}, {3.1, -0.03}, {4.3, -0.043}};
+const char16_t* const kTexts[kDirectionCount] = {u"     0\u00B0", u"  + 45\u00B0", u"  + 90\u00B0",
+                                                 u" - 45\u00B0", u" - 90\u00B0"};
 
-bool Known(int code) { return code >= 1 && code <= kDirectionCount; }
+bool Known(int code) {
+    return code >= 1 && code <= kDirectionCount;
+}
 
 } // namespace
 
-std::u16string DirectionText(int code) { return Known(code) ? kTexts[code - 1] : u""; }
+std::u16string DirectionText(int code) {
+    return Known(code) ? kTexts[code - 1] : u"";
+}
 
 int32_t CorrectDirection(int32_t value, int measured, int target) {
     if (!Known(measured) || !Known(target) || measured == target) return value;

@@ -12,9 +12,9 @@ inline constexpr double kPsiPerMPa = 145.0;
 std::u16string UnitText(int unit);
 
 struct StrengthDisplay {
-    bool row = false;       // false: the statistics block draws no strength row
-    std::u16string value;   // e.g. "  42.8  ", or "-    " when out of range
-    std::u16string unit;    // empty when out of range
+    bool row = false;     // false: the statistics block draws no strength row
+    std::u16string value; // e.g. "  42.8  ", or "-    " when out of range
+    std::u16string unit;  // empty when out of range
 };
 
 // The strength row's value and unit for fc (MPa) at rebound value r in the given unit code.

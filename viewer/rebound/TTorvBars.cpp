@@ -61,7 +61,8 @@ void TTorvBars::Read(ObjectReader& in) {
     if (!ReadDecimal(in, 5, instrumentFormFactor) || !ReadDecimal(in, 5, instrumentTimeFactor)) return;
     if (!in.ReadInteger(instrumentUnit)) return;
     for (int row = rebound::kCurveF1; row < rebound::kCurveFx; ++row)
-        if (!ReadDecimal(in, 9, coefA[row]) || !ReadDecimal(in, 9, coefB[row]) || !ReadDecimal(in, 9, coefC[row]))
+        if (!ReadDecimal(in, 9, coefA[row]) || !ReadDecimal(in, 9, coefB[row]) ||
+            !ReadDecimal(in, 9, coefC[row]))
             return;
 
     rebound::InstallBuiltInCurves(coefA, coefB, coefC, variantCode);
@@ -161,7 +162,8 @@ bool TTorvBars::Write(ObjectWriter& out) {
     WriteInstrumentId(out);
     out.WriteByte('\n');
     int32_t flags = (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) |
-                    (limitsInitial ? kFlagLimitsInitial : 0) | (conversionInitial ? kFlagConversionInitial : 0) |
+                    (limitsInitial ? kFlagLimitsInitial : 0) |
+                    (conversionInitial ? kFlagConversionInitial : 0) |
                     (parametersInitial ? kFlagParametersInitial : 0) | (reservedFlag ? kFlagReserved : 0) |
                     (useMedian ? kFlagMedian : 0);
     WriteInts(out, {curve, unit, carbonationDepth, impactDirection, lowerLimit, upperLimit, flags});
@@ -203,7 +205,9 @@ double TTorvBars::PositionValue(int position) const {
     return position >= 1 && position <= values.Length() ? values.Get(position - 1) : 0.0;
 }
 
-double TTorvBars::RowValue(int row) { return values.Get(row); }
+double TTorvBars::RowValue(int row) {
+    return values.Get(row);
+}
 
 bool TTorvBars::SetValueAt(double x, double, double value) {
     return SetValueByIndex(static_cast<int>(std::floor(x + 0.5)) - 1, value);

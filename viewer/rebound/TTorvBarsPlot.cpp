@@ -14,11 +14,11 @@ struct Arrow {
     int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
 };
 const Arrow kArrows[5] = {
-    {632, 12, 656, 12, 646, 7, 646, 17},  // 0°: to the right
-    {632, 0, 656, 24, 644, 22, 654, 12},  // +45°: up and right
-    {644, 0, 644, 24, 639, 14, 649, 14},  // +90°: up
-    {632, 24, 656, 0, 654, 12, 644, 2},   // -45°: down and right
-    {644, 24, 644, 0, 639, 10, 649, 10},  // -90°: down
+    {632, 12, 656, 12, 646, 7, 646, 17}, // 0°: to the right
+    {632, 0, 656, 24, 644, 22, 654, 12}, // +45°: up and right
+    {644, 0, 644, 24, 639, 14, 649, 14}, // +90°: up
+    {632, 24, 656, 0, 654, 12, 644, 2},  // -45°: down and right
+    {644, 24, 644, 0, 639, 10, 649, 10}, // -90°: down
 };
 
 std::u16string OutlierText(int mode) {
@@ -95,11 +95,12 @@ int TTorvBarsPlot::DrawStatistics(TTorvObj& obj, int x, int top) {
     const bool median = s.useMedian != 0;
     DrawRow(x, y, LoadString(2070), u"N", Printf("%d    ", n), none);
     y += kRowHeight;
-    DrawRow(x, y, LoadString(median ? 2096 : 2071), u"m", n < 1 ? u"-    " : Printf("%6.1lf  ", s.MeanRebound()),
-            u"R");
+    DrawRow(x, y, LoadString(median ? 2096 : 2071), u"m",
+            n < 1 ? u"-    " : Printf("%6.1lf  ", s.MeanRebound()), u"R");
     y += kRowHeight;
     if (s.curve > 0) {
-        rebound::StrengthDisplay d = rebound::FormatStrength(s.CompressiveStrength(), s.MeanRebound(), s.unit);
+        rebound::StrengthDisplay d =
+            rebound::FormatStrength(s.CompressiveStrength(), s.MeanRebound(), s.unit);
         if (d.row) {
             DrawRow(x, y, LoadString(median ? 2114 : 2068), u"fck", d.value, d.unit);
             y += kRowHeight;

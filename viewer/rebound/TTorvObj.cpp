@@ -14,12 +14,24 @@ TTorvObj::TTorvObj() {
     instrumentCode = u"TH";
 }
 
-void TTorvObj::Draw(Canvas& dc) { Plot().DrawScreen(&dc, *this, options); }
-void TTorvObj::PrintPage(Canvas& dc, int page) { Plot().DrawPrintPage(&dc, *this, options, page); }
-void TTorvObj::DrawCopy(Canvas& dc) { Plot().DrawCopy(&dc, *this, options); }
-Extent TTorvObj::GetExtent() { return Plot().ScreenExtent(*this, options); }
-int TTorvObj::GetPageCount(Canvas& dc) { return Plot().PageCount(dc, *this, options); }
-Extent TTorvObj::GetCopySize() { return Plot().CopySize(*this, options); }
+void TTorvObj::Draw(Canvas& dc) {
+    Plot().DrawScreen(&dc, *this, options);
+}
+void TTorvObj::PrintPage(Canvas& dc, int page) {
+    Plot().DrawPrintPage(&dc, *this, options, page);
+}
+void TTorvObj::DrawCopy(Canvas& dc) {
+    Plot().DrawCopy(&dc, *this, options);
+}
+Extent TTorvObj::GetExtent() {
+    return Plot().ScreenExtent(*this, options);
+}
+int TTorvObj::GetPageCount(Canvas& dc) {
+    return Plot().PageCount(dc, *this, options);
+}
+Extent TTorvObj::GetCopySize() {
+    return Plot().CopySize(*this, options);
+}
 
 double TTorvObj::HitX(int x, int) {
     double v = Plot().XFromPixel(x);
@@ -55,8 +67,8 @@ std::u16string TTorvObj::PositionLabel(int position) const {
 }
 
 bool TTorvObj::ReadDateFields(ObjectReader& in, DateParts& p) {
-    return in.ReadInteger(p.year) && in.ReadInteger(p.month) && in.ReadInteger(p.day) && in.ReadInteger(p.hour) &&
-           in.ReadInteger(p.minute);
+    return in.ReadInteger(p.year) && in.ReadInteger(p.month) && in.ReadInteger(p.day) &&
+           in.ReadInteger(p.hour) && in.ReadInteger(p.minute);
 }
 
 void TTorvObj::WriteDateFields(ObjectWriter& out, int lastDelimiter) const {

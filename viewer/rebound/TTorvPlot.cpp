@@ -20,7 +20,9 @@ TTorvPlot::BarColours TTorvPlot::ColoursFor(int mode) {
     }
 }
 
-bool TTorvPlot::RedForOutside(int mode) { return mode != opts::kGrayscale && mode != opts::kInvertedGrayscale; }
+bool TTorvPlot::RedForOutside(int mode) {
+    return mode != opts::kGrayscale && mode != opts::kInvertedGrayscale;
+}
 
 Pattern16 TTorvPlot::BandPattern() {
     Pattern16 p{};
@@ -146,7 +148,8 @@ void TTorvPlot::DrawBars(TTorvObj& obj) {
         bool cut = top < chartFrame.top;
         if (cut) top = chartFrame.top;
         const bool greyed = obj.PositionGreyed(i);
-        Rgb fill = greyed ? kGreyed : (obj.showLimits && obj.OutsideLimits(v) ? colours.outside : colours.normal);
+        Rgb fill =
+            greyed ? kGreyed : (obj.showLimits && obj.OutsideLimits(v) ? colours.outside : colours.normal);
         dc.FillRect({x0, top, x1, baseline}, Brush::Solid(fill));
         dc.SetPen(BlackPen());
         dc.Line(x1, baseline - 2, x1, top);

@@ -32,10 +32,10 @@ public:
     bool DrawCopy(Canvas* dc, TBasicObj& obj, int32_t opts) override;
 
     // --- layout results, valid after a pass ---
-    Rect chartFrame;   // the chart's plotting area (page units, y down)
-    Rect section;      // where the statistics section and the table start (left, top, right)
+    Rect chartFrame;     // the chart's plotting area (page units, y down)
+    Rect section;        // where the statistics section and the table start (left, top, right)
     bool stacked = true; // sections below the chart over the full width (else beside it)
-    Rect bandRect;     // the limit band; empty when none is drawn
+    Rect bandRect;       // the limit band; empty when none is drawn
     BarColours colours{};
 
 protected:

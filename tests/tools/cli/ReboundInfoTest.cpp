@@ -11,8 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Sample(const char* name) { return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name); }
-bool Has(const std::string& json, const std::string& fragment) { return json.find(fragment) != std::string::npos; }
+std::string Sample(const char* name) {
+    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
+}
+bool Has(const std::string& json, const std::string& fragment) {
+    return json.find(fragment) != std::string::npos;
+}
 
 std::vector<std::string> Lines(const std::string& out) {
     std::vector<std::string> lines;
@@ -23,8 +27,8 @@ std::vector<std::string> Lines(const std::string& out) {
 
 // A series of four values of 40 on curve `curveCode` (instrument code) shown in `unit`.
 std::string SeriesBytes(int curveCode, int unit) {
-    std::string s = "TORVIHAMMER\t0007\t\"T\"\t2024\t1\t2\t3\t4\t1\t-\t4\t1\t-\t" + std::to_string(curveCode) +
-                    "\t-\t99\t-\t1.00\t1.00\t" + std::to_string(unit) +
+    std::string s = "TORVIHAMMER\t0007\t\"T\"\t2024\t1\t2\t3\t4\t1\t-\t4\t1\t-\t" +
+                    std::to_string(curveCode) + "\t-\t99\t-\t1.00\t1.00\t" + std::to_string(unit) +
                     "\r\n0.0000\t0.00\t0.0\r\n0.0000\t0.00\t0.0\r\n0.0000\t0.00\t0.0\r\n";
     return s + "40\r\n40\r\n40\r\n40\r\n\x1ATH(1;2)-\x1A";
 }
@@ -40,7 +44,8 @@ TEST(CliReboundInfo, StrengthInEveryUnitAndTheDisplayRule) {
         const char* expected;
     } cases[] = {
         // Curve 1 (code 4) at R 40: 42.81 MPa.
-        {"nmm.vdo", 4, 1, "\"compressive_strength\":42.81438,\"strength_text\":\"  42.8  \",\"strength_unit\":\"N/mm\u00B2\""},
+        {"nmm.vdo", 4, 1,
+         "\"compressive_strength\":42.81438,\"strength_text\":\"  42.8  \",\"strength_unit\":\"N/mm\u00B2\""},
         {"psi.vdo", 4, 3, "\"strength_text\":\"  6208    \",\"strength_unit\":\"psi\""},
         // Portland Cement J (code 6) at R 40: 45.68 MPa, in kg/cm².
         {"j.vdo", 6, 4, "\"compressive_strength\":45.67"},
@@ -69,8 +74,8 @@ TEST(CliReboundInfo, StrengthInEveryUnitAndTheDisplayRule) {
 }
 
 TEST(CliReboundInfo, SamplesCarryEveryField) {
-    CliResult r = RunCli("info " + Sample("rebound_instrument.vdo") + " " + Sample("rebound_median.vdo") + " " +
-                         Sample("rebound_cjk_remark.vdo") + " " + Sample("rebound_fx_curve.vdo"));
+    CliResult r = RunCli("info " + Sample("rebound_instrument.vdo") + " " + Sample("rebound_median.vdo") +
+                         " " + Sample("rebound_cjk_remark.vdo") + " " + Sample("rebound_fx_curve.vdo"));
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 4u) << r.out;
@@ -79,11 +84,14 @@ TEST(CliReboundInfo, SamplesCarryEveryField) {
     const std::string& inst = lines[0];
     EXPECT_TRUE(Has(inst, "\"type\":6,\"category\":3,\"number\":17,\"title\":\"PIER 2 0017\"")) << inst;
     EXPECT_TRUE(Has(inst, "\"date\":\"2024-03-11T09:42:00\""));
-    EXPECT_TRUE(Has(inst, "\"instrument\":{\"code\":\"TH\",\"id1\":\"40112\",\"id2\":\"0731\",\"imperial\":false}"));
+    EXPECT_TRUE(
+        Has(inst, "\"instrument\":{\"code\":\"TH\",\"id1\":\"40112\",\"id2\":\"0731\",\"imperial\":false}"));
     EXPECT_TRUE(Has(inst, "\"stored\":false"));
     EXPECT_TRUE(Has(inst, "\"statistics\":{\"count\":10,\"mean\":36.5,"));
-    EXPECT_TRUE(Has(inst, "\"series_name\":\"PIER 2\",\"variant_code\":1,\"aux_code\":0,\"measured_direction\":1"));
-    EXPECT_TRUE(Has(inst, "\"instrument_lower_limit\":30,\"instrument_upper_limit\":45,\"instrument_curve\":1"));
+    EXPECT_TRUE(
+        Has(inst, "\"series_name\":\"PIER 2\",\"variant_code\":1,\"aux_code\":0,\"measured_direction\":1"));
+    EXPECT_TRUE(
+        Has(inst, "\"instrument_lower_limit\":30,\"instrument_upper_limit\":45,\"instrument_curve\":1"));
     EXPECT_TRUE(Has(inst, "\"lower_limit\":30,\"upper_limit\":45,\"curve\":1,\"curve_name\":\"A-MORVEX\""));
     EXPECT_TRUE(Has(inst, "\"show_mean_line\":false,\"show_limits\":true,\"limits_initial\":true"));
     EXPECT_TRUE(Has(inst, "\"reserved_flag\":true,\"use_median\":false"));
@@ -98,7 +106,8 @@ TEST(CliReboundInfo, SamplesCarryEveryField) {
     EXPECT_TRUE(Has(lines[1], "\"mean_rebound\":45,"));
 
     // Texts from the wide blocks, as UTF-8.
-    EXPECT_TRUE(Has(lines[2], "\"remarks\":\"\u4e8c\u5c42\u67f1\u5b50\uff0c\u8868\u9762\u5e72\u71e5\"")) << lines[2];
+    EXPECT_TRUE(Has(lines[2], "\"remarks\":\"\u4e8c\u5c42\u67f1\u5b50\uff0c\u8868\u9762\u5e72\u71e5\""))
+        << lines[2];
     EXPECT_TRUE(Has(lines[2], "\"name\":\"\u738b\u5de5\""));
 
     // The special curve's coefficients from the extension.
@@ -124,7 +133,8 @@ TEST(CliReboundConvert, SavedSeriesAreWrittenBackByteForByte) {
     }
     // The instrument's file gains the extension; reading it back shows the same object.
     fs::path out = dir / "instrument.vdo";
-    ASSERT_EQ(RunCli("convert " + Sample("rebound_instrument.vdo") + " -o " + ShellQuote(out.string())).status, 0);
+    ASSERT_EQ(
+        RunCli("convert " + Sample("rebound_instrument.vdo") + " -o " + ShellQuote(out.string())).status, 0);
     std::string original = bytes(fs::path(VORDALIS_SAMPLES) / "rebound_instrument.vdo");
     std::string written = bytes(out);
     ASSERT_GT(written.size(), original.size());

@@ -12,7 +12,9 @@ using namespace vordalis::rebound;
 
 namespace {
 
-double Strength(int curve, int variant, double r) { return CurveStrength(BuiltInCurve(curve, variant), curve, r); }
+double Strength(int curve, int variant, double r) {
+    return CurveStrength(BuiltInCurve(curve, variant), curve, r);
+}
 
 } // namespace
 
@@ -64,12 +66,11 @@ TEST(ImpactDirection, Corrections) {
         {36, 3, 1, 40}, // int((36 + 7.1) / 1.08 + 0.5)
         {0, 1, 4, 3},   // values of 0 are corrected too
         {40, 2, 5, 45}, // through the horizontal: h = 44.5 / 1.048 = 42.46; int(42.46 x 0.957 + 4.3 + 0.5)
-        {40, 2, 2, 40},
-        {40, 0, 3, 40},
-        {40, 1, 6, 40},
+        {40, 2, 2, 40}, {40, 0, 3, 40}, {40, 1, 6, 40},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CorrectDirection(c.value, c.from, c.to), c.expected) << c.value << " " << c.from << "->" << c.to;
+        EXPECT_EQ(CorrectDirection(c.value, c.from, c.to), c.expected)
+            << c.value << " " << c.from << "->" << c.to;
     EXPECT_EQ(DirectionText(3), u"  + 90\u00B0");
     EXPECT_EQ(DirectionText(5), u" - 90\u00B0");
 }

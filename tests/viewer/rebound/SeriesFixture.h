@@ -34,9 +34,9 @@ struct SeriesFile {
         auto field = [](int v) { return v > 0 ? std::to_string(v) : std::string("-"); };
         std::string s = head + "\t" + number + "\t" + name + "\t" + date + "\t" + field(variant) + "\t" +
                         field(aux) + "\t" + std::to_string(values.size()) + "\t" + field(direction) + "\t" +
-                        field(outlierMode) + "\t" + field(curveCode) + "\t" + field(lower) + "\t" + field(upper) +
-                        "\t" + field(carbonation) + "\t" + formFactor + "\t" + timeFactor + "\t" + field(unit) +
-                        "\r\n" + f1 + "\r\n" + f2 + "\r\n" + f3 + "\r\n";
+                        field(outlierMode) + "\t" + field(curveCode) + "\t" + field(lower) + "\t" +
+                        field(upper) + "\t" + field(carbonation) + "\t" + formFactor + "\t" + timeFactor +
+                        "\t" + field(unit) + "\r\n" + f1 + "\r\n" + f2 + "\r\n" + f3 + "\r\n";
         for (size_t i = 0; i < values.size(); ++i)
             s += std::to_string(values[i]) + (i + 1 < values.size() ? "\r\n" : "\r\n\x1A");
         if (extension.empty()) return s + id + "\x1A";
@@ -50,8 +50,9 @@ struct SeriesFile {
 };
 
 // Extension fields in file order, followed by the three texts.
-inline std::string Extension(int curve, int unit, int carbonation, int direction, int lower, int upper, int flags,
-                             const std::string& factors = "1.00\t1.00\t", const std::string& fx = "0.0000\t0.00\t0.0",
+inline std::string Extension(int curve, int unit, int carbonation, int direction, int lower, int upper,
+                             int flags, const std::string& factors = "1.00\t1.00\t",
+                             const std::string& fx = "0.0000\t0.00\t0.0",
                              const std::string& texts = "\"\"\r\n\"\"\r\n\"\"\r\n\x1A") {
     auto field = [](int v) { return v > 0 ? std::to_string(v) : std::string("-"); };
     return field(curve) + "\t" + field(unit) + "\t" + field(carbonation) + "\t" + field(direction) + "\t" +

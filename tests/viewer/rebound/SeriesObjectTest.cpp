@@ -134,7 +134,8 @@ TEST(SeriesRead, DamagedFilesStayInvalid) {
     const std::string bytes = good.Bytes();
     ASSERT_TRUE(ReadBytes(bytes)->valid);
     // Every cut: inside the header, the values, the id token or the extension.
-    for (size_t cut = 0; cut + 3 < bytes.size(); ++cut) EXPECT_FALSE(ReadBytes(bytes.substr(0, cut))->valid) << cut;
+    for (size_t cut = 0; cut + 3 < bytes.size(); ++cut)
+        EXPECT_FALSE(ReadBytes(bytes.substr(0, cut))->valid) << cut;
 
     SeriesFile f;
     f.values = {};
@@ -296,7 +297,7 @@ TEST(SeriesEdit, HitTestsAndEditsUseTheEvaluatedSeries) {
     EXPECT_EQ(s->HitX(px(2.3), py(10)), 2);
     EXPECT_EQ(s->HitX(px(5.2), py(10)), -1); // beyond the values
     EXPECT_EQ(s->HitY(px(2), py(29)), TTorvObj::kListRow);
-    EXPECT_EQ(s->HitY(px(2), py(32)), -1); // above the bar
+    EXPECT_EQ(s->HitY(px(2), py(32)), -1);                  // above the bar
     EXPECT_EQ(s->HitY(px(3), py(0.5)), TTorvObj::kListRow); // an empty position is 1 high
     EXPECT_EQ(s->HitValue(px(4), py(12)), 40);
     EXPECT_EQ(s->HitValue(px(4), py(44)), -1);

@@ -60,10 +60,12 @@ TEST(SeriesPlot, LimitBandSpansLowerToSmallerOfUpperAndMargin) {
         EXPECT_EQ(fills[0], "fill " + RecordingCanvas::Describe(band) + " brush pattern #FFFFFF #D0D0D0");
         // The band is the chart's hit region for the Limit dialog.
         int row = 0;
-        EXPECT_EQ(s->HitRegion((band.left + band.right) / 2, band.bottom - 2, &row), TBasicObj::kRegionLimits);
+        EXPECT_EQ(s->HitRegion((band.left + band.right) / 2, band.bottom - 2, &row),
+                  TBasicObj::kRegionLimits);
     }
     // No band without the limit display, or when every value lies below the lower limit.
-    for (auto [values, flags] : {std::pair{std::vector<int>{25, 50}, 0}, std::pair{std::vector<int>{12, 15}, 2}}) {
+    for (auto [values, flags] :
+         {std::pair{std::vector<int>{25, 50}, 0}, std::pair{std::vector<int>{12, 15}, 2}}) {
         auto s = Series(values, 20, 40, flags);
         s->SetOptions(kPage);
         RecordingCanvas c;
@@ -120,13 +122,15 @@ TEST(SeriesPlot, ThreeValuesValuesOverBarsAndMeanLine) {
     EXPECT_DOUBLE_EQ(p.axisX.max, 6);
     EXPECT_FALSE(p.stacked); // a short series leaves room beside the chart
     auto fills = c.Lines("fill ");
-    EXPECT_EQ(std::count_if(fills.begin(), fills.end(), [](auto& l) { return l.find("#0080C0") != std::string::npos; }),
+    EXPECT_EQ(std::count_if(fills.begin(), fills.end(),
+                            [](auto& l) { return l.find("#0080C0") != std::string::npos; }),
               2); // no bar for the reading of 0
     // Each value 36 units above its bar, centred.
     for (auto [i, v] : {std::pair{1, 30}, std::pair{3, 36}}) {
         Rect r = BarRect(p, i, v);
-        std::string expected = "text " + std::to_string((r.left + r.right) / 2) + "," + std::to_string(r.top - 36) +
-                               " \"" + std::to_string(v) + "\" (font 32/0/400, center top, colour #000000)";
+        std::string expected = "text " + std::to_string((r.left + r.right) / 2) + "," +
+                               std::to_string(r.top - 36) + " \"" + std::to_string(v) +
+                               "\" (font 32/0/400, center top, colour #000000)";
         EXPECT_TRUE(Has(c.Lines("text "), expected)) << expected;
     }
     // The mean line (mean 33) runs from 10 left of x = 0 to 10 right of x = 6, 5 units wide.
@@ -189,8 +193,8 @@ TEST(SeriesPlot, ParameterAndStatisticsBlock) {
     ASSERT_EQ(row.size(), 1u);
     int x = 0, y = 0;
     std::sscanf(row[0].c_str(), "text %d,%d", &x, &y);
-    std::string shaft = "line " + std::to_string(x + 644) + "," + std::to_string(y) + " " + std::to_string(x + 644) +
-                        "," + std::to_string(y - 24);
+    std::string shaft = "line " + std::to_string(x + 644) + "," + std::to_string(y) + " " +
+                        std::to_string(x + 644) + "," + std::to_string(y - 24);
     auto dump = c.Dump();
     auto pos = dump.find(shaft);
     ASSERT_NE(pos, std::string::npos) << shaft;

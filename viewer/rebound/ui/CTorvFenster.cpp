@@ -18,7 +18,9 @@
 namespace vordalis {
 namespace {
 
-QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
+QString Q(const std::u16string& s) {
+    return QString::fromStdU16String(s);
+}
 
 QLineEdit* Edit(QWidget* parent, const char* name, int length, int width) {
     auto* e = new QLineEdit(parent);
@@ -124,7 +126,8 @@ CTorvFenster::CTorvFenster(TorvFensterLogic& logic, QWidget* parent) : QDialog(p
     });
     connect(form_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::FormFactorDone); });
     connect(time_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::TimeFactorDone); });
-    connect(carbonation_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::CarbonationDone); });
+    connect(carbonation_, &QLineEdit::editingFinished, this,
+            [this] { Event(&TorvFensterLogic::CarbonationDone); });
     connect(fxA_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::FxADone); });
     connect(fxB_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::FxBDone); });
     connect(fxC_, &QLineEdit::editingFinished, this, [this] { Event(&TorvFensterLogic::FxCDone); });
@@ -166,7 +169,7 @@ void CTorvFenster::Take() {
 void CTorvFenster::Show() {
     // Programmatic changes must not run the focus handlers again.
     QSignalBlocker blockers[] = {QSignalBlocker(form_), QSignalBlocker(time_), QSignalBlocker(carbonation_),
-                                 QSignalBlocker(fxA_), QSignalBlocker(fxB_), QSignalBlocker(fxC_)};
+                                 QSignalBlocker(fxA_),  QSignalBlocker(fxB_),  QSignalBlocker(fxC_)};
     unit_->setCurrentIndex(logic_.unitIndex);
     curve_->setCurrentIndex(logic_.curve);
     direction_->setCurrentIndex(logic_.directionIndex);

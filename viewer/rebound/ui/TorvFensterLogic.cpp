@@ -112,8 +112,12 @@ static bool ClampFactor(std::string& text, double& value) {
     return beep;
 }
 
-bool TorvFensterLogic::FormFactorDone() { return ClampFactor(formText, formFactor); }
-bool TorvFensterLogic::TimeFactorDone() { return ClampFactor(timeText, timeFactor); }
+bool TorvFensterLogic::FormFactorDone() {
+    return ClampFactor(formText, formFactor);
+}
+bool TorvFensterLogic::TimeFactorDone() {
+    return ClampFactor(timeText, timeFactor);
+}
 
 bool TorvFensterLogic::CarbonationDone() {
     int v = static_cast<int>(DialogNumber(carbonationText));
@@ -150,9 +154,15 @@ bool TorvFensterLogic::ClampFx(std::string& text, double& value, double limit, c
     return beep;
 }
 
-bool TorvFensterLogic::FxADone() { return ClampFx(fxAText, fxA, 9.9999, "%0.4f"); }
-bool TorvFensterLogic::FxBDone() { return ClampFx(fxBText, fxB, 9.99, "%0.2f"); }
-bool TorvFensterLogic::FxCDone() { return ClampFx(fxCText, fxC, 99.9, "%0.1f"); }
+bool TorvFensterLogic::FxADone() {
+    return ClampFx(fxAText, fxA, 9.9999, "%0.4f");
+}
+bool TorvFensterLogic::FxBDone() {
+    return ClampFx(fxBText, fxB, 9.99, "%0.2f");
+}
+bool TorvFensterLogic::FxCDone() {
+    return ClampFx(fxCText, fxC, 99.9, "%0.1f");
+}
 
 void TorvFensterLogic::ParametersInitialClicked(bool on) {
     parametersInitial = on;

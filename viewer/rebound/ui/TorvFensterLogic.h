@@ -16,7 +16,8 @@ class TTorvBars;
 class TorvFensterLogic {
 public:
     // Edit lengths of the dialog.
-    static constexpr int kFactorLength = 4, kCarbonationLength = 1, kFxALength = 7, kFxBLength = 5, kFxCLength = 5;
+    static constexpr int kFactorLength = 4, kCarbonationLength = 1, kFxALength = 7, kFxBLength = 5,
+                         kFxCLength = 5;
 
     // --- what the view passes in and takes back ---
     int unitIndex = 0;      // unit code - 1

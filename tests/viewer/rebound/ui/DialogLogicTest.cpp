@@ -56,7 +56,8 @@ TEST(SettingsDialog, OpeningShowsValuesAndEnablesByBoxes) {
     auto instrument = f.Read();
     TorvFensterLogic i = Opened(*instrument);
     EXPECT_FALSE(i.curveEnabled || i.unitEnabled);
-    EXPECT_FALSE(i.formEnabled || i.timeEnabled || i.carbonationEnabled || i.directionEnabled || i.medianEnabled);
+    EXPECT_FALSE(i.formEnabled || i.timeEnabled || i.carbonationEnabled || i.directionEnabled ||
+                 i.medianEnabled);
     EXPECT_EQ(i.formulaText, u""); // curve 1 has no formula text
     // A free curve shows its formula from the file header.
     instrument->curve = 13;
@@ -98,7 +99,10 @@ TEST(SettingsDialog, FactorsAndFxAreClampedWithABeep) {
         std::string text;
         bool beep;
         const char* shown;
-    } factors[] = {{"12", true, "1.00"}, {"9.99", false, "9.99"}, {"-1", true, "1.00"}, {"0.5", false, "0.50"},
+    } factors[] = {{"12", true, "1.00"},
+                   {"9.99", false, "9.99"},
+                   {"-1", true, "1.00"},
+                   {"0.5", false, "0.50"},
                    {"abc", false, "0.00"}};
     for (const Case& c : factors) {
         l.formText = c.text;
@@ -170,7 +174,8 @@ TEST(SettingsDialog, InitialSettingsBoxesRestoreTheInstrument) {
     EXPECT_EQ(l.carbonationText, "2");
     EXPECT_TRUE(l.median);
     EXPECT_EQ(l.directionIndex, 1);
-    EXPECT_FALSE(l.formEnabled || l.timeEnabled || l.carbonationEnabled || l.medianEnabled || l.directionEnabled);
+    EXPECT_FALSE(l.formEnabled || l.timeEnabled || l.carbonationEnabled || l.medianEnabled ||
+                 l.directionEnabled);
     l.ParametersInitialClicked(false);
     EXPECT_TRUE(l.formEnabled && l.carbonationEnabled && l.medianEnabled && l.directionEnabled);
     EXPECT_FALSE(l.timeEnabled); // the instrument's depth of 2 keeps the time factor locked
@@ -202,8 +207,9 @@ TEST(SettingsDialog, SummaryModeOffersUnitAndMedianOnly) {
     l.formFactor = 3.0;
     l.Open();
     EXPECT_TRUE(l.unitEnabled && l.medianEnabled);
-    EXPECT_FALSE(l.curveEnabled || l.formEnabled || l.timeEnabled || l.carbonationEnabled || l.directionEnabled ||
-                 l.fxEnabled || l.conversionInitialEnabled || l.parametersInitialEnabled);
+    EXPECT_FALSE(l.curveEnabled || l.formEnabled || l.timeEnabled || l.carbonationEnabled ||
+                 l.directionEnabled || l.fxEnabled || l.conversionInitialEnabled ||
+                 l.parametersInitialEnabled);
     l.formText = "5";
     l.median = true;
     l.Ok();
@@ -260,14 +266,14 @@ TEST(LimitDialog, EditsKeepTheOrderAndTheRange) {
         bool beep;
         std::string lowerShown, upperShown;
     } cases[] = {
-        {"30", "20", true, true, "30", "31"},   // upper below lower: lower + 1
+        {"30", "20", true, true, "30", "31"}, // upper below lower: lower + 1
         {"30", "30", true, true, "30", "31"},
         {"30", "45", true, false, "30", "45"},
-        {"99", "50", true, true, "99", "99"},   // lower + 1 is above the range
+        {"99", "50", true, true, "99", "99"}, // lower + 1 is above the range
         {"10", "120", true, true, "10", "99"},
-        {"50", "40", false, true, "39", "40"},  // lower above upper: upper - 1
+        {"50", "40", false, true, "39", "40"}, // lower above upper: upper - 1
         {"-5", "40", false, true, "0", "40"},
-        {"5", "0", false, true, "0", "0"},      // upper - 1 is below the range
+        {"5", "0", false, true, "0", "0"}, // upper - 1 is below the range
     };
     for (const Case& c : cases) {
         l.lowerText = c.lower;
@@ -293,7 +299,7 @@ TEST(LimitDialog, OkAcceptsOrderedOrEqualPairs) {
         std::string lower, upper;
         bool accepted, display;
     } cases[] = {
-        {"0", "99", true, true}, {"30", "30", true, false}, {"40", "30", false, true},
+        {"0", "99", true, true},   {"30", "30", true, false},  {"40", "30", false, true},
         {"-1", "50", false, true}, {"20", "100", false, true},
     };
     for (const Case& c : cases) {

@@ -1,9 +1,9 @@
 // The Qt faces of the rebound dialogs driven through their widgets.
 #include "../SeriesFixture.h"
+#include "app/ObjectDialogs.h"
 #include "rebound/ui/CTorvFenster.h"
 #include "rebound/ui/CTorvLimits.h"
 #include "rebound/ui/ReboundDialogs.h"
-#include "app/ObjectDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
