@@ -184,6 +184,22 @@ TEST_F(TransferToolTest, ReadOnlyOutputFolder) {
     EXPECT_FALSE(fs::exists(folder / "000123.vdo"));
 }
 
+TEST_F(TransferToolTest, FullDisk) {
+    // A file size limit makes writing fail as a full disk does.
+    std::string big = "VERNOSKANT 5 100300\r\n";
+    for (int i = 0; big.size() < 60000; ++i) big += std::to_string(i % 97) + (i % 9 ? "\t" : "\r\n");
+    WriteFile(store_ / "100300", big + "\x06");
+    WriteFile(out_ / "100300.vdo", "OLD");
+    Simulator sim(SimArgs());
+    const ToolRun run =
+        RunTransfer({"--device", sim.Device(), "get", "100300", "-o", out_.string(), "--overwrite"},
+                    "trap '' XFSZ; ulimit -f 16;");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Error writing to file"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(out_ / "100300.vdo"), "OLD");
+    EXPECT_FALSE(TempLeft());
+}
+
 TEST_F(TransferToolTest, PortsByNumberAndBadArguments) {
     Simulator sim(SimArgs());
     const std::string env = "VORDALIS_SERIAL_PORTS=" + Quote(sim.Device() + ":/dev/no-such-port");
