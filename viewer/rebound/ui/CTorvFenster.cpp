@@ -60,6 +60,7 @@ CTorvFenster::CTorvFenster(TorvFensterLogic& logic, QWidget* parent) : QDialog(p
     carbonation_ = Edit(parameters, "edit1064", TorvFensterLogic::kCarbonationLength, 32);
     spin_ = new SpinButtons(parameters);
     spin_->setObjectName("spin1054");
+    spin_->AttachTo(carbonation_);
     direction_ = new QComboBox(parameters);
     direction_->setObjectName("combo1085");
     for (int d = 1; d <= rebound::kDirectionCount; ++d) direction_->addItem(Q(rebound::DirectionText(d)));

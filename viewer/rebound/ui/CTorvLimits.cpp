@@ -25,6 +25,7 @@ CTorvLimits::CTorvLimits(TorvLimitsLogic& logic, QWidget* parent) : QDialog(pare
         grid->addWidget(edit, r, 1);
         spin = new SpinButtons(this);
         spin->setObjectName(spinName);
+        spin->AttachTo(edit);
         grid->addWidget(spin, r, 2);
         auto* unit = new QLabel(QString::fromLatin1(logic_.UnitText()), this);
         unit->setObjectName(unitName);

@@ -1,5 +1,6 @@
 #include "SpinButtons.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -21,6 +22,21 @@ SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent) {
     };
     make(Qt::UpArrow, -1, "up");
     make(Qt::DownArrow, 1, "down");
+}
+
+void SpinButtons::AttachTo(QWidget* edit) {
+    edit->installEventFilter(this);
+}
+
+bool SpinButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isEnabled()) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit spun(key == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace vordalis

@@ -9,6 +9,11 @@ class SpinButtons : public QWidget {
     Q_OBJECT
 public:
     explicit SpinButtons(QWidget* parent = nullptr);
+    // The arrow keys in the edit beside the buttons spin as well.
+    void AttachTo(QWidget* edit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void spun(int delta);

@@ -68,6 +68,11 @@ private slots:
         QCOMPARE(form->text(), QString("1.00"));
         Type(depth, "7");
         QCOMPARE(depth->text(), QString("6"));
+        // The arrow keys spin the depth like the buttons: down from 6 is 5, up again 6.
+        QTest::keyClick(depth, Qt::Key_Down);
+        QCOMPARE(depth->text(), QString("5"));
+        QTest::keyClick(depth, Qt::Key_Up);
+        QCOMPARE(depth->text(), QString("6"));
         QCOMPARE(time->text(), QString("1.00"));
         QVERIFY(!time->isEnabled());
         // Another curve than Fx: the Fx edits are disabled and OK stores zeros.
