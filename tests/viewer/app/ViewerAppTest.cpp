@@ -5,6 +5,8 @@
 #include "CNexoloDoc.h"
 #include "CNexoloView.h"
 #include "CTitleDlg.h"
+#include "ObjectDialogs.h"
+#include "TorvFensterTitel.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "WindowPlacement.h"
@@ -23,6 +25,9 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QScrollBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -30,6 +35,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <QTimer>
 
 #include <functional>
@@ -171,8 +177,6 @@ private slots:
         QVERIFY(!Obj());
         QVERIFY(!Enabled(cmd::Save) && !Enabled(cmd::Chart) && !Enabled(cmd::Copy));
         QVERIFY(Enabled(cmd::Open) && Enabled(cmd::CreateSummary) && Enabled(cmd::English));
-        // The transfer programs are not started from here yet.
-        QVERIFY(!Enabled(cmd::Load) && !Enabled(cmd::RunOndralink));
     }
 
     void invalidFileLeavesAnEmptyDocument() {
@@ -384,6 +388,105 @@ private slots:
         QVERIFY(Doc()->IsModified());
     }
 
+    void reboundTitleDialog() {
+        Start(Sample("rebound_median.vdo"));
+        QVERIFY(Obj() && Obj()->type == kTypeReboundSeries);
+        {
+            ModalWatcher watcher([](QWidget* w) {
+                QVERIFY(qobject_cast<TorvFensterTitel*>(w));
+                qobject_cast<QDialog*>(w)->reject();
+            });
+            Trigger(cmd::TitleAndRemarks);
+        }
+        QVERIFY(!Doc()->IsModified());
+        // Dialog 147 takes 20 characters and the time of day.
+        ModalWatcher watcher([](QWidget* w) {
+            w->findChild<QLineEdit*>("title")->setText("ABCDEFGHIJKLMNOPQRSTUV");
+            w->findChild<QTimeEdit*>("time")->setTime(QTime(13, 45, 10));
+            qobject_cast<QDialog*>(w)->accept();
+        });
+        Trigger(cmd::TitleAndRemarks);
+        QCOMPARE(Obj()->title, std::u16string(u"ABCDEFGHIJKLMNOPQRST"));
+        DateParts parts;
+        QVERIFY(Obj()->GetDate().Parts(parts));
+        QCOMPARE(parts.hour * 3600 + parts.minute * 60 + parts.second, 13 * 3600 + 45 * 60 + 10);
+        QVERIFY(Doc()->IsModified());
+        QVERIFY(!Enabled(cmd::EnableValueChange) && Enabled(cmd::Settings));
+    }
+
+    void doubleClickDispatch() {
+        Start(Sample("list_metric.vdo"));
+        Frame()->resize(1000, 2400);
+        QTest::qWait(50);
+        Paint();
+        QWidget* port = View()->viewport();
+        // The header opens the title dialog.
+        int titleDialogs = 0;
+        {
+            ModalWatcher watcher([&](QWidget* w) {
+                titleDialogs += qobject_cast<CTitleDlg*>(w) != nullptr;
+                qobject_cast<QDialog*>(w)->reject();
+            });
+            QTest::mouseDClick(port, Qt::LeftButton, {}, View()->FromChart(QPoint(400, 90)));
+            QTRY_COMPARE(titleDialogs, 1);
+        }
+        // A list entry opens the modify-value dialog only with value change enabled.
+        std::vector<ModifyValueRequest> requests;
+        ObjectDialogs fake;
+        fake.modifyValue = [&](const ModifyValueRequest& r, DialogContext&) -> std::optional<double> {
+            requests.push_back(r);
+            return 19.0;
+        };
+        const ObjectDialogs original = FindObjectDialogs(kTypeCoverList);
+        RegisterObjectDialogs(kTypeCoverList, fake);
+        QPoint at;
+        QRegularExpression entry("^N:(\\d+)$");
+        for (int y = 200; y < 2400 && at.isNull(); y += 8) {
+            for (int x = 60; x < 1660 && at.isNull(); x += 24) {
+                QTest::mouseMove(port, View()->FromChart(QPoint(x, y)));
+                if (entry.match(Frame()->Pane(cmd::PanePosition)->text()).hasMatch() &&
+                    !Frame()->Pane(cmd::PaneValue)->text().isEmpty())
+                    at = QPoint(x, y);
+            }
+        }
+        QVERIFY(!at.isNull());
+        QString before = Frame()->Pane(cmd::PaneValue)->text();
+        QTest::mouseDClick(port, Qt::LeftButton, {}, View()->FromChart(at));
+        QVERIFY(requests.empty());
+        Trigger(cmd::EnableValueChange);
+        QTest::mouseDClick(port, Qt::LeftButton, {}, View()->FromChart(at));
+        QCOMPARE(int(requests.size()), 1);
+        QCOMPARE(requests[0].unit, std::u16string(u"mm"));
+        QCOMPARE(QString::asprintf("%3.0f mm", requests[0].value), before);
+        QTest::mouseMove(port, View()->FromChart(at) + QPoint(0, 1));
+        QTest::mouseMove(port, View()->FromChart(at));
+        QCOMPARE(Frame()->Pane(cmd::PaneValue)->text(), QString(" 19 mm"));
+        QCOMPARE(Frame()->Pane(cmd::PaneAlarm)->text(), QString(" A "));
+        QVERIFY(Doc()->IsModified());
+        RegisterObjectDialogs(kTypeCoverList, original);
+    }
+
+    void keyboardScrolling() {
+        Start(Sample("list_metric.vdo"));
+        Frame()->resize(400, 300);
+        QTest::qWait(50);
+        QScrollBar* v = View()->verticalScrollBar();
+        QScrollBar* h = View()->horizontalScrollBar();
+        QVERIFY(v->maximum() > 0 && h->maximum() > 0);
+        QTest::keyClick(View(), Qt::Key_PageDown);
+        QCOMPARE(v->value(), std::min(v->maximum(), v->pageStep()));
+        QTest::keyClick(View(), Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(v->value(), v->maximum());
+        QTest::keyClick(View(), Qt::Key_End);
+        QCOMPARE(h->value(), h->maximum());
+        QTest::keyClick(View(), Qt::Key_Home);
+        QCOMPARE(h->value(), 0);
+        QTest::keyClick(View(), Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(v->value(), 0);
+        QTest::keyClick(View(), Qt::Key_Down);
+        QCOMPARE(v->value(), v->singleStep());
+    }
+
     void pageBorders() {
         SetSetting("Settings/BorderBottom", 105);
         {
@@ -425,6 +528,18 @@ private slots:
         int pages = int(bytes.count("/Type /Page\n")) + int(bytes.count("/Type /Page ")) +
                     int(bytes.count("/Type /Page/")) + int(bytes.count("/Type /Page>"));
         QCOMPARE(pages, count);
+
+        // The preview asks the same pages of the object.
+        int previewPages = 0;
+        ModalWatcher watcher([&](QWidget* w) {
+            auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+            QVERIFY(preview);
+            previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+            preview->reject();
+        });
+        Trigger(cmd::PrintPreview);
+        QVERIFY(previewPages > 1);
+        QCOMPARE(previewPages, View()->PrintPageCount(Frame()->Printer()));
     }
 
     void copyLeavesSvgOnTheClipboard() {
