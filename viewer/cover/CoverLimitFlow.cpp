@@ -28,9 +28,7 @@ LimitDialogState PrepareLimitDialog(TBasicObj& obj, int32_t viewOptions) {
 void ApplyLimitDialog(TBasicObj& obj, const LimitDialogState& dialog, int32_t& viewOptions) {
     float limit, lower, upper;
     dialog.GetResult(limit, lower, upper, viewOptions);
-    auto mm = [&](float v) {
-        return static_cast<int32_t>(obj.imperial ? v / kInchPerMm : v);
-    };
+    auto mm = [&](float v) { return static_cast<int32_t>(obj.imperial ? v / kInchPerMm : v); };
     obj.SetLimits(mm(limit), 0, mm(lower), mm(upper));
 }
 

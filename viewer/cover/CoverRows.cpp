@@ -49,8 +49,8 @@ std::vector<CoverRow> BarParameterRows(int barDiameter, int layerWord, int limit
         // Two-layer correction: bit 1 double bars in the first layer, bits 2-3 the second
         // layer's diameter, bits 4-6 the mesh; codes without a text of their own show "-".
         static const char16_t* const kSecond[] = {u"16  ", u"25  ", u"32  "};
-        static const char16_t* const kMesh[] = {u"100 x 100  ", u"125 x 125  ", u"150 x 100  ", u"200 x 100  ",
-                                                u"200 x 200  "};
+        static const char16_t* const kMesh[] = {u"100 x 100  ", u"125 x 125  ", u"150 x 100  ",
+                                                u"200 x 100  ", u"200 x 200  "};
         const int second = (layerWord >> 2) & 3;
         const int mesh = (layerWord >> 4) & 7;
         rows.push_back({LoadString(2119), u"", u"", u""});
@@ -58,8 +58,10 @@ std::vector<CoverRow> BarParameterRows(int barDiameter, int layerWord, int limit
         rows.push_back({LoadString(2121), u"D", second < 3 ? kSecond[second] : u"-  ", u"mm"});
         rows.push_back({LoadString(2122), u"", mesh < 5 ? kMesh[mesh] : u"-  ", u"mm"});
     } else if (inches) {
-        rows.push_back({LoadString(2037), u"D", Printf("%d/8", static_cast<int>(barDiameter * kInchPerMm * 8 + 0.5)), u"in"});
-        if (layerWord > 0) rows.push_back({LoadString(2053), u"a", Printf("%0.2f", layerWord * kInchPerMm + 0.04), u"in"});
+        rows.push_back({LoadString(2037), u"D",
+                        Printf("%d/8", static_cast<int>(barDiameter * kInchPerMm * 8 + 0.5)), u"in"});
+        if (layerWord > 0)
+            rows.push_back({LoadString(2053), u"a", Printf("%0.2f", layerWord * kInchPerMm + 0.04), u"in"});
     } else {
         rows.push_back({LoadString(2037), u"D", Printf("%d  ", barDiameter), u"mm"});
         if (layerWord > 0) rows.push_back({LoadString(2053), u"a", Printf("%d  ", layerWord), u"mm"});
@@ -73,11 +75,14 @@ std::vector<CoverRow> BarParameterRows(int barDiameter, int layerWord, int limit
     return rows;
 }
 
-std::u16string UnitSuffix(bool inches) { return inches ? u" [in]" : u" [mm]"; }
+std::u16string UnitSuffix(bool inches) {
+    return inches ? u" [in]" : u" [mm]";
+}
 
 Rgb CoverTextColour(int32_t cover, int32_t limit, int32_t options) {
     const int mode = opts::ColourMode(options);
-    if ((mode == opts::kGreenRed || mode == opts::kSpectral) && cover > 0 && cover < limit) return Rgb(255, 0, 0);
+    if ((mode == opts::kGreenRed || mode == opts::kSpectral) && cover > 0 && cover < limit)
+        return Rgb(255, 0, 0);
     return kBlack;
 }
 

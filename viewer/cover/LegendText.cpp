@@ -16,7 +16,8 @@ LegendClass LegendClassBounds(const TLevelObj& level, int g, int32_t limit) {
     LegendClass c;
     c.lower = g >= 2 ? level.Boundary(g - 2) : 0;
     if (g < n) {
-        c.upper = static_cast<int32_t>(std::max<int64_t>(static_cast<int64_t>(level.Boundary(g - 1)) - 1, INT32_MIN));
+        c.upper = static_cast<int32_t>(
+            std::max<int64_t>(static_cast<int64_t>(level.Boundary(g - 1)) - 1, INT32_MIN));
     } else {
         // 64 bits and a cap keep thresholds from the file from overflowing the bounds.
         int64_t upper = static_cast<int64_t>(level.Boundary(0)) + c.lower;

@@ -9,7 +9,9 @@
 
 namespace vordalis {
 
-double LimitDialogState::Number(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double LimitDialogState::Number(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
 
 std::string LimitDialogState::Format(double v, int decimals) {
     char buf[64];
@@ -17,7 +19,9 @@ std::string LimitDialogState::Format(double v, int decimals) {
     return buf;
 }
 
-std::string LimitDialogState::Text(float v) const { return Format(v, decimals_); }
+std::string LimitDialogState::Text(float v) const {
+    return Format(v, decimals_);
+}
 
 float LimitDialogState::Step(int delta) const {
     return static_cast<float>(-delta / std::pow(10.0, decimals_));
@@ -48,7 +52,8 @@ void LimitDialogState::SetCurrent(float limit, float lower, float upper) {
 
 void LimitDialogState::SetDefaults(float limit, float lower, float upper) {
     defaultLimit_ = (limit >= minimum_ && limit <= maximum_) ? limit : empty_;
-    const bool rangeOk = lower >= minimum_ && lower <= maximum_ && upper >= minimum_ && upper <= maximum_ && lower <= upper;
+    const bool rangeOk =
+        lower >= minimum_ && lower <= maximum_ && upper >= minimum_ && upper <= maximum_ && lower <= upper;
     defaultLower_ = rangeOk ? lower : 10.0f;
     defaultUpper_ = rangeOk ? upper : 45.0f;
 }

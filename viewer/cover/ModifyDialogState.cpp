@@ -81,8 +81,12 @@ bool ModifyDialogState::PositionEditDone(std::string& text, double& stored) {
     return false;
 }
 
-bool ModifyDialogState::XEditDone() { return PositionEditDone(xText, x_); }
-bool ModifyDialogState::YEditDone() { return PositionEditDone(yText, y_); }
+bool ModifyDialogState::XEditDone() {
+    return PositionEditDone(xText, x_);
+}
+bool ModifyDialogState::YEditDone() {
+    return PositionEditDone(yText, y_);
+}
 
 bool ModifyDialogState::ValueEditDone() {
     if (valueText.empty() && (flags_ & kEmptyAccepted)) {

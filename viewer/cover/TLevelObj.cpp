@@ -48,7 +48,8 @@ void TLevelObj::Describe(Json& out) const {
     TBasicObj::Describe(out);
     out.Set("class_count", Json::Int(classCount));
     Json counters = Json::Array();
-    for (int i = 0; i < classCount && i < kMaxClasses; ++i) counters.Push(Json::Int(classCounters[static_cast<size_t>(i)]));
+    for (int i = 0; i < classCount && i < kMaxClasses; ++i)
+        counters.Push(Json::Int(classCounters[static_cast<size_t>(i)]));
     out.Set("class_counters", counters);
     Json bounds = Json::Array();
     for (int i = 0; i <= classCount - 2; ++i) bounds.Push(Json::Int(boundaries[static_cast<size_t>(i)]));

@@ -8,12 +8,14 @@
 namespace vordalis {
 namespace {
 
-constexpr Rgb kGray[10] = {kWhite,          {244, 244, 244}, {228, 228, 228}, {208, 208, 208}, {184, 184, 184},
-                           {152, 152, 152}, {120, 120, 120}, {88, 88, 88},    {56, 56, 56},    {0, 0, 0}};
-constexpr Rgb kInverted[10] = {kWhite,          {0, 0, 0},       {56, 56, 56},    {88, 88, 88},    {120, 120, 120},
-                               {152, 152, 152}, {184, 184, 184}, {208, 208, 208}, {228, 228, 228}, {244, 244, 244}};
-constexpr Rgb kSpectral[10] = {kWhite,       {160, 0, 0},   {255, 0, 0}, {255, 128, 0}, {192, 192, 0},
-                               {0, 192, 64}, {0, 192, 192}, {0, 128, 255}, {0, 0, 196}, {0, 0, 128}};
+constexpr Rgb kGray[10] = {kWhite,          {244, 244, 244}, {228, 228, 228}, {208, 208, 208},
+                           {184, 184, 184}, {152, 152, 152}, {120, 120, 120}, {88, 88, 88},
+                           {56, 56, 56},    {0, 0, 0}};
+constexpr Rgb kInverted[10] = {kWhite,          {0, 0, 0},       {56, 56, 56},    {88, 88, 88},
+                               {120, 120, 120}, {152, 152, 152}, {184, 184, 184}, {208, 208, 208},
+                               {228, 228, 228}, {244, 244, 244}};
+constexpr Rgb kSpectral[10] = {kWhite,       {160, 0, 0},   {255, 0, 0},   {255, 128, 0}, {192, 192, 0},
+                               {0, 192, 64}, {0, 192, 192}, {0, 128, 255}, {0, 0, 196},   {0, 0, 128}};
 constexpr Rgb kGreen[10] = {kWhite,       {128, 208, 0}, {112, 192, 0}, {96, 176, 0}, {80, 160, 0},
                             {64, 144, 0}, {48, 128, 0},  {32, 112, 0},  {16, 104, 0}, {0, 80, 0}};
 constexpr Rgb kRed[10] = {kWhite,       {255, 128, 0}, {228, 112, 0}, {212, 96, 0}, {196, 80, 0},
@@ -62,7 +64,8 @@ bool TLevelPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& obj) {
     limitBrush_ = BrushIndex(level->ClassOf(limit_), level->ClassCount(), 32767);
     if (!dc) return true;
     Colours colours = ColourTable(opts::ColourMode(options), limitBrush_);
-    for (int i = 0; i < kBrushCount; ++i) brushes_[static_cast<size_t>(i)] = Brush::Solid(colours[static_cast<size_t>(i)]);
+    for (int i = 0; i < kBrushCount; ++i)
+        brushes_[static_cast<size_t>(i)] = Brush::Solid(colours[static_cast<size_t>(i)]);
     haveBrushes_ = true;
     return true;
 }

@@ -260,7 +260,8 @@ bool TVernoBars::SetValueByIndex(int item, double value) {
 void TVernoBars::SetupAxes() {
     if (imperial) {
         const double span = kPositions * grid.StepX();
-        for (TBasicPlot::Axis* axis : {&plot.axisX, &plot.axisY}) plot.SetAxis(*axis, 0, span * 1.05, span * 0.25, 1, 2, false);
+        for (TBasicPlot::Axis* axis : {&plot.axisX, &plot.axisY})
+            plot.SetAxis(*axis, 0, span * 1.05, span * 0.25, 1, 2, false);
         plot.axisX.title = u"x [in]";
         plot.axisY.title = u"y [in]";
         return;
@@ -290,12 +291,22 @@ void TVernoBars::DrawCopy(Canvas& dc) {
     plot.DrawCopy(&dc, *this, options);
 }
 
-Extent TVernoBars::GetExtent() { return plot.ScreenExtent(*this, options); }
-int TVernoBars::GetPageCount(Canvas& dc) { return plot.PageCount(dc, *this, options); }
-Extent TVernoBars::GetCopySize() { return plot.CopySize(*this, options); }
+Extent TVernoBars::GetExtent() {
+    return plot.ScreenExtent(*this, options);
+}
+int TVernoBars::GetPageCount(Canvas& dc) {
+    return plot.PageCount(dc, *this, options);
+}
+Extent TVernoBars::GetCopySize() {
+    return plot.CopySize(*this, options);
+}
 
-double TVernoBars::HitX(int x, int) { return plot.XFromPixel(x); }
-double TVernoBars::HitY(int, int y) { return plot.YFromPixel(y, false); }
+double TVernoBars::HitX(int x, int) {
+    return plot.XFromPixel(x);
+}
+double TVernoBars::HitY(int, int y) {
+    return plot.YFromPixel(y, false);
+}
 
 int TVernoBars::BarAtPixel(int x, int y) {
     if (!plot.GetChartRect().Contains(x, y)) return -1;
@@ -304,7 +315,9 @@ int TVernoBars::BarAtPixel(int x, int y) {
     return BarAt(dx, dy);
 }
 
-double TVernoBars::HitValue(int x, int y) { return ItemCover(BarAtPixel(x, y)); }
+double TVernoBars::HitValue(int x, int y) {
+    return ItemCover(BarAtPixel(x, y));
+}
 
 bool TVernoBars::SetValueAt(double x, double y, double value) {
     const int32_t v = static_cast<int32_t>(value);
@@ -315,7 +328,9 @@ bool TVernoBars::SetValueAt(double x, double y, double value) {
     return true;
 }
 
-int TVernoBars::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(x, y, row); }
+int TVernoBars::HitRegion(int x, int y, int* row) {
+    return plot.FindHitRegion(x, y, row);
+}
 
 void TVernoBars::Describe(Json& out) const {
     TLevelObj::Describe(out);

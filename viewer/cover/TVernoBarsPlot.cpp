@@ -74,14 +74,16 @@ void TVernoBarsPlot::DrawChart(TVernoBars& bars) {
         const double pos = (item & 0xFF) * (isY ? bars.grid.StepY() : bars.grid.StepX()) * scale;
         Rect r;
         if (!isY) {
-            r = {XToPixel(pos - half), YToPixel(0, false), XToPixel(pos + half), YToPixel(bars.DrawnLengthY(), false)};
+            r = {XToPixel(pos - half), YToPixel(0, false), XToPixel(pos + half),
+                 YToPixel(bars.DrawnLengthY(), false)};
             if (r.Width() < 3) {
                 int c = XToPixel(pos);
                 r.left = c - 1;
                 r.right = c + 2;
             }
         } else {
-            r = {XToPixel(0), YToPixel(pos - half, false), XToPixel(bars.DrawnLengthX()), YToPixel(pos + half, false)};
+            r = {XToPixel(0), YToPixel(pos - half, false), XToPixel(bars.DrawnLengthX()),
+                 YToPixel(pos + half, false)};
             if (r.Height() < 3) {
                 int c = YToPixel(pos, false);
                 r.top = c - 1;
@@ -117,7 +119,9 @@ void TVernoBarsPlot::DrawLegend(TVernoBars& bars) {
         const int top = legend.top + (g - 1) * 50, bottom = top + 28;
         const Brush& brush = GetBrush(BrushIndex(g - 1, n, c.upper + 1));
         if (limit > c.lower && limit <= c.upper) {
-            const int split = top + static_cast<int>(28.0 * (static_cast<double>(limit) - c.lower) / (static_cast<double>(c.upper) - c.lower + 1) + 0.5);
+            const int split = top + static_cast<int>(28.0 * (static_cast<double>(limit) - c.lower) /
+                                                         (static_cast<double>(c.upper) - c.lower + 1) +
+                                                     0.5);
             dc.FillRect({swatchLeft, top, swatchRight, split}, GetBrush(kBelowLimitBrush));
             dc.FillRect({swatchLeft, split, swatchRight, bottom}, brush);
             limitY = split;
@@ -210,8 +214,9 @@ void TVernoBarsPlot::DrawStatistics(TVernoBars& bars) {
         std::u16string unit;
     };
     std::vector<StatRow> statRows = {
-        {2054, u"N", &Column::n, u""},      {2045, u"m", &Column::mean, len}, {2046, u"sa", &Column::sd, len},
-        {2047, u"Max", &Column::max, len}, {2048, u"Min", &Column::min, len}, {2049, u"R", &Column::span, len},
+        {2054, u"N", &Column::n, u""},     {2045, u"m", &Column::mean, len},
+        {2046, u"sa", &Column::sd, len},   {2047, u"Max", &Column::max, len},
+        {2048, u"Min", &Column::min, len}, {2049, u"R", &Column::span, len},
     };
     if (limit > 0) statRows.push_back({2056, u"<s(Min)", &Column::below, u"%"});
     baseline = y + 45;
@@ -266,7 +271,8 @@ void TVernoBarsPlot::DrawTables(TVernoBars& bars) {
         content = content.United({left, top - 50, right, top + height});
         const int firstItem = t == 0 ? 0 : TVernoBars::kYItem;
         if (rows > 0)
-            AddHitRegion({left + 26, top + 66, right, top + 66 + rows * 40}, firstItem, 0, firstItem, rows - 1, 1);
+            AddHitRegion({left + 26, top + 66, right, top + 66 + rows * 40}, firstItem, 0, firstItem,
+                         rows - 1, 1);
         else
             AddHitRegion({}, 0, 0, 0, 0, 1);
         if (!DrawsPage(onPage)) continue;
@@ -279,8 +285,9 @@ void TVernoBarsPlot::DrawTables(TVernoBars& bars) {
             dc.TextOut(left, top - 10, LoadString(2050));
             SelectNormalFont();
         }
-        const std::u16string posTitle =
-            std::u16string(t == 0 ? u"x" : u"y") + (inches ? u" [in]" : mm ? u" [mm]" : u" [m]");
+        const std::u16string posTitle = std::u16string(t == 0 ? u"x" : u"y") + (inches ? u" [in]"
+                                                                                : mm   ? u" [mm]"
+                                                                                       : u" [m]");
         dc.SetTextAlign(align::kRight | align::kBaseline);
         dc.TextOut(left + 120, top + 40, posTitle);
         dc.TextOut(left + 140 + w, top + 40, coverTitle);
@@ -294,7 +301,8 @@ void TVernoBarsPlot::DrawTables(TVernoBars& bars) {
             dc.SetTextColor(kBlack);
             dc.TextOut(left + 120, baseline, mm ? Printf("%0.0lf", pos * 1000) : Printf("%0.2lf", pos));
             dc.SetTextColor(CoverTextColour(cover, limit, opts));
-            dc.TextOut(left + 170 + w / 2, baseline, inches ? Printf("%0.2f", cover * kInchPerMm) : Printf("%d", cover));
+            dc.TextOut(left + 170 + w / 2, baseline,
+                       inches ? Printf("%0.2f", cover * kInchPerMm) : Printf("%d", cover));
             baseline += 40;
         }
         dc.SetTextColor(kBlack);

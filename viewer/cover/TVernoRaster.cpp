@@ -11,7 +11,9 @@ namespace {
 
 using cover::kInchPerMm;
 
-bool IsLineEnd(int delimiter) { return delimiter == 13 || delimiter == 10; }
+bool IsLineEnd(int delimiter) {
+    return delimiter == 13 || delimiter == 10;
+}
 
 std::u16string Format(const char* format, double v) {
     char buf[64];
@@ -59,11 +61,20 @@ bool TVernoRaster::Read(ByteSource& file) {
     defaultLimit = 0;
     layerWord = 0;
     switch (count) {
-    case 4: defaultLimit = extra[0]; layerWord = extra[3]; break;
-    case 3: defaultLimit = extra[0]; break;
-    case 2: layerWord = extra[1]; break;
-    case 1: break;
-    default: return false;
+    case 4:
+        defaultLimit = extra[0];
+        layerWord = extra[3];
+        break;
+    case 3:
+        defaultLimit = extra[0];
+        break;
+    case 2:
+        layerWord = extra[1];
+        break;
+    case 1:
+        break;
+    default:
+        return false;
     }
     if (defaultLimit < 0 || layerWord < 0) return false;
 
@@ -172,12 +183,22 @@ void TVernoRaster::DrawCopy(Canvas& dc) {
     plot.DrawCopy(&dc, *this, options);
 }
 
-Extent TVernoRaster::GetExtent() { return plot.ScreenExtent(*this, options); }
-int TVernoRaster::GetPageCount(Canvas& dc) { return plot.PageCount(dc, *this, options); }
-Extent TVernoRaster::GetCopySize() { return plot.CopySize(*this, options); }
+Extent TVernoRaster::GetExtent() {
+    return plot.ScreenExtent(*this, options);
+}
+int TVernoRaster::GetPageCount(Canvas& dc) {
+    return plot.PageCount(dc, *this, options);
+}
+Extent TVernoRaster::GetCopySize() {
+    return plot.CopySize(*this, options);
+}
 
-double TVernoRaster::HitX(int x, int) { return plot.XFromPixel(x); }
-double TVernoRaster::HitY(int, int y) { return plot.YFromPixel(y, false); }
+double TVernoRaster::HitX(int x, int) {
+    return plot.XFromPixel(x);
+}
+double TVernoRaster::HitY(int, int y) {
+    return plot.YFromPixel(y, false);
+}
 
 double TVernoRaster::HitValue(int x, int y) {
     if (!plot.GetChartRect().Contains(x, y)) return 0;
@@ -186,7 +207,9 @@ double TVernoRaster::HitValue(int x, int y) {
     return index < 0 ? -1.0 : covers.Get(index);
 }
 
-int TVernoRaster::HitRegion(int x, int y, int* row) { return plot.FindHitRegion(x, y, row); }
+int TVernoRaster::HitRegion(int x, int y, int* row) {
+    return plot.FindHitRegion(x, y, row);
+}
 
 double TVernoRaster::MeasuredArea() {
     const double n = covers.Count();
@@ -287,7 +310,9 @@ double TVernoRaster::RowY(int index) {
     return grid.Scale() * grid.StepY() * (index / grid.Nx());
 }
 
-double TVernoRaster::RowValue(int index) { return covers.Get(index); }
+double TVernoRaster::RowValue(int index) {
+    return covers.Get(index);
+}
 
 bool TVernoRaster::SetValueByIndex(int index, double value) {
     if (index < 0 || index >= grid.Nx() * grid.Ny()) return false;

@@ -37,8 +37,8 @@ bool TVernoRasterPlot::BeginLevelDraw(Canvas* dc, int32_t options, TBasicObj& ob
     const int band = BandHeight(options, Limit());
     // No width cap; the legend band below the chart stays on the page.
     const Rect chart = PlaceLevelChart(page.Width(), 70 + band);
-    legend = {std::min(page.left + 150, chart.left), chart.bottom + 70, std::max(page.right - 50, chart.right),
-              chart.bottom + 70 + band};
+    legend = {std::min(page.left + 150, chart.left), chart.bottom + 70,
+              std::max(page.right - 50, chart.right), chart.bottom + 70 + band};
     AddHitRegion(legend, 0, 0, 0, 0, 1);
     content = content.United({legend.left - 200, legend.top, legend.right + 50, legend.bottom});
     return true;
@@ -97,7 +97,9 @@ void TVernoRasterPlot::DrawLegend(TVernoRaster& raster) {
     const int32_t total = raster.covers.Count();
     std::vector<double> shares(static_cast<size_t>(n), 0.0);
     for (int g = 0; g < n; ++g)
-        if (total > 0) shares[static_cast<size_t>(g)] = static_cast<int>(raster.Counter(g) * 1000.0 / total + 0.5) / 10.0;
+        if (total > 0)
+            shares[static_cast<size_t>(g)] =
+                static_cast<int>(raster.Counter(g) * 1000.0 / total + 0.5) / 10.0;
     double sum = 0;
     const int rowsY = legend.top + (limit > 0 ? 172 : 132);
     for (int g = 1; g <= n; ++g) {
@@ -105,7 +107,9 @@ void TVernoRasterPlot::DrawLegend(TVernoRaster& raster) {
         const int left = legend.left + (g - 1) * pitch, right = left + sw;
         const Brush& brush = GetBrush(BrushIndex(g - 1, n, c.upper + 1));
         if (limit > c.lower && limit <= c.upper) {
-            const int split = left + static_cast<int>(sw * (static_cast<double>(limit) - c.lower) / (static_cast<double>(c.upper) - c.lower + 1) + 0.5);
+            const int split = left + static_cast<int>(sw * (static_cast<double>(limit) - c.lower) /
+                                                          (static_cast<double>(c.upper) - c.lower + 1) +
+                                                      0.5);
             dc.FillRect({left, top, split, bottom}, GetBrush(kBelowLimitBrush));
             dc.FillRect({split, top, right, bottom}, brush);
             markerX = split;
@@ -195,7 +199,7 @@ void TVernoRasterPlot::DrawStatistics(TVernoRaster& raster) {
     const std::u16string len = inches ? u"in" : u"mm";
     std::vector<CoverRow> stats;
     stats.push_back({LoadString(2040), u"N", Printf("%d  ", n), u""});
-    std::u16string areaText = !inches ? Printf("%0.2lf", area)
+    std::u16string areaText = !inches        ? Printf("%0.2lf", area)
                               : area >= 1000 ? Printf("%0.0f", area)
                               : area >= 100  ? Printf("%0.1f", area)
                                              : Printf("%0.2f", area);
@@ -211,7 +215,8 @@ void TVernoRasterPlot::DrawStatistics(TVernoRaster& raster) {
         stats.push_back({LoadString(2048), u"Min", Printf("%d  ", s.Min()), len});
         stats.push_back({LoadString(2049), u"R", Printf("%d  ", s.Max() - s.Min()), len});
     }
-    if (limit > 0) stats.push_back({LoadString(2056), u"<s(Min)", Printf("%0.1lf", s.PercentOutside()), u"%"});
+    if (limit > 0)
+        stats.push_back({LoadString(2056), u"<s(Min)", Printf("%0.1lf", s.PercentOutside()), u"%"});
     const int sl = (page.left + page.right) / 2 + 50;
     DrawBoxTitle(*this, sl, y + 45, LoadString(2043));
     baseline = y + 45;
@@ -278,7 +283,8 @@ void TVernoRasterPlot::DrawTable(TVernoRaster& raster) {
                 }
                 // Whole metres (feet) where they change, the hundredths below them.
                 const long hundredths = std::lround(pos * 100);
-                if (hundredths / 100 != previousWhole) dc.TextOut(cr, top + 72, Printf("%ld", hundredths / 100));
+                if (hundredths / 100 != previousWhole)
+                    dc.TextOut(cr, top + 72, Printf("%ld", hundredths / 100));
                 previousWhole = hundredths / 100;
                 dc.TextOut(cr, top + 104, Printf(".%02ld", hundredths % 100));
             }

@@ -11,12 +11,17 @@ using namespace vordalis::test;
 
 namespace {
 
-std::string Sample(const char* name) { return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name); }
-bool Has(const std::string& json, const std::string& fragment) { return json.find(fragment) != std::string::npos; }
+std::string Sample(const char* name) {
+    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
+}
+bool Has(const std::string& json, const std::string& fragment) {
+    return json.find(fragment) != std::string::npos;
+}
 
 std::vector<std::string> Lines(const std::string& out) {
     std::vector<std::string> lines;
-    for (size_t at = 0, nl; (nl = out.find('\n', at)) != std::string::npos; at = nl + 1) lines.push_back(out.substr(at, nl - at));
+    for (size_t at = 0, nl; (nl = out.find('\n', at)) != std::string::npos; at = nl + 1)
+        lines.push_back(out.substr(at, nl - at));
     return lines;
 }
 
@@ -39,7 +44,8 @@ TEST(CliLevelInfo, BarScans) {
     // Inches: the diameter byte 0 reads as 16 mm; 0.2 in steps shown in inches.
     EXPECT_TRUE(Has(lines[1], "\"imperial\":true"));
     EXPECT_TRUE(Has(lines[1], "\"bar_diameter\":16"));
-    EXPECT_TRUE(Has(lines[1], "\"grid_geometry\":{\"nx\":100,\"ny\":100,\"step_x\":0.2,\"step_y\":0.2,\"scale\":1,"));
+    EXPECT_TRUE(
+        Has(lines[1], "\"grid_geometry\":{\"nx\":100,\"ny\":100,\"step_x\":0.2,\"step_y\":0.2,\"scale\":1,"));
     // Orientation 2: the first block is the y scan; the mark byte is kept.
     EXPECT_TRUE(Has(lines[2], "\"mark\":1,\"swapped\":true,\"orientation\":2,\"grid_class\":3"));
     EXPECT_TRUE(Has(lines[2], "\"y_scan\":[30,0,0,34,"));
@@ -76,7 +82,8 @@ TEST(CliLevelInfo, DamagedRasterIsReportedAndTheOthersPrinted) {
     fs::create_directories(dir);
     // Recognised as a raster, but nx x ny is above 65536.
     const std::string bad = (dir / "big.vdo").string();
-    std::ofstream(bad, std::ios::binary) << "\r\n300001\r\n100\t100\r\n10\t80\r\n300\t300\r\n16\t1\t1\t1\t1\t0\t0\t0.0\r\n5\r\n\x06";
+    std::ofstream(bad, std::ios::binary)
+        << "\r\n300001\r\n100\t100\r\n10\t80\r\n300\t300\r\n16\t1\t1\t1\t1\t0\t0\t0.0\r\n5\r\n\x06";
     CliResult r = RunCli("info " + ShellQuote(bad) + " " + Sample("raster_metric.vdo"));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Has(r.err, bad + ":\nObject empty or not valid")) << r.err;
@@ -92,8 +99,8 @@ TEST(CliLevelConvert, WritersGiveTheSamplesBack) {
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    for (const char* name : {"bars_metric.vdo", "bars_imperial.vdo", "bars_orientation2.vdo", "raster_metric.vdo",
-                             "raster_inch.vdo"}) {
+    for (const char* name : {"bars_metric.vdo", "bars_imperial.vdo", "bars_orientation2.vdo",
+                             "raster_metric.vdo", "raster_inch.vdo"}) {
         const fs::path out = dir / name;
         CliResult r = RunCli("convert " + Sample(name) + " -o " + ShellQuote(out.string()));
         ASSERT_EQ(r.status, 0) << name << r.err;
@@ -102,7 +109,8 @@ TEST(CliLevelConvert, WritersGiveTheSamplesBack) {
         std::string expected = original;
         // The diameter byte 0 comes back as 16 mm; a grid width of 12.5 in as 12 in.
         if (std::string(name) == "bars_imperial.vdo") expected[253] = 16;
-        if (std::string(name) == "raster_inch.vdo") expected.replace(expected.find("125\t125"), 7, "120\t120");
+        if (std::string(name) == "raster_inch.vdo")
+            expected.replace(expected.find("125\t125"), 7, "120\t120");
         EXPECT_EQ(written, expected) << name;
     }
     fs::remove_all(dir);

@@ -82,7 +82,8 @@ TEST(Bars, WritesTheFileBack) {
     EXPECT_EQ(out.substr(256, 8), "200123\r\n");
     EXPECT_NE(out.find("VX(1234;A)-\t25\t10\t80\r\n"), std::string::npos);
     // The file ends with the number, no delimiter after it.
-    EXPECT_EQ(out.substr(out.size() - 9), "\r\n\x06" "200123");
+    EXPECT_EQ(out.substr(out.size() - 9), "\r\n\x06"
+                                          "200123");
     // Written and read again it carries the same data.
     MemorySource again(out);
     TVernoBars back(again, false);
@@ -96,7 +97,7 @@ TEST(Bars, WritesTheFileBack) {
 TEST(Bars, OrientationTwoStoresTheYScanFirst) {
     BarsBytes b;
     b.orientation = 2;
-    b.first[4] = 50; // y scan
+    b.first[4] = 50;  // y scan
     b.second[8] = 20; // x scan
     auto bars = Load(b);
     ASSERT_TRUE(bars->valid);

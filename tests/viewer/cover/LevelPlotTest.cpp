@@ -13,7 +13,8 @@ using vordalis::test::BarsBytes;
 namespace {
 
 bool Has(const std::vector<std::string>& lines, const std::string& part) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(part) != std::string::npos; });
 }
 
 std::unique_ptr<TVernoBars> Bars(const std::string& limits = "\t35\t10\t80") {
@@ -26,7 +27,9 @@ std::unique_ptr<TVernoBars> Bars(const std::string& limits = "\t35\t10\t80") {
     return std::make_unique<TVernoBars>(src, false);
 }
 
-std::string Hex(Rgb c) { return RecordingCanvas::Colour(c); }
+std::string Hex(Rgb c) {
+    return RecordingCanvas::Colour(c);
+}
 
 } // namespace
 
@@ -164,7 +167,8 @@ TEST(LevelPlot, RasterLegendSharesAndTableRegions) {
     raster.Draw(screen);
     const auto texts = screen.Texts();
     // Four covers: 8 in class "< 10", two 25 in "20-29", 70 in "70-79": 25 %, 50 %, 25 %.
-    for (const char* t : {"25.0", "50.0", "75.0", "100.0", "R", "S", "A", "Limit: 20 mm", "< 10", "Measured covers [mm]"})
+    for (const char* t :
+         {"25.0", "50.0", "75.0", "100.0", "R", "S", "A", "Limit: 20 mm", "< 10", "Measured covers [mm]"})
         EXPECT_TRUE(std::find(texts.begin(), texts.end(), t) != texts.end()) << t;
     EXPECT_EQ(raster.plot.legend.Height(), TVernoRasterPlot::BandHeight(raster.options, 20));
     EXPECT_EQ(raster.plot.legend.Height(), 335);

@@ -41,7 +41,8 @@ template <class T> void Exercise(const std::string& bytes) {
 } // namespace
 
 TEST(LevelRobustness, CutAndChangedFilesNeverBreakTheObjects) {
-    for (const char* name : {"bars_metric.vdo", "bars_imperial.vdo", "raster_metric.vdo", "raster_inch.vdo"}) {
+    for (const char* name :
+         {"bars_metric.vdo", "bars_imperial.vdo", "raster_metric.vdo", "raster_inch.vdo"}) {
         const std::string bytes = ReadSample(name);
         ASSERT_FALSE(bytes.empty()) << name;
         const bool bars = bytes[0] != '\r';

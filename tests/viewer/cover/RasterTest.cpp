@@ -15,9 +15,9 @@ std::unique_ptr<TVernoRaster> Load(const std::string& bytes) {
 }
 
 // 4 x 3 cells of 100 mm x 200 mm; the last column and the last row hold no covers.
-const std::vector<int> kCovers = {30, 0, 45, 0,  //
-                                  12, 90, 0, 0,  //
-                                  0, 0, 0, 0};
+const std::vector<int> kCovers = {30, 0,  45, 0, //
+                                  12, 90, 0,  0, //
+                                  0,  0,  0,  0};
 const std::string kHead = "300042\r\n100\t200\r\n10\t80\r\n4\t3\r\n16\t5\t35\t12\t90\t25\t40\t0.080\t150\r\n";
 
 } // namespace
@@ -54,14 +54,15 @@ TEST(Raster, ReadsHeaderCoversAndTrailer) {
 
 TEST(Raster, HeaderVariants) {
     // A grid width in micrometres; three integers after the skipped statistics.
-    auto r = Load(RasterFile("300043\r\n150000\t150\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t33\t0\t0.045\r\n", 2,
-                             {20, 40}));
+    auto r = Load(RasterFile("300043\r\n150000\t150\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t33\t0\t0.045\r\n",
+                             2, {20, 40}));
     ASSERT_TRUE(r->valid);
     EXPECT_EQ(r->grid.StepX(), 150.0);
     EXPECT_EQ(r->defaultLimit, 33);
     EXPECT_EQ(r->layerWord, 0);
     // Two integers: the second is the layer word.
-    r = Load(RasterFile("300044\r\n100\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t7\t120\r\n", 2, {20, 40}));
+    r = Load(
+        RasterFile("300044\r\n100\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t7\t120\r\n", 2, {20, 40}));
     ASSERT_TRUE(r->valid);
     EXPECT_EQ(r->defaultLimit, 0);
     EXPECT_EQ(r->layerWord, 120);
@@ -69,7 +70,7 @@ TEST(Raster, HeaderVariants) {
     const char* invalid[] = {
         "300045\r\n0\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t7\t120\r\n",   // width 0
         "300045\r\n100\t100\r\n10\t80\r\n0\t1\r\n12\t2\t30\t20\t40\t7\t120\r\n", // no columns
-        "300045\r\n100\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\r\n",         // no integer after the statistics
+        "300045\r\n100\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\r\n", // no integer after the statistics
         "300045\r\n100\t100\r\n10\t80\r\n2\t1\r\n12\t2\t30\t20\t40\t-5\t7\t0.1\r\n", // negative default limit
         "300045\r\n100\t100\r\n10\t80\r\n300\t300\r\n12\t2\t30\t20\t40\t7\t120\r\n", // more than 65536 cells
         "300045\r\n100\tx\r\n",
@@ -86,7 +87,10 @@ TEST(Raster, WritesTheFileBack) {
     const std::string& f = out.Bytes();
     // N = 4, mean 44.25 -> 44, min 12, max 90, default limit 25, share below the limit 20: 1 of 4,
     // area 4 x 0.02 m².
-    EXPECT_EQ(f.rfind("\r\n300042\r\n100\t200\r\n10\t80\r\n4\t3\r\n16\t4\t44\t12\t90\t25\t25\t0.080\t150\r\n30\t0\t45\t0\r\n", 0), 0u);
+    EXPECT_EQ(f.rfind("\r\n300042\r\n100\t200\r\n10\t80\r\n4\t3\r\n16\t4\t44\t12\t90\t25\t25\t0."
+                      "080\t150\r\n30\t0\t45\t0\r\n",
+                      0),
+              0u);
     EXPECT_NE(f.find("0\t0\t0\t0\r\n\r\n\x06VX(77;)-\t20\t15\t60\r\n"), std::string::npos);
     EXPECT_EQ(f.back(), '\x06');
     MemorySource again(f);
@@ -97,8 +101,8 @@ TEST(Raster, WritesTheFileBack) {
 }
 
 TEST(Raster, InchGridsKeepWholeInches) {
-    auto r = Load(RasterFile("300046\r\n125\t240\r\n10\t80\r\n2\t2\r\n16\t3\t1.2\t0.5\t1.7\t20\t0\t2.083\r\n", 2,
-                             {30, 44, 0, 51}, "V5i(8;)-\t20\t10\t80\r\n"));
+    auto r = Load(RasterFile("300046\r\n125\t240\r\n10\t80\r\n2\t2\r\n16\t3\t1.2\t0.5\t1.7\t20\t0\t2.083\r\n",
+                             2, {30, 44, 0, 51}, "V5i(8;)-\t20\t10\t80\r\n"));
     ASSERT_TRUE(r->valid);
     EXPECT_EQ(r->imperial, 1);
     EXPECT_EQ(r->grid.StepX(), 12.0);

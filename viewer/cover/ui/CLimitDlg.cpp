@@ -14,7 +14,9 @@
 namespace vordalis {
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -60,9 +62,12 @@ CLimitDlg::CLimitDlg(LimitDialogState& state, QWidget* parent) : QDialog(parent)
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    connect(limitEdit, &QLineEdit::editingFinished, this, [this] { Forward(&LimitDialogState::LimitEditDone); });
-    connect(lowerEdit, &QLineEdit::editingFinished, this, [this] { Forward(&LimitDialogState::LowerEditDone); });
-    connect(upperEdit, &QLineEdit::editingFinished, this, [this] { Forward(&LimitDialogState::UpperEditDone); });
+    connect(limitEdit, &QLineEdit::editingFinished, this,
+            [this] { Forward(&LimitDialogState::LimitEditDone); });
+    connect(lowerEdit, &QLineEdit::editingFinished, this,
+            [this] { Forward(&LimitDialogState::LowerEditDone); });
+    connect(upperEdit, &QLineEdit::editingFinished, this,
+            [this] { Forward(&LimitDialogState::UpperEditDone); });
     connect(limitSpin, &CoverSpin::spun, this, [this](int d) { Spin(&LimitDialogState::LimitSpin, d); });
     connect(lowerSpin, &CoverSpin::spun, this, [this](int d) { Spin(&LimitDialogState::LowerSpin, d); });
     connect(upperSpin, &CoverSpin::spun, this, [this](int d) { Spin(&LimitDialogState::UpperSpin, d); });

@@ -41,7 +41,8 @@ CModifyDlg::CModifyDlg(ModifyDialogState& state, QWidget* parent) : QDialog(pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(xEdit, &QLineEdit::editingFinished, this, [this] { Forward(&ModifyDialogState::XEditDone); });
     connect(yEdit, &QLineEdit::editingFinished, this, [this] { Forward(&ModifyDialogState::YEditDone); });
-    connect(valueEdit, &QLineEdit::editingFinished, this, [this] { Forward(&ModifyDialogState::ValueEditDone); });
+    connect(valueEdit, &QLineEdit::editingFinished, this,
+            [this] { Forward(&ModifyDialogState::ValueEditDone); });
     connect(valueSpin, &CoverSpin::spun, this, [this](int delta) {
         ReadControls();
         if (state_.ValueSpin(delta)) QApplication::beep();

@@ -2,8 +2,8 @@
 // "Modify value" for every object that has no dialog of its own.
 #include "CLimitDlg.h"
 #include "CModifyDlg.h"
-#include "cover/CoverLimitFlow.h"
 #include "app/ObjectDialogs.h"
+#include "cover/CoverLimitFlow.h"
 #include "model/Codec.h"
 
 namespace vordalis {

@@ -11,8 +11,8 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>
@@ -121,8 +121,8 @@ private slots:
         ApplyLimitDialog(*raster, state, options);
         int32_t limit, lower, upper;
         raster->GetLimits(&limit, nullptr, &lower, &upper);
-        QCOMPARE(limit, 30);  // 1.2 in -> 30.4 mm
-        QCOMPARE(upper, 50);  // 2.0 in -> 50.7 mm
+        QCOMPARE(limit, 30); // 1.2 in -> 30.4 mm
+        QCOMPARE(upper, 50); // 2.0 in -> 50.7 mm
     }
 
     void modifyDialogShowsNoPositionForListEntries() {
@@ -147,8 +147,14 @@ private slots:
     }
 
     void translationsCoverTheDialogsAndTheNumberedTexts() {
-        const char* sources[] = {"Cover", "Limit: %d mm", "X grid width", "Y grid width", "Number of measured covers",
-                                 "Total Area of measured grids", "Measured covers (continued)", "Number of measured bars"};
+        const char* sources[] = {"Cover",
+                                 "Limit: %d mm",
+                                 "X grid width",
+                                 "Y grid width",
+                                 "Number of measured covers",
+                                 "Total Area of measured grids",
+                                 "Measured covers (continued)",
+                                 "Number of measured bars"};
         for (const char* lang : {"fr", "de", "zh_CN", "ru"}) {
             QTranslator translator;
             QVERIFY2(translator.load(QString("cover_%1").arg(lang), COVER_TEST_QM_DIR), lang);
