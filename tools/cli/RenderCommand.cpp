@@ -197,7 +197,12 @@ int RunRender(const Args& args) {
         return 2;
     }
 
-    // Fonts and painting need a GUI application; without a display it runs offscreen.
+    // Fonts and painting need a GUI application; without a display it runs offscreen. The
+    // platform's notes (a missing runtime folder, say) are no business of a batch tool's stderr.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    });
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

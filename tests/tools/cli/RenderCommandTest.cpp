@@ -58,6 +58,7 @@ TEST_F(CliRender, EverySampleToPngSvgAndPdf) {
         for (const auto& out : {png, pdf, svg}) {
             CliResult r = RunCli("render " + ShellQuote(Sample(name)) + " -o " + ShellQuote(out));
             EXPECT_EQ(r.status, 0) << name << " " << out << " " << r.err;
+            EXPECT_EQ(r.err, "") << name;
         }
         std::string p = Slurp(png);
         ASSERT_GT(p.size(), 24u) << name;
