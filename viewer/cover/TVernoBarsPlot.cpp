@@ -188,7 +188,8 @@ void TVernoBarsPlot::DrawStatistics(TVernoBars& bars) {
         const int32_t count = s.Count();
         c.n = Printf("%d  ", count);
         if (count < 1) {
-            c.mean = c.sd = c.max = c.min = c.span = c.below = u"-  ";
+            // A scan without bars shows a dash in every row of its column.
+            c.n = c.mean = c.sd = c.max = c.min = c.span = c.below = u"-  ";
             return c;
         }
         c.mean = Printf(inches ? "%6.2lf" : "%6.1lf", s.Mean());
