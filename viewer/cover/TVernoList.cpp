@@ -243,7 +243,9 @@ void TVernoList::Describe(Json& out) const {
                                                     : Json::Null());
         out.Set("arrangement_code", Json::Int((layerWord >> 4) & 7));
     }
+    // The current cover limit, under its short name and its full one.
     out.Set("limit", Json::Int(Limit()));
+    out.Set("cover_limit", Json::Int(Limit()));
     out.Set("initial_limit", Json::Int(initialLimit));
     out.Set("unit", Json::Text(covers.Unit()));
     out.Set("count", Json::Int(Count()));
