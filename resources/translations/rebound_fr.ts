@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Mean compressive strength</source>
-      <translation>Résistance moyenne à la compression</translation>
+      <translation>Résistance moy. compression</translation>
     </message>
     <message>
       <source>Rebound value</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
       <source>Median compressive strength</source>
-      <translation>Résistance médiane à la compression</translation>
+      <translation>Résistance méd. compression</translation>
     </message>
   </context>
   <context>

@@ -29,7 +29,7 @@
     </message>
     <message>
       <source>Mean compressive strength</source>
-      <translation>Средняя прочность на сжатие</translation>
+      <translation>Средняя прочность</translation>
     </message>
     <message>
       <source>Rebound value</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
       <source>Maximum rebound value</source>
-      <translation>Максимальное значение отскока</translation>
+      <translation>Макс. значение отскока</translation>
     </message>
     <message>
       <source>Minimum rebound value</source>
-      <translation>Минимальное значение отскока</translation>
+      <translation>Мин. значение отскока</translation>
     </message>
     <message>
       <source>Measured rebound value</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
       <source>Median compressive strength</source>
-      <translation>Медиана прочности на сжатие</translation>
+      <translation>Медианная прочность</translation>
     </message>
   </context>
   <context>
