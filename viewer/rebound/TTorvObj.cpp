@@ -128,6 +128,11 @@ void TTorvObj::DescribeLimits(Json& out) const {
 bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value) {
     std::u16string t;
     if (in.ReadToken(t, 80) == 0) return false;
+    // A lone "-" stands for 0, as in the integer fields.
+    if (t == u"-") {
+        value = 0;
+        return true;
+    }
     std::string s;
     for (char16_t c : t.substr(0, maxChars)) s.push_back(c < 0x80 ? static_cast<char>(c) : '?');
     char* end = nullptr;

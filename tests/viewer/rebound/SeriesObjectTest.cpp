@@ -22,6 +22,7 @@ TEST(SeriesRead, InstrumentFileWithoutExtension) {
     f.timeFactor = "0.90";
     f.unit = 3;
     f.values = {44, 0, 51, 38};
+    f.f3 = "0.0300\t-\t-7.0"; // a lone "-" is 0 in the decimal fields too
     auto s = f.Read();
     ASSERT_TRUE(s->valid);
     EXPECT_EQ(s->type, kTypeReboundSeries);
@@ -50,6 +51,7 @@ TEST(SeriesRead, InstrumentFileWithoutExtension) {
     EXPECT_EQ(s->useMedian, 0);
     EXPECT_DOUBLE_EQ(s->coefA[12], 0.01);
     EXPECT_DOUBLE_EQ(s->coefC[14], -7.0);
+    EXPECT_DOUBLE_EQ(s->coefB[14], 0.0);
     EXPECT_DOUBLE_EQ(s->coefB[1], 0.706);
     EXPECT_EQ(s->coefA[15], 0);
     EXPECT_EQ(s->measuredValues.Values(), (std::vector<int32_t>{44, 0, 51, 38}));
