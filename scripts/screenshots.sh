@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the viewer's main window with every sample object, in English and Chinese,
-# at 100 % and at a high-DPI scale factor. Usage: scripts/screenshots.sh [OUT_DIR]
+# at 100 % and at a high-DPI scale factor, and of the viewer's own dialogs (title and remarks,
+# page borders, About). Usage: scripts/screenshots.sh [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
@@ -19,5 +20,11 @@ for sample in resources/samples/*.vdo; do
       out="$OUT/${name}_${lang#*:}_x${scale}.png"
       QT_SCALE_FACTOR=$scale "$BUILD_DIR/bin/vordalis-shot" "$out" --language "${lang%%:*}" "$sample" 2>/dev/null
     done
+  done
+done
+for lang in 0:en 3:zh_CN; do
+  for dialog in 2009:title 2023:pageborder 57664:about; do
+    "$BUILD_DIR/bin/vordalis-shot" "$OUT/dialog_${dialog#*:}_${lang#*:}.png" --language "${lang%%:*}" \
+      --command "${dialog%%:*}" resources/samples/list_metric.vdo 2>/dev/null
   done
 done
