@@ -15,8 +15,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QIcon(":/icons/vordalis.svg").pixmap(48, 48));
     auto* text = new QLabel(this);
     text->setObjectName("version");
-    text->setText(QStringLiteral("<b>Vordalis</b><br>") + tr("Version %1").arg(QApplication::applicationVersion()) +
-                  QStringLiteral("<br>") + tr("Viewer for cover meter and rebound hammer measurements"));
+    text->setText(QStringLiteral("<b>Vordalis</b><br>") +
+                  tr("Version %1").arg(QApplication::applicationVersion()) + QStringLiteral("<br>") +
+                  tr("Viewer for cover meter and rebound hammer measurements"));
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addWidget(text, 1);

@@ -84,33 +84,83 @@ const CommandText kCommands[] = {
 };
 // clang-format on
 
-const char* const kMenuTitles[] = {
-    QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&File"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Edit"),
-    QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&View"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Language"),
-    QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Info")};
+const char* const kMenuTitles[] = {QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&File"),
+                                   QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Edit"),
+                                   QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&View"),
+                                   QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Language"),
+                                   QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Info")};
 
 // Menu entries by menu, 0 a separator, -1 the recent files.
-const int kFileMenu[] = {cmd::Load, cmd::Open, cmd::CreateSummary, cmd::Save, cmd::SaveAs, 0,
-                         cmd::Copy, 0, cmd::Print, cmd::PrintPreview, cmd::PrintSetup, cmd::Pageborder,
-                         -1, cmd::RunOndralink, 0, cmd::Exit};
+const int kFileMenu[] = {
+    cmd::Load, cmd::Open,  cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
+    0,         cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
+    0,         cmd::Exit};
 const int kEditMenu[] = {cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::Settings, 0, cmd::EnableValueChange};
-const int kViewMenu[] = {cmd::Chart, cmd::Values, cmd::Statistics, cmd::Table, 0,
-                         cmd::Grayscale, cmd::InvertedGrayscale, cmd::GreenRed, cmd::Spectral, 0,
-                         cmd::Axis, cmd::Frame, cmd::Grid, 0,
-                         cmd::ToggleToolBar, cmd::ToggleStatusBar, 0, cmd::MmScale};
+const int kViewMenu[] = {cmd::Chart,
+                         cmd::Values,
+                         cmd::Statistics,
+                         cmd::Table,
+                         0,
+                         cmd::Grayscale,
+                         cmd::InvertedGrayscale,
+                         cmd::GreenRed,
+                         cmd::Spectral,
+                         0,
+                         cmd::Axis,
+                         cmd::Frame,
+                         cmd::Grid,
+                         0,
+                         cmd::ToggleToolBar,
+                         cmd::ToggleStatusBar,
+                         0,
+                         cmd::MmScale};
 const int kLanguageMenu[] = {cmd::English, cmd::French, cmd::German, cmd::Chinese, cmd::Russian};
-const int kToolBar[] = {cmd::Load, cmd::Open, cmd::Save, cmd::Copy, cmd::PrintPreview, cmd::Print, 0,
-                        cmd::Chart, cmd::Values, cmd::Statistics, cmd::Table, 0,
-                        cmd::Grayscale, cmd::InvertedGrayscale, cmd::GreenRed, cmd::Spectral, 0,
-                        cmd::Axis, cmd::Frame, cmd::Grid, 0, cmd::RunOndralink};
+const int kToolBar[] = {cmd::Load,
+                        cmd::Open,
+                        cmd::Save,
+                        cmd::Copy,
+                        cmd::PrintPreview,
+                        cmd::Print,
+                        0,
+                        cmd::Chart,
+                        cmd::Values,
+                        cmd::Statistics,
+                        cmd::Table,
+                        0,
+                        cmd::Grayscale,
+                        cmd::InvertedGrayscale,
+                        cmd::GreenRed,
+                        cmd::Spectral,
+                        0,
+                        cmd::Axis,
+                        cmd::Frame,
+                        cmd::Grid,
+                        0,
+                        cmd::RunOndralink};
 
 bool IsCheckable(int id) {
     switch (id) {
-    case cmd::Chart: case cmd::Values: case cmd::Statistics: case cmd::Table: case cmd::Grayscale:
-    case cmd::InvertedGrayscale: case cmd::GreenRed: case cmd::Spectral: case cmd::Axis: case cmd::Frame:
-    case cmd::Grid: case cmd::EnableValueChange: case cmd::Settings: case cmd::MmScale:
-    case cmd::ToggleToolBar: case cmd::ToggleStatusBar:
-    case cmd::English: case cmd::French: case cmd::German: case cmd::Chinese: case cmd::Russian:
+    case cmd::Chart:
+    case cmd::Values:
+    case cmd::Statistics:
+    case cmd::Table:
+    case cmd::Grayscale:
+    case cmd::InvertedGrayscale:
+    case cmd::GreenRed:
+    case cmd::Spectral:
+    case cmd::Axis:
+    case cmd::Frame:
+    case cmd::Grid:
+    case cmd::EnableValueChange:
+    case cmd::Settings:
+    case cmd::MmScale:
+    case cmd::ToggleToolBar:
+    case cmd::ToggleStatusBar:
+    case cmd::English:
+    case cmd::French:
+    case cmd::German:
+    case cmd::Chinese:
+    case cmd::Russian:
         return true;
     default:
         return false;
@@ -119,12 +169,18 @@ bool IsCheckable(int id) {
 
 int LanguageOf(int id) {
     switch (id) {
-    case cmd::English: return 0;
-    case cmd::French: return 1;
-    case cmd::German: return 2;
-    case cmd::Chinese: return 3;
-    case cmd::Russian: return 4;
-    default: return -1;
+    case cmd::English:
+        return 0;
+    case cmd::French:
+        return 1;
+    case cmd::German:
+        return 2;
+    case cmd::Chinese:
+        return 3;
+    case cmd::Russian:
+        return 4;
+    default:
+        return -1;
     }
 }
 
@@ -150,8 +206,10 @@ CMainFrame::CMainFrame(CNexoloApp* app, CNexoloDoc* doc)
     update->start();
     connect(view_, &CNexoloView::StateChanged, this, &CMainFrame::UpdateCommandUI);
     connect(view_, &CNexoloView::HintChanged, this, [this](const QString& text) {
-        if (text.isEmpty()) statusBar()->clearMessage();
-        else statusBar()->showMessage(text);
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
     });
     connect(doc_, &CNexoloDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(app_, &CNexoloApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFiles);
@@ -162,7 +220,9 @@ CMainFrame::CMainFrame(CNexoloApp* app, CNexoloDoc* doc)
 
 CMainFrame::~CMainFrame() = default;
 
-QLabel* CMainFrame::Pane(int id) const { return panes_.value(id); }
+QLabel* CMainFrame::Pane(int id) const {
+    return panes_.value(id);
+}
 
 void CMainFrame::CreateActions() {
     for (const CommandText& c : kCommands) {
@@ -178,15 +238,19 @@ void CMainFrame::CreateActions() {
     actions_[cmd::Open]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     actions_[cmd::Save]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     actions_[cmd::Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    actions_[cmd::Copy]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    actions_[cmd::Copy]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
 }
 
 void CMainFrame::CreateMenus() {
     auto fill = [this](QMenu* menu, const int* ids, size_t n) {
         for (size_t i = 0; i < n; ++i) {
-            if (ids[i] == 0) menu->addSeparator();
-            else if (ids[i] == -1) recentSeparator_ = menu->addSeparator();
-            else menu->addAction(actions_[ids[i]]);
+            if (ids[i] == 0)
+                menu->addSeparator();
+            else if (ids[i] == -1)
+                recentSeparator_ = menu->addSeparator();
+            else
+                menu->addAction(actions_[ids[i]]);
         }
     };
     menus_[0] = menuBar()->addMenu(QString());
@@ -209,8 +273,10 @@ void CMainFrame::CreateToolBar() {
     toolBar_->setObjectName("ToolBar");
     toolBar_->setIconSize(QSize(24, 24));
     for (int id : kToolBar) {
-        if (id == 0) toolBar_->addSeparator();
-        else toolBar_->addAction(actions_[id]);
+        if (id == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_[id]);
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
@@ -297,15 +363,25 @@ void CMainFrame::UpdateCommandUI() {
             checked = storedLanguage == LanguageOf(id);
         } else {
             switch (id) {
-            case cmd::Save: case cmd::SaveAs: case cmd::Print: case cmd::PrintPreview: case cmd::Copy:
+            case cmd::Save:
+            case cmd::SaveAs:
+            case cmd::Print:
+            case cmd::PrintPreview:
+            case cmd::Copy:
                 enabled = obj != nullptr;
                 break;
-            case cmd::Load: case cmd::RunOndralink:
+            case cmd::Load:
+            case cmd::RunOndralink:
                 enabled = !TransferRanAtStart();
                 break;
-            case cmd::ToggleToolBar: checked = toolBar_->isVisible(); break;
-            case cmd::ToggleStatusBar: checked = statusBar()->isVisible(); break;
-            default: break;
+            case cmd::ToggleToolBar:
+                checked = toolBar_->isVisible();
+                break;
+            case cmd::ToggleStatusBar:
+                checked = statusBar()->isVisible();
+                break;
+            default:
+                break;
             }
         }
         a->setEnabled(enabled);
@@ -332,37 +408,73 @@ void CMainFrame::OnCommand(int id) {
         return;
     }
     switch (id) {
-    case cmd::Open: OnFileOpen(); break;
-    case cmd::Save: doc_->DoFileSave(this); break;
-    case cmd::SaveAs: doc_->DoSave(QString(), true, this); break;
-    case cmd::Copy: OnCopy(); break;
-    case cmd::Print: OnFilePrint(); break;
-    case cmd::PrintPreview: OnFilePrintPreview(); break;
-    case cmd::PrintSetup: OnFilePrintSetup(); break;
-    case cmd::Pageborder: CBorderSetup(this).exec(); break;
-    case cmd::CreateSummary: OnCreateSummary(); break;
-    case cmd::Load: OnLoadFromInstrument(this, *doc_); break;
-    case cmd::RunOndralink: OnRunOndralink(this); break;
-    case cmd::Exit: close(); break;
-    case cmd::About: CAboutDlg(this).exec(); break;
-    case cmd::ToggleToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;
-    case cmd::ToggleStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
-    default: break;
+    case cmd::Open:
+        OnFileOpen();
+        break;
+    case cmd::Save:
+        doc_->DoFileSave(this);
+        break;
+    case cmd::SaveAs:
+        doc_->DoSave(QString(), true, this);
+        break;
+    case cmd::Copy:
+        OnCopy();
+        break;
+    case cmd::Print:
+        OnFilePrint();
+        break;
+    case cmd::PrintPreview:
+        OnFilePrintPreview();
+        break;
+    case cmd::PrintSetup:
+        OnFilePrintSetup();
+        break;
+    case cmd::Pageborder:
+        CBorderSetup(this).exec();
+        break;
+    case cmd::CreateSummary:
+        OnCreateSummary();
+        break;
+    case cmd::Load:
+        OnLoadFromInstrument(this, *doc_);
+        break;
+    case cmd::RunOndralink:
+        OnRunOndralink(this);
+        break;
+    case cmd::Exit:
+        close();
+        break;
+    case cmd::About:
+        CAboutDlg(this).exec();
+        break;
+    case cmd::ToggleToolBar:
+        toolBar_->setVisible(!toolBar_->isVisible());
+        break;
+    case cmd::ToggleStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        break;
+    default:
+        break;
     }
     UpdateCommandUI();
 }
 
 void CMainFrame::OnFileOpen() {
-    QString path = QFileDialog::getOpenFileName(this, tr("Open"), QDir::currentPath(),
-                                                tr("Vordalis Object Files (*.vdo)") + ";;" + tr("All Files (*)"));
+    QString path =
+        QFileDialog::getOpenFileName(this, tr("Open"), QDir::currentPath(),
+                                     tr("Vordalis Object Files (*.vdo)") + ";;" + tr("All Files (*)"));
     if (path.isEmpty()) return;
     QDir::setCurrent(QFileInfo(path).absolutePath());
     app_->OpenDocumentFile(path);
 }
 
-void CMainFrame::OnCopy() { view_->CopyToClipboard(); }
+void CMainFrame::OnCopy() {
+    view_->CopyToClipboard();
+}
 
-void CMainFrame::PrintAll(QPrinter& printer) { view_->PrintPages(printer, 1, view_->PrintPageCount(printer)); }
+void CMainFrame::PrintAll(QPrinter& printer) {
+    view_->PrintPages(printer, 1, view_->PrintPageCount(printer));
+}
 
 void CMainFrame::OnFilePrint() {
     if (!doc_->Object()) return;
@@ -405,7 +517,8 @@ void CMainFrame::OnCreateSummary() {
     }
     if (!doc_->SaveModified(this)) return;
     doc_->OnNewDocument();
-    if (!doc_->AdoptTemporaryFile(path, QString::fromStdU16String(title).left(20), this)) QApplication::beep();
+    if (!doc_->AdoptTemporaryFile(path, QString::fromStdU16String(title).left(20), this))
+        QApplication::beep();
 }
 
 bool CMainFrame::OpenDroppedFiles(const QStringList& paths) {

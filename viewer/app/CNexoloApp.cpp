@@ -13,7 +13,9 @@
 #include <QSettings>
 
 // Icons live in a resource file of the static application library; it must be registered.
-static void InitResources() { Q_INIT_RESOURCE(vordalis); }
+static void InitResources() {
+    Q_INIT_RESOURCE(vordalis);
+}
 
 namespace vordalis {
 
@@ -34,7 +36,9 @@ void RegisterViewerTypes() {
 #endif
 }
 
-CNexoloApp::CNexoloApp(QObject* parent) : QObject(parent) { InitResources(); }
+CNexoloApp::CNexoloApp(QObject* parent) : QObject(parent) {
+    InitResources();
+}
 
 CNexoloApp::~CNexoloApp() {
     frame_.reset();
@@ -52,8 +56,10 @@ bool CNexoloApp::InitInstance(const std::string& commandLine) {
     frame_ = std::make_unique<CMainFrame>(this, doc_.get());
     // Without a file the document is new; a file that fails to open leaves it empty, titled
     // with the file's name.
-    if (path.isEmpty()) doc_->OnNewDocument();
-    else OpenDocumentFile(path);
+    if (path.isEmpty())
+        doc_->OnNewDocument();
+    else
+        OpenDocumentFile(path);
     frame_->ShowWithPlacement();
     return true;
 }
@@ -94,8 +100,10 @@ void CNexoloApp::AddToRecentFiles(const QString& path) {
     QSettings profile(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
     profile.beginGroup(kRecentSection);
     for (int i = 1; i <= kRecentFiles; ++i) {
-        if (i <= files.size()) profile.setValue(QString("File%1").arg(i), files[i - 1]);
-        else profile.remove(QString("File%1").arg(i));
+        if (i <= files.size())
+            profile.setValue(QString("File%1").arg(i), files[i - 1]);
+        else
+            profile.remove(QString("File%1").arg(i));
     }
     profile.endGroup();
     emit RecentFilesChanged();

@@ -12,7 +12,9 @@ namespace vordalis {
 
 CNexoloDoc::CNexoloDoc(QObject* parent) : QObject(parent) {}
 
-QString CNexoloDoc::Title() const { return title_.isEmpty() ? tr("Untitled") : title_; }
+QString CNexoloDoc::Title() const {
+    return title_.isEmpty() ? tr("Untitled") : title_;
+}
 
 void CNexoloDoc::SetTitle(const QString& title) {
     title_ = title;
@@ -44,7 +46,9 @@ bool CNexoloDoc::OnOpenDocument(const QString& path, QWidget* parent) {
     path_ = ok ? full : QString();
     SetTitle(QFileInfo(full).fileName());
     UpdateAllViews();
-    if (!ok) QMessageBox::warning(parent, QApplication::applicationDisplayName(), QString::fromStdU16String(message));
+    if (!ok)
+        QMessageBox::warning(parent, QApplication::applicationDisplayName(),
+                             QString::fromStdU16String(message));
     return ok;
 }
 
@@ -52,9 +56,12 @@ bool CNexoloDoc::OnSaveDocument(const QString& path, QWidget* parent) {
     std::string error;
     if (!doc_.Store(QFile::encodeName(path).toStdString(), &error)) {
         QString text = tr("The file %1 could not be saved.").arg(QDir::toNativeSeparators(path));
-        if (!Object()) text += "\n" + tr("There is no object to save.");
-        else if (error.rfind("The object cannot", 0) == 0) text += "\n" + tr("The object cannot be written in the file format.");
-        else if (!error.empty()) text += "\n" + QString::fromStdString(error);
+        if (!Object())
+            text += "\n" + tr("There is no object to save.");
+        else if (error.rfind("The object cannot", 0) == 0)
+            text += "\n" + tr("The object cannot be written in the file format.");
+        else if (!error.empty())
+            text += "\n" + QString::fromStdString(error);
         QMessageBox::warning(parent, QApplication::applicationDisplayName(), text);
         return false;
     }
@@ -81,7 +88,9 @@ bool CNexoloDoc::DoSave(const QString& pathIn, bool replace, QWidget* parent) {
     return true;
 }
 
-bool CNexoloDoc::DoFileSave(QWidget* parent) { return DoSave(path_, true, parent); }
+bool CNexoloDoc::DoFileSave(QWidget* parent) {
+    return DoSave(path_, true, parent);
+}
 
 bool CNexoloDoc::SaveModified(QWidget* parent) {
     if (!IsModified()) return true;
@@ -96,10 +105,13 @@ bool CNexoloDoc::SaveModified(QWidget* parent) {
 bool CNexoloDoc::AdoptTemporaryFile(const QString& path, const QString& title, QWidget* parent) {
     path_.clear();
     std::u16string message;
-    bool ok = doc_.AdoptTemporaryFile(QFile::encodeName(path).toStdString(), title.toStdU16String(), &message);
+    bool ok =
+        doc_.AdoptTemporaryFile(QFile::encodeName(path).toStdString(), title.toStdU16String(), &message);
     SetTitle(ok ? title : QString());
     UpdateAllViews();
-    if (!ok) QMessageBox::warning(parent, QApplication::applicationDisplayName(), QString::fromStdU16String(message));
+    if (!ok)
+        QMessageBox::warning(parent, QApplication::applicationDisplayName(),
+                             QString::fromStdU16String(message));
     return ok;
 }
 

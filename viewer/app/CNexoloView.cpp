@@ -32,7 +32,9 @@ namespace {
 // The timer that resets the read-out when the mouse has left the view.
 constexpr int kTimerMs = 150;
 
-bool IsRebound(const TBasicObj& obj) { return obj.type >= kTypeReboundSeries; }
+bool IsRebound(const TBasicObj& obj) {
+    return obj.type >= kTypeReboundSeries;
+}
 
 } // namespace
 
@@ -60,29 +62,48 @@ void CNexoloView::StoreSettings() const {
     options_.Store();
 }
 
-TBasicObj* CNexoloView::Obj() const { return doc_->Object(); }
+TBasicObj* CNexoloView::Obj() const {
+    return doc_->Object();
+}
 
 // --- commands ---
 
 bool CNexoloView::Handles(int id) const {
-    return options_.Handles(id) || id == cmd::LimitAndRange || id == cmd::TitleAndRemarks || id == cmd::Settings;
+    return options_.Handles(id) || id == cmd::LimitAndRange || id == cmd::TitleAndRemarks ||
+           id == cmd::Settings;
 }
 
-bool CNexoloView::IsCommandEnabled(int id) const { return options_.Enabled(id, Obj()); }
+bool CNexoloView::IsCommandEnabled(int id) const {
+    return options_.Enabled(id, Obj());
+}
 
-bool CNexoloView::IsCommandChecked(int id) const { return options_.Checked(id, Obj()); }
+bool CNexoloView::IsCommandChecked(int id) const {
+    return options_.Checked(id, Obj());
+}
 
 void CNexoloView::OnCommand(int id) {
     switch (id) {
-    case cmd::LimitAndRange: OnLimitAndRange(); return;
-    case cmd::TitleAndRemarks: OnTitleAndRemarks(); return;
-    case cmd::Settings: OnSettings(); return;
-    default: break;
+    case cmd::LimitAndRange:
+        OnLimitAndRange();
+        return;
+    case cmd::TitleAndRemarks:
+        OnTitleAndRemarks();
+        return;
+    case cmd::Settings:
+        OnSettings();
+        return;
+    default:
+        break;
     }
     switch (options_.Command(id, Obj())) {
-    case ViewOptions::Effect::None: break;
-    case ViewOptions::Effect::Redraw: Redraw(); break;
-    case ViewOptions::Effect::Apply: Apply(); break;
+    case ViewOptions::Effect::None:
+        break;
+    case ViewOptions::Effect::Redraw:
+        Redraw();
+        break;
+    case ViewOptions::Effect::Apply:
+        Apply();
+        break;
     case ViewOptions::Effect::Modified:
         doc_->SetModifiedFlag();
         doc_->UpdateAllViews();
@@ -108,31 +129,38 @@ void CNexoloView::Apply() {
     doc_->UpdateAllViews();
 }
 
-bool CNexoloView::EditTitle(TBasicObj& obj) {
-    if (!IsRebound(obj)) {
-        CTitleDlg dlg(this);
-        dlg.title = QString::fromStdU16String(obj.title);
-        dlg.name = QString::fromStdU16String(obj.name);
-        dlg.remarks = QString::fromStdU16String(obj.remarks);
-        dlg.date = obj.GetDate();
-        if (dlg.exec() != QDialog::Accepted) return false;
-        obj.SetTitle(dlg.title.toStdU16String());
-        obj.SetName(dlg.name.toStdU16String());
-        obj.SetRemarks(dlg.remarks.toStdU16String());
-        obj.SetDate(dlg.date);
-        return true;
-    }
-    TorvFensterTitel dlg(this);
+namespace {
+
+// Both title dialogs work on copies of title, name, remarks and date.
+template <class Dialog> void FillTitleDialog(Dialog& dlg, const TBasicObj& obj) {
     dlg.title = QString::fromStdU16String(obj.title);
     dlg.name = QString::fromStdU16String(obj.name);
     dlg.remarks = QString::fromStdU16String(obj.remarks);
     dlg.date = obj.GetDate();
-    dlg.exec();
-    if (!dlg.changed) return false;
+}
+
+template <class Dialog> void TakeTitleDialog(const Dialog& dlg, TBasicObj& obj) {
     obj.SetTitle(dlg.title.toStdU16String());
     obj.SetName(dlg.name.toStdU16String());
     obj.SetRemarks(dlg.remarks.toStdU16String());
     obj.SetDate(dlg.date);
+}
+
+} // namespace
+
+bool CNexoloView::EditTitle(TBasicObj& obj) {
+    if (!IsRebound(obj)) {
+        CTitleDlg dlg(this);
+        FillTitleDialog(dlg, obj);
+        if (dlg.exec() != QDialog::Accepted) return false;
+        TakeTitleDialog(dlg, obj);
+        return true;
+    }
+    TorvFensterTitel dlg(this);
+    FillTitleDialog(dlg, obj);
+    dlg.exec();
+    if (!dlg.changed) return false;
+    TakeTitleDialog(dlg, obj);
     return true;
 }
 
@@ -288,9 +316,12 @@ void CNexoloView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     int row = -1;
     int region = obj->HitRegion(c.x(), c.y(), &row);
-    if (region == TBasicObj::kRegionHeader) OnTitleAndRemarks();
-    else if (region == TBasicObj::kRegionLimits) OnLimitAndRange();
-    else if (region == TBasicObj::kRegionSettings && IsRebound(*obj)) OnSettings();
+    if (region == TBasicObj::kRegionHeader)
+        OnTitleAndRemarks();
+    else if (region == TBasicObj::kRegionLimits)
+        OnLimitAndRange();
+    else if (region == TBasicObj::kRegionSettings && IsRebound(*obj))
+        OnSettings();
     else if (region >= TBasicObj::kRegionSettings) {
         x = obj->RowX(row);
         y = obj->RowY(row);
@@ -356,15 +387,33 @@ void CNexoloView::keyPressEvent(QKeyEvent* event) {
     QScrollBar* v = verticalScrollBar();
     bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
-    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Home: ctrl ? v->setValue(v->minimum()) : h->setValue(h->minimum()); break;
-    case Qt::Key_End: ctrl ? v->setValue(v->maximum()) : h->setValue(h->maximum()); break;
-    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_PageUp:
+        v->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        ctrl ? v->setValue(v->minimum()) : h->setValue(h->minimum());
+        break;
+    case Qt::Key_End:
+        ctrl ? v->setValue(v->maximum()) : h->setValue(h->maximum());
+        break;
+    case Qt::Key_Up:
+        v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     }
     event->accept();
 }
@@ -374,8 +423,8 @@ void CNexoloView::timerEvent(QTimerEvent* event) {
         QAbstractScrollArea::timerEvent(event);
         return;
     }
-    if (!rect().contains(mapFromGlobal(QCursor::pos())) && (readOut_.x != -1 || readOut_.value != -1 ||
-                                                             readOut_.y != -1 || readOut_.hint != -1)) {
+    if (!rect().contains(mapFromGlobal(QCursor::pos())) &&
+        (readOut_.x != -1 || readOut_.value != -1 || readOut_.y != -1 || readOut_.hint != -1)) {
         SetReadOut(ReadOut{});
     }
     int& busy = TransferBusyCounter();

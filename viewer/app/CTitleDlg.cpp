@@ -16,8 +16,9 @@ namespace vordalis {
 
 bool CheckTextLimit(QWidget* dialog, QWidget* edit, const QString& text, int limit) {
     if (text.size() <= limit) return true;
-    QMessageBox::warning(dialog, dialog->windowTitle(),
-                         QCoreApplication::translate("vordalis::CTitleDlg", "Enter no more than %1 characters.").arg(limit));
+    QMessageBox::warning(
+        dialog, dialog->windowTitle(),
+        QCoreApplication::translate("vordalis::CTitleDlg", "Enter no more than %1 characters.").arg(limit));
     edit->setFocus();
     return false;
 }

@@ -10,7 +10,7 @@ QDateTime ToQDateTime(const OleDate& date) {
 
 OleDate FromQDateTime(const QDateTime& dt) {
     if (!dt.isValid()) return {};
-    DateParts p{dt.date().year(), dt.date().month(), dt.date().day(),
+    DateParts p{dt.date().year(), dt.date().month(),  dt.date().day(),
                 dt.time().hour(), dt.time().minute(), dt.time().second()};
     return OleDate::FromParts(p);
 }

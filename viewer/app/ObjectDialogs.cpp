@@ -54,8 +54,12 @@ void ClearObjectDialogs() {
     Builder() = nullptr;
 }
 
-void RegisterSummaryBuilder(SummaryBuilder builder) { Builder() = std::move(builder); }
+void RegisterSummaryBuilder(SummaryBuilder builder) {
+    Builder() = std::move(builder);
+}
 
-const SummaryBuilder& FindSummaryBuilder() { return Builder(); }
+const SummaryBuilder& FindSummaryBuilder() {
+    return Builder();
+}
 
 } // namespace vordalis

@@ -49,13 +49,13 @@ struct DialogContext {
 
 // The modify-value dialog's input, prepared by the view from the object under the mouse.
 struct ModifyValueRequest {
-    int editFlags = 0;       // GetEditFlags
-    std::u16string unit;     // "mm", "in" or "ft"
-    bool mmScale = false;    // metric objects only
-    int precision = 0;       // decimals shown: 0 metric, 2 imperial
-    double x = -1, y = -1;   // position of the value
-    double value = 0;        // in the unit above
-    double minValue = 0;     // accepted range, in the unit above
+    int editFlags = 0;     // GetEditFlags
+    std::u16string unit;   // "mm", "in" or "ft"
+    bool mmScale = false;  // metric objects only
+    int precision = 0;     // decimals shown: 0 metric, 2 imperial
+    double x = -1, y = -1; // position of the value
+    double value = 0;      // in the unit above
+    double minValue = 0;   // accepted range, in the unit above
     double maxValue = 0;
 };
 
@@ -72,7 +72,8 @@ struct ObjectDialogs {
     // True when something changed (the view repaints either way).
     std::function<bool(TBasicObj& obj, int member, DialogContext& context)> detailView;
     // The modify-value dialog: the new value in the request's unit, or nothing on Cancel.
-    std::function<std::optional<double>(const ModifyValueRequest& request, DialogContext& context)> modifyValue;
+    std::function<std::optional<double>(const ModifyValueRequest& request, DialogContext& context)>
+        modifyValue;
 
     // Status read-out of summaries (type 7): the title of member `member` (1-based, as the
     // read-out reports it) and the summary's kind (6 or 8), which picks the value format.

@@ -20,7 +20,9 @@ std::u16string Format(const char* format, double a, double b) {
     return Utf8ToU16(buf);
 }
 
-int ValueHint(const TBasicObj& obj) { return obj.type == kTypeReboundSummary ? 5 : 1; }
+int ValueHint(const TBasicObj& obj) {
+    return obj.type == kTypeReboundSummary ? 5 : 1;
+}
 
 } // namespace
 
@@ -41,10 +43,14 @@ ReadOut ProbeObject(TBasicObj& obj, int x, int y) {
         int row = -1;
         int region = obj.HitRegion(x, y, &row);
         bool rowLookup = false;
-        if (region == TBasicObj::kRegionHeader) r.hint = 2;
-        else if (region == TBasicObj::kRegionLimits) r.hint = 3;
-        else if (region == TBasicObj::kRegionSettings && obj.type >= kTypeReboundSeries) r.hint = 4;
-        else if (region >= TBasicObj::kRegionSettings) rowLookup = true;
+        if (region == TBasicObj::kRegionHeader)
+            r.hint = 2;
+        else if (region == TBasicObj::kRegionLimits)
+            r.hint = 3;
+        else if (region == TBasicObj::kRegionSettings && obj.type >= kTypeReboundSeries)
+            r.hint = 4;
+        else if (region >= TBasicObj::kRegionSettings)
+            rowLookup = true;
         if (rowLookup) {
             r.x = obj.RowX(row);
             r.y = obj.RowY(row);
@@ -60,19 +66,26 @@ ReadOut ProbeObject(TBasicObj& obj, int x, int y) {
 
 int HintStringId(int hint, int32_t viewOptions) {
     switch (hint) {
-    case 1: return (viewOptions & opts::kValueChange) ? 2059 : 0;
-    case 2: return 2060;
-    case 3: return 2061;
-    case 4: return 2093;
-    case 5: return 2094;
-    default: return 0;
+    case 1:
+        return (viewOptions & opts::kValueChange) ? 2059 : 0;
+    case 2:
+        return 2060;
+    case 3:
+        return 2061;
+    case 4:
+        return 2093;
+    case 5:
+        return 2094;
+    default:
+        return 0;
     }
 }
 
 std::u16string PositionText(const ReadOut& r, const TBasicObj& obj, bool mmScale,
                             const std::function<std::u16string(const TBasicObj&, int)>& memberTitle) {
     if (r.x >= 0 && r.y == kListEntryY) {
-        if (obj.type == kTypeReboundSummary) return memberTitle ? memberTitle(obj, int(r.x)) : std::u16string();
+        if (obj.type == kTypeReboundSummary)
+            return memberTitle ? memberTitle(obj, int(r.x)) : std::u16string();
         return Format("N:%0.0lf", r.x);
     }
     if (r.x < 0 || r.y < 0) return {};
@@ -85,11 +98,17 @@ std::u16string PositionText(const ReadOut& r, const TBasicObj& obj, bool mmScale
 std::u16string ValueText(const ReadOut& r, const TBasicObj& obj, int summaryKind) {
     if (r.value <= 0) return {};
     switch (obj.type) {
-    case kTypeCoverList: case kTypeCoverBars: case kTypeCoverRaster:
+    case kTypeCoverList:
+    case kTypeCoverBars:
+    case kTypeCoverRaster:
         return obj.imperial ? Format("%2.2lf in", r.value) : Format("%3.0lf mm", r.value);
-    case kTypeReboundSeries: case kTypeReboundChina: return Format("%3.0lf R", r.value);
-    case kTypeReboundSummary: return summaryKind == 8 ? Format("%3.1lfMPa", r.value) : Format("%3.1lf R", r.value);
-    default: return {};
+    case kTypeReboundSeries:
+    case kTypeReboundChina:
+        return Format("%3.0lf R", r.value);
+    case kTypeReboundSummary:
+        return summaryKind == 8 ? Format("%3.1lfMPa", r.value) : Format("%3.1lf R", r.value);
+    default:
+        return {};
     }
 }
 

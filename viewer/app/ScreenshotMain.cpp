@@ -3,8 +3,8 @@
 //   vordalis-shot OUT.png [--language N] [--size WxH] [--command ID] [FILE]
 // With --command the picture shows the dialog that command opens instead of the window.
 #include "CMainFrame.h"
-#include "CNexoloDoc.h"
 #include "CNexoloApp.h"
+#include "CNexoloDoc.h"
 #include "CNexoloView.h"
 #include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"

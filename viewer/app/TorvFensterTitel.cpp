@@ -67,8 +67,8 @@ void TorvFensterTitel::accept() {
     title = titleEdit_->text();
     QDate d = dateEdit_->date();
     QTime t = timeEdit_->time();
-    DateParts p{d.isValid() ? d.year() : -1,   d.isValid() ? d.month() : -1,  d.isValid() ? d.day() : -1,
-                t.isValid() ? t.hour() : -1,   t.isValid() ? t.minute() : -1, t.isValid() ? t.second() : -1};
+    DateParts p{d.isValid() ? d.year() : -1, d.isValid() ? d.month() : -1,  d.isValid() ? d.day() : -1,
+                t.isValid() ? t.hour() : -1, t.isValid() ? t.minute() : -1, t.isValid() ? t.second() : -1};
     date = OleDate::FromParts(p);
     name = nameEdit_->text();
     remarks = remarksEdit_->toPlainText();

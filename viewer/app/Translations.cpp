@@ -18,11 +18,16 @@ Translations::~Translations() {
 
 QString Translations::Suffix(int language) {
     switch (language) {
-    case 1: return "fr";
-    case 2: return "de";
-    case 3: return "zh_CN";
-    case 4: return "ru";
-    default: return {};
+    case 1:
+        return "fr";
+    case 2:
+        return "de";
+    case 3:
+        return "zh_CN";
+    case 4:
+        return "ru";
+    default:
+        return {};
     }
 }
 

@@ -5,10 +5,10 @@
 #include "CNexoloDoc.h"
 #include "CNexoloView.h"
 #include "CTitleDlg.h"
-#include "ObjectDialogs.h"
-#include "TorvFensterTitel.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "ObjectDialogs.h"
+#include "TorvFensterTitel.h"
 #include "WindowPlacement.h"
 #include "model/Strings.h"
 #include "settings/Settings.h"
@@ -27,10 +27,10 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QScrollBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -44,7 +44,9 @@ using namespace vordalis;
 
 namespace {
 
-QString Sample(const char* name) { return QStringLiteral(VORDALIS_SAMPLES "/") + name; }
+QString Sample(const char* name) {
+    return QStringLiteral(VORDALIS_SAMPLES "/") + name;
+}
 
 // Answers the modal windows that pop up while a test runs: message boxes are recorded and
 // closed; other dialogs are handed to a callback.
@@ -56,8 +58,10 @@ public:
             if (!w || handled_.contains(w)) return;
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 messages << box->text();
-                if (QAbstractButton* no = box->button(QMessageBox::No)) no->click();
-                else box->reject();
+                if (QAbstractButton* no = box->button(QMessageBox::No))
+                    no->click();
+                else
+                    box->reject();
                 return;
             }
             handled_ << w;
@@ -147,14 +151,22 @@ private slots:
     void commandLineRule_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("file");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("dash option") << "-x a.vdo" << "";
-        QTest::newRow("slash option first") << "/p a.vdo" << "";
-        QTest::newRow("slash option after a blank") << "a.vdo /p" << "a.vdo";
-        QTest::newRow("blanks in the name") << "my file.vdo /dde x" << "my file.vdo";
-        QTest::newRow("quoted") << "\"my file.vdo\"" << "my file.vdo";
-        QTest::newRow("absolute path") << "/home/u/a.vdo" << "/home/u/a.vdo";
-        QTest::newRow("absolute path, option") << "/home/u/a.vdo /p" << "/home/u/a.vdo";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("dash option") << "-x a.vdo"
+                                     << "";
+        QTest::newRow("slash option first") << "/p a.vdo"
+                                            << "";
+        QTest::newRow("slash option after a blank") << "a.vdo /p"
+                                                    << "a.vdo";
+        QTest::newRow("blanks in the name") << "my file.vdo /dde x"
+                                            << "my file.vdo";
+        QTest::newRow("quoted") << "\"my file.vdo\""
+                                << "my file.vdo";
+        QTest::newRow("absolute path") << "/home/u/a.vdo"
+                                       << "/home/u/a.vdo";
+        QTest::newRow("absolute path, option") << "/home/u/a.vdo /p"
+                                               << "/home/u/a.vdo";
     }
     void commandLineRule() {
         QFETCH(QString, line);
@@ -282,13 +294,15 @@ private slots:
         settings::WriteDword(settings::ModeName(0), opts::PackOptions(mode0));
 
         Start(Sample("list_metric.vdo")); // stores no options: the default applies
-        QCOMPARE(Obj()->Options() & 0xFFFF, (mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument) & 0xFFFF);
+        QCOMPARE(Obj()->Options() & 0xFFFF,
+                 (mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument) & 0xFFFF);
         QVERIFY(Checked(cmd::Grid) && Checked(cmd::GreenRed));
         Stop();
 
         Start(path);
         QCOMPARE(Obj()->Options(), stored);
-        QVERIFY(Checked(cmd::Frame) && Checked(cmd::Grayscale) && !Checked(cmd::Grid) && !Checked(cmd::Statistics));
+        QVERIFY(Checked(cmd::Frame) && Checked(cmd::Grayscale) && !Checked(cmd::Grid) &&
+                !Checked(cmd::Statistics));
         Stop();
         QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(mode0 | 0x26000));
 
@@ -570,7 +584,8 @@ private slots:
         QCOMPARE(settings::ReadDword(settings::kLanguage, 0), 2);
         QVERIFY(Checked(cmd::German) && !Checked(cmd::English));
         QCOMPARE(Frame()->Action(cmd::Chart)->text(), QString("&Diagramm"));
-        QCOMPARE(QString::fromStdU16String(LoadString(2060)), QString("Doppelklick, um Titel/Bemerkungen zu ändern"));
+        QCOMPARE(QString::fromStdU16String(LoadString(2060)),
+                 QString("Doppelklick, um Titel/Bemerkungen zu ändern"));
         Trigger(cmd::English);
         QCOMPARE(titles().first(), QString("&File"));
 
@@ -579,7 +594,8 @@ private slots:
         settings::WriteDword(settings::kLanguage, 7);
         Start("");
         QCOMPARE(titles().first(), QString("&File"));
-        for (int id : {cmd::English, cmd::French, cmd::German, cmd::Chinese, cmd::Russian}) QVERIFY(!Checked(id));
+        for (int id : {cmd::English, cmd::French, cmd::German, cmd::Chinese, cmd::Russian})
+            QVERIFY(!Checked(id));
     }
 
     void everyLanguageTranslatesEveryCommand() {
