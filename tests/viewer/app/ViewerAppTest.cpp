@@ -645,6 +645,16 @@ private slots:
         Stop();
         QCOMPARE(Setting("Window size/Rect").toString(), QString("0120 0060 0820 0560"));
         QCOMPARE(Setting("Window size/max").toInt(), 0);
+
+        // Closed maximised, it comes back maximised over the same normal rectangle.
+        Start("");
+        Frame()->showMaximized();
+        QTRY_VERIFY(Frame()->isMaximized());
+        Stop();
+        QCOMPARE(Setting("Window size/max").toInt(), 1);
+        QCOMPARE(Setting("Window size/Rect").toString(), QString("0120 0060 0820 0560"));
+        Start("");
+        QVERIFY(Frame()->isMaximized());
     }
 };
 
