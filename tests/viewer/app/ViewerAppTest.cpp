@@ -501,6 +501,48 @@ private slots:
         QCOMPARE(v->value(), v->singleStep());
     }
 
+    void createSummaryAdoptsTheBuildersFile() {
+        // The builder leaves "dir.vdo" in the temporary folder, here a folder of this test.
+        QTemporaryDir temp;
+        QByteArray oldTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+        QString dir = QDir(QDir::tempPath()).filePath("dir.vdo");
+        QString source; // what the builder leaves; empty: nothing
+        RegisterSummaryBuilder([&](QWidget*, std::u16string& title) {
+            if (!source.isEmpty()) QFile::copy(source, dir);
+            title = u"A summary title longer than twenty";
+            return true;
+        });
+        ModalWatcher watcher;
+        Start(Sample("list_metric.vdo"));
+        source = Sample("list_imperial.vdo");
+        Trigger(cmd::CreateSummary);
+        QVERIFY(Obj() && Obj()->imperial);
+        QCOMPARE(Obj()->title, std::u16string(u"A summary title long"));
+        QVERIFY(Frame()->windowTitle().startsWith("A summary title long"));
+        QVERIFY(Doc()->IsModified() && Doc()->PathName().isEmpty());
+        QVERIFY(!QFile::exists(dir));
+
+        // Nothing left by the builder: the document stays as it is.
+        source.clear();
+        Trigger(cmd::CreateSummary);
+        QVERIFY(Obj() && Obj()->imperial);
+
+        // An invalid file: the message, an empty document, and the file is gone.
+        source = QDir::temp().filePath("garbage.vdo");
+        QFile garbage(source);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write("TORVDIR but nothing more");
+        garbage.close();
+        Doc()->SetModifiedFlag(false);
+        Trigger(cmd::CreateSummary);
+        QCOMPARE(watcher.messages, QStringList{dir + ":\nObject empty or not valid"});
+        QVERIFY(!Obj());
+        QVERIFY(!QFile::exists(dir));
+        RegisterSummaryBuilder({});
+        qputenv("TMPDIR", oldTmp);
+    }
+
     void pageBorders() {
         SetSetting("Settings/BorderBottom", 105);
         {
