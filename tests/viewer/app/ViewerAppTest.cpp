@@ -52,10 +52,10 @@ QString Sample(const char* name) {
 // closed; other dialogs are handed to a callback.
 class ModalWatcher : public QObject {
 public:
-    explicit ModalWatcher(std::function<void(QWidget*)> onDialog = {}) : onDialog_(std::move(onDialog)) {
+    ModalWatcher() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             QWidget* w = QApplication::activeModalWidget();
-            if (!w || handled_.contains(w)) return;
+            if (!w || w->property("answered").toBool()) return;
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 messages << box->text();
                 if (QAbstractButton* no = box->button(QMessageBox::No))
@@ -64,7 +64,7 @@ public:
                     box->reject();
                 return;
             }
-            handled_ << w;
+            w->setProperty("answered", true);
             // Outside this timer's slot, so that boxes the dialog opens are answered too.
             QTimer::singleShot(0, this, [this, w] {
                 if (onDialog_) onDialog_(w);
@@ -72,11 +72,14 @@ public:
         });
         timer_.start(30);
     }
+    // What to do with the next dialogs (message boxes are always recorded and closed).
+    void SetHandler(std::function<void(QWidget*)> onDialog) { onDialog_ = std::move(onDialog); }
+    // The texts of the message boxes shown since the last call.
+    QStringList TakeMessages() { return std::exchange(messages, {}); }
     QStringList messages;
 
 private:
     std::function<void(QWidget*)> onDialog_;
-    QList<QWidget*> handled_;
     QTimer timer_;
 };
 
@@ -88,6 +91,8 @@ class ViewerAppTest : public QObject {
     QTemporaryDir config_;
     QTemporaryDir files_;
     std::unique_ptr<CNexoloApp> app_;
+    // Answers every modal window, so that an unexpected one fails the test instead of blocking it.
+    std::unique_ptr<ModalWatcher> watcher_;
 
     CMainFrame* Frame() { return app_->MainFrame(); }
     CNexoloView* View() { return Frame()->View(); }
@@ -141,12 +146,18 @@ private slots:
     }
 
     void init() {
+        watcher_ = std::make_unique<ModalWatcher>();
         QSettings s("Morvex", "Vordalis");
         s.clear();
         s.sync();
     }
 
-    void cleanup() { Stop(); }
+    void cleanup() {
+        Stop();
+        QStringList unexpected = watcher_->TakeMessages();
+        watcher_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(" | ")));
+    }
 
     void commandLineRule_data() {
         QTest::addColumn<QString>("line");
@@ -197,9 +208,8 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Vernoskant5 but nothing else\r\n");
         f.close();
-        ModalWatcher watcher;
-        Start(path);
-        QCOMPARE(watcher.messages, QStringList{path + ":\nObject empty or not valid"});
+                Start(path);
+        QCOMPARE(watcher_->TakeMessages(), QStringList{path + ":\nObject empty or not valid"});
         QVERIFY(!Obj());
         QVERIFY(Frame()->windowTitle().startsWith("broken.vdo"));
     }
@@ -372,7 +382,7 @@ private slots:
         const std::u16string oldRemarks = Obj()->remarks;
         // Cancel changes nothing.
         {
-            ModalWatcher watcher([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+            watcher_->SetHandler([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
             Trigger(cmd::TitleAndRemarks);
         }
         QVERIFY(!Doc()->IsModified());
@@ -380,7 +390,7 @@ private slots:
         // A 20-character title from a file is shown, but OK waits until it fits 19.
         Obj()->SetTitle(u"ABCDEFGHIJKLMNOPQRST");
         int step = 0;
-        ModalWatcher watcher([&](QWidget* w) {
+        watcher_->SetHandler([&](QWidget* w) {
             auto* dlg = qobject_cast<CTitleDlg*>(w);
             QVERIFY(dlg);
             auto* title = dlg->findChild<QLineEdit*>("title");
@@ -395,7 +405,7 @@ private slots:
         });
         Trigger(cmd::TitleAndRemarks);
         QCOMPARE(step, 2);
-        QCOMPARE(watcher.messages, QStringList{"Enter no more than 19 characters."});
+        QCOMPARE(watcher_->TakeMessages(), QStringList{"Enter no more than 19 characters."});
         QCOMPARE(Obj()->title, std::u16string(u"Slab 7"));
         QCOMPARE(Obj()->name, std::u16string(u"Inspector"));
         QCOMPARE(Obj()->remarks, oldRemarks);
@@ -406,7 +416,7 @@ private slots:
         Start(Sample("rebound_median.vdo"));
         QVERIFY(Obj() && Obj()->type == kTypeReboundSeries);
         {
-            ModalWatcher watcher([](QWidget* w) {
+            watcher_->SetHandler([](QWidget* w) {
                 QVERIFY(qobject_cast<TorvFensterTitel*>(w));
                 qobject_cast<QDialog*>(w)->reject();
             });
@@ -414,7 +424,7 @@ private slots:
         }
         QVERIFY(!Doc()->IsModified());
         // Dialog 147 takes 20 characters and the time of day.
-        ModalWatcher watcher([](QWidget* w) {
+        watcher_->SetHandler([](QWidget* w) {
             w->findChild<QLineEdit*>("title")->setText("ABCDEFGHIJKLMNOPQRSTUV");
             w->findChild<QTimeEdit*>("time")->setTime(QTime(13, 45, 10));
             qobject_cast<QDialog*>(w)->accept();
@@ -437,7 +447,7 @@ private slots:
         // The header opens the title dialog.
         int titleDialogs = 0;
         {
-            ModalWatcher watcher([&](QWidget* w) {
+            watcher_->SetHandler([&](QWidget* w) {
                 titleDialogs += qobject_cast<CTitleDlg*>(w) != nullptr;
                 qobject_cast<QDialog*>(w)->reject();
             });
@@ -513,8 +523,7 @@ private slots:
             title = u"A summary title longer than twenty";
             return true;
         });
-        ModalWatcher watcher;
-        Start(Sample("list_metric.vdo"));
+                Start(Sample("list_metric.vdo"));
         source = Sample("list_imperial.vdo");
         Trigger(cmd::CreateSummary);
         QVERIFY(Obj() && Obj()->imperial);
@@ -536,7 +545,7 @@ private slots:
         garbage.close();
         Doc()->SetModifiedFlag(false);
         Trigger(cmd::CreateSummary);
-        QCOMPARE(watcher.messages, QStringList{dir + ":\nObject empty or not valid"});
+        QCOMPARE(watcher_->TakeMessages(), QStringList{dir + ":\nObject empty or not valid"});
         QVERIFY(!Obj());
         QVERIFY(!QFile::exists(dir));
         RegisterSummaryBuilder({});
@@ -587,7 +596,7 @@ private slots:
 
         // The preview asks the same pages of the object.
         int previewPages = 0;
-        ModalWatcher watcher([&](QWidget* w) {
+        watcher_->SetHandler([&](QWidget* w) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
             QVERIFY(preview);
             previewPages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
@@ -666,10 +675,10 @@ private slots:
         obj->refuse = true;
         obj->valid = true;
         Doc()->Logic().SetObject(std::move(obj));
-        ModalWatcher watcher;
-        QVERIFY(!Doc()->OnSaveDocument(path, Frame()));
-        QCOMPARE(watcher.messages.size(), 1);
-        QVERIFY(watcher.messages[0].contains("could not be saved"));
+                QVERIFY(!Doc()->OnSaveDocument(path, Frame()));
+        QStringList messages = watcher_->TakeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages[0].contains("could not be saved"));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("OLD CONTENT"));
         Doc()->Logic().Clear();
