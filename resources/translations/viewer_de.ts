@@ -619,5 +619,13 @@ Objekt leer oder ungültig</translation>
       <source>Safe changes to original file</source>
       <translation>Änderungen in der Originaldatei speichern</translation>
     </message>
+    <message>
+      <source>Failed to launch tamlo!</source>
+      <translation>tamlo konnte nicht gestartet werden!</translation>
+    </message>
+    <message>
+      <source>Failed to launch ondralink!</source>
+      <translation>ondralink konnte nicht gestartet werden!</translation>
+    </message>
   </context>
 </TS>

@@ -619,5 +619,13 @@ Objet vide ou non valide</translation>
       <source>Safe changes to original file</source>
       <translation>Enregistrer les modifications dans le fichier d'origine</translation>
     </message>
+    <message>
+      <source>Failed to launch tamlo!</source>
+      <translation>Impossible de lancer tamlo !</translation>
+    </message>
+    <message>
+      <source>Failed to launch ondralink!</source>
+      <translation>Impossible de lancer ondralink !</translation>
+    </message>
   </context>
 </TS>

@@ -619,5 +619,13 @@ Object empty or not valid</source>
       <source>Safe changes to original file</source>
       <translation>Сохранить изменения в исходном файле</translation>
     </message>
+    <message>
+      <source>Failed to launch tamlo!</source>
+      <translation>Не удалось запустить tamlo!</translation>
+    </message>
+    <message>
+      <source>Failed to launch ondralink!</source>
+      <translation>Не удалось запустить ondralink!</translation>
+    </message>
   </context>
 </TS>

@@ -619,5 +619,13 @@ Object empty or not valid</source>
       <source>Safe changes to original file</source>
       <translation>将更改保存到原始文件</translation>
     </message>
+    <message>
+      <source>Failed to launch tamlo!</source>
+      <translation>无法启动 tamlo！</translation>
+    </message>
+    <message>
+      <source>Failed to launch ondralink!</source>
+      <translation>无法启动 ondralink！</translation>
+    </message>
   </context>
 </TS>
