@@ -375,6 +375,12 @@ private slots:
         }
         QVERIFY(hinted);
         QCOMPARE(Frame()->statusBar()->currentMessage(), QString("Double click to modify value"));
+
+        // Once the mouse has left the view, the timer clears the read-out and the hint.
+        QCursor::setPos(Frame()->mapToGlobal(QPoint(-50, -50)));
+        QTRY_VERIFY(position->text().isEmpty());
+        QVERIFY(value->text().isEmpty() && alarm->text().isEmpty());
+        QVERIFY(Frame()->statusBar()->currentMessage().isEmpty());
     }
 
     void titleDialogRoundTrip() {
