@@ -93,6 +93,8 @@ const std::map<int, std::u16string>& Table() {
         {2120, u"    1. Layer"},
         {2121, u"    2. Layer"},
         {2122, u"    Arrangement"},
+        {2123, u"Failed to launch tamlo!"},
+        {2124, u"Failed to launch ondralink!"},
         {2126, u"JGJ/T23-2011"},
         {22002, u"Morvex"},
         {22004, u"It is not possible to run %s with a broken FTP connection.\r\n"
