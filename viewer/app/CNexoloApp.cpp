@@ -5,6 +5,7 @@
 #include "CNexoloView.h"
 #include "CommandLine.h"
 #include "ObjectDialogs.h"
+#include "TitleAndRemarks.h"
 #include "objects/RegisterObjects.h"
 #include "settings/Settings.h"
 
@@ -28,6 +29,10 @@ void RegisterViewerTypes() {
     if (done) return;
     done = true;
     RegisterAllObjectTypes();
+    // The viewer's own title dialogs serve every type that brings none of its own.
+    ObjectDialogs own;
+    own.titleAndRemarks = &RunTitleAndRemarks;
+    RegisterObjectDialogs(kAnyType, own);
 #ifdef VORDALIS_HAVE_COVER_UI
     RegisterCoverDialogs();
 #endif

@@ -1,11 +1,10 @@
 #include "CNexoloView.h"
 
 #include "CNexoloDoc.h"
-#include "CTitleDlg.h"
 #include "Commands.h"
 #include "ObjectDialogs.h"
 #include "PageCanvas.h"
-#include "TorvFensterTitel.h"
+#include "TitleAndRemarks.h"
 #include "TransferBusy.h"
 #include "model/Strings.h"
 #include "settings/Settings.h"
@@ -129,53 +128,13 @@ void CNexoloView::Apply() {
     doc_->UpdateAllViews();
 }
 
-namespace {
-
-// Both title dialogs work on copies of title, name, remarks and date.
-template <class Dialog> void FillTitleDialog(Dialog& dlg, const TBasicObj& obj) {
-    dlg.title = QString::fromStdU16String(obj.title);
-    dlg.name = QString::fromStdU16String(obj.name);
-    dlg.remarks = QString::fromStdU16String(obj.remarks);
-    dlg.date = obj.GetDate();
-}
-
-template <class Dialog> void TakeTitleDialog(const Dialog& dlg, TBasicObj& obj) {
-    obj.SetTitle(dlg.title.toStdU16String());
-    obj.SetName(dlg.name.toStdU16String());
-    obj.SetRemarks(dlg.remarks.toStdU16String());
-    obj.SetDate(dlg.date);
-}
-
-} // namespace
-
-bool CNexoloView::EditTitle(TBasicObj& obj) {
-    if (!IsRebound(obj)) {
-        CTitleDlg dlg(this);
-        FillTitleDialog(dlg, obj);
-        if (dlg.exec() != QDialog::Accepted) return false;
-        TakeTitleDialog(dlg, obj);
-        return true;
-    }
-    TorvFensterTitel dlg(this);
-    FillTitleDialog(dlg, obj);
-    dlg.exec();
-    if (!dlg.changed) return false;
-    TakeTitleDialog(dlg, obj);
-    return true;
-}
-
 void CNexoloView::OnTitleAndRemarks() {
     TBasicObj* obj = Obj();
     if (!obj) return;
     ObjectDialogs dialogs = FindObjectDialogs(obj->type);
-    bool changed;
-    if (dialogs.titleAndRemarks) {
-        DialogContext context{this, options_.current, options_.mmScale};
-        changed = dialogs.titleAndRemarks(*obj, context);
-    } else {
-        changed = EditTitle(*obj);
-    }
-    if (changed) doc_->SetModifiedFlag();
+    auto run = dialogs.titleAndRemarks ? dialogs.titleAndRemarks : RunTitleAndRemarks;
+    DialogContext context{this, options_.current, options_.mmScale};
+    if (run(*obj, context)) doc_->SetModifiedFlag();
     doc_->UpdateAllViews();
 }
 

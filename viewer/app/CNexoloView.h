@@ -80,7 +80,6 @@ private:
     void SetReadOut(const ReadOut& r);
     void ModifyValue(double x, double y, double value);
     void DetailView(int member);
-    bool EditTitle(TBasicObj& obj);
 
     CNexoloDoc* doc_;
     ViewOptions options_;

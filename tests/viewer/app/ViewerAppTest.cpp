@@ -442,6 +442,25 @@ private slots:
         QCOMPARE(parts.hour * 3600 + parts.minute * 60 + parts.second, 13 * 3600 + 45 * 60 + 10);
         QVERIFY(Doc()->IsModified());
         QVERIFY(!Enabled(cmd::EnableValueChange) && Enabled(cmd::Settings));
+        // The summary's detail view finds its member's title dialog through the registry:
+        // the rebound one for series and China members, the cover one for cover objects.
+        for (int type : {kTypeReboundSeries, kTypeReboundChina, kTypeCoverList}) {
+            ObjectDialogs dialogs = FindObjectDialogs(type);
+            QVERIFY(dialogs.titleAndRemarks);
+            const bool rebound = type != kTypeCoverList;
+            bool opened = false;
+            watcher_->SetHandler([&](QWidget* w) {
+                opened = rebound ? qobject_cast<TorvFensterTitel*>(w) != nullptr
+                                 : qobject_cast<CTitleDlg*>(w) != nullptr;
+                qobject_cast<QDialog*>(w)->reject();
+            });
+            const int ownType = Obj()->type;
+            Obj()->type = type;
+            DialogContext context{Frame(), 0, false};
+            QVERIFY(!dialogs.titleAndRemarks(*Obj(), context));
+            Obj()->type = ownType;
+            QVERIFY2(opened, qPrintable(QString::number(type)));
+        }
     }
 
     void doubleClickDispatch() {
