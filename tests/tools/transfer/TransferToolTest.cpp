@@ -133,6 +133,11 @@ struct Fault {
     const char* message; // empty: the device disappears, checked below
 };
 
+// Readable test names in the test list instead of the parameter's bytes.
+void PrintTo(const Fault& f, std::ostream* os) {
+    *os << f.name;
+}
+
 class TransferFaultTest : public TransferToolTest, public ::testing::WithParamInterface<Fault> {};
 
 TEST_P(TransferFaultTest, EndsWithItsMessageAndLeavesFilesAlone) {
