@@ -49,7 +49,10 @@ double ChinaTableStrength(double rc, double depth, bool& below, bool& above) {
         return 0.0;
     }
     double e = (rc - kChinaTableFirstR) / kChinaTableRStep;
-    int i = std::min(static_cast<int>(e), kChinaTableRows - 1);
+    // A mean such as 20.2 lands a hair below its row in binary; truncating that would take the
+    // row before it (and its range flags), so the row is found with a small tolerance.
+    int i = std::min(static_cast<int>(e + 1e-9), kChinaTableRows - 1);
+    double fraction = std::max(0.0, e - i);
     // Depths are taken down to the half millimetre; 6.0 mm is the last column. A depth outside
     // 0..6 (a damaged file) is held at the table's edge instead of reading past it.
     int j = std::clamp(static_cast<int>(2.0 * depth), 0, kChinaTableColumns - 1);
@@ -59,7 +62,7 @@ double ChinaTableStrength(double rc, double depth, bool& below, bool& above) {
         if (cell < 10.0) below = true;
         if (cell > 60.0) above = true;
     }
-    return g + (e - i) * (h - g);
+    return g + fraction * (h - g);
 }
 
 double ChinaGeneralStrength(double a, double b, double c, double rc, double depth) {

@@ -89,6 +89,24 @@ TEST(ChinaEvaluation, TableLookupInterpolatesAndTruncatesDepth) {
     EXPECT_DOUBLE_EQ(r.f2, r.f1);
 }
 
+// A mean rebound value on a row of the table (as a mean of whole readings computes it) takes
+// that row and the next one, whatever binary rounding does to values like 20.2.
+TEST(ChinaEvaluation, MeanOnARowTakesThatRow) {
+    for (int i = 0; i < kChinaTableRows; ++i)
+        for (int j = 0; j < kChinaTableColumns; ++j) {
+            double rm = (200 + 2 * i) / 10.0;
+            double g = kChinaTable[i][j];
+            double h = i + 1 < kChinaTableRows ? kChinaTable[i + 1][j] : g;
+            ChinaResult r = EvaluateChina(rm, Table(j * 0.5));
+            EXPECT_EQ(r.belowRange, g < 10 || h < 10) << "R " << rm << " d " << j * 0.5;
+            EXPECT_EQ(r.aboveRange, g > 60 || h > 60) << "R " << rm << " d " << j * 0.5;
+            EXPECT_NEAR(r.f1, g, 1e-9) << "R " << rm << " d " << j * 0.5;
+        }
+    // The table holds 10.0 at R 20.2 and d 1.0: a strength, not "<10".
+    ChinaResult r = EvaluateChina(202 / 10.0, Table(1.0));
+    EXPECT_EQ(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange), "  10.0");
+}
+
 TEST(ChinaEvaluation, AngleCorrection) {
     struct Case {
         int angle;
