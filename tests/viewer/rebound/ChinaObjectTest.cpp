@@ -131,6 +131,32 @@ TEST(TTorvChina, InstrumentFileStartsWithInstrumentSettings) {
     EXPECT_DOUBLE_EQ(obj->plot.axisX.max, 6.0);
 }
 
+// Names of up to 13 characters are read whole (a longer one is cut) and survive a write.
+TEST(TTorvChina, LongSeriesNamesReadAndWriteBack) {
+    const struct {
+        const char* stored;
+        const char16_t* read;
+    } cases[] = {
+        {"ABCDEFGHIJK", u"ABCDEFGHIJK"},
+        {"ABCDEFGHIJKL", u"ABCDEFGHIJKL"},
+        {"THIRTEEN CHAR", u"THIRTEEN CHAR"},
+        {"FIFTEEN CHARS!!", u"FIFTEEN CHARS"},
+    };
+    for (const auto& c : cases) {
+        ChinaFile f;
+        f.name = c.stored;
+        f.readings = {35, 35, 35};
+        auto obj = Read(f.Text());
+        ASSERT_TRUE(obj->valid) << c.stored;
+        EXPECT_EQ(obj->seriesName, c.read);
+        EXPECT_EQ(obj->title, std::u16string(c.read) + u" 0007");
+        auto again = Read(Written(*obj));
+        ASSERT_TRUE(again->valid) << c.stored;
+        EXPECT_EQ(again->seriesName, c.read);
+        EXPECT_EQ(again->values.Values(), obj->values.Values());
+    }
+}
+
 TEST(TTorvChina, RoundTripKeepsSettingsFlagsAndTexts) {
     ChinaFile f;
     f.is2011 = true;

@@ -22,13 +22,14 @@ struct ChinaFile {
     double a = 0, b = 0, c = 0;
     int n = 16, m = 3;
     int lower = 20, upper = 45;
+    std::string name = "AREA";
     std::string instrument = "TH(12;3)";
     std::string extension; // appended after the id token and its TAB; empty: instrument file
 
     std::string Text() const {
         char buf[256];
         std::string t = is2011 ? "TORVCHINA*" : "TORVCHINA";
-        t += "\t0007\t\"AREA\"\t2026\t3\t14\t10\t25\t1\t-\t" + Dash(static_cast<int>(readings.size())) + "\t";
+        t += "\t0007\t\"" + name + "\"\t2026\t3\t14\t10\t25\t1\t-\t" + Dash(static_cast<int>(readings.size())) + "\t";
         t += Dash(angle) + "\t" + Dash(lower) + "\t" + Dash(upper) + "\t" + Dash(surface) + "\t" +
              Dash(conversion) + "\t";
         std::snprintf(buf, sizeof buf, "%0.1f\t%d\t%0.5f\t%0.5f\t%0.5f\t", depth, pump, a, b, c);
