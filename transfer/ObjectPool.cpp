@@ -219,6 +219,8 @@ void ObjectPool::TickBelow(int folder, bool ticked) {
     }
 }
 
+// Returns the number of ticked nodes seen in the folder, those inside its sub-folders
+// included: an object ticked two folders down keeps both folders on the walk of NextTicked.
 int ObjectPool::WalkChildren(int folder) {
     int ticked = 0;
     for (int n = FirstChildOf(folder); n >= 0; n = NextSiblingOf(n)) {
@@ -234,6 +236,7 @@ int ObjectPool::WalkChildren(int folder) {
             const int below = WalkChildren(n);
             node.nothingBelow = below == 0;
             if (node.check && below == 0) SetTick(n, false);
+            ticked += below;
         }
         if (node.check) ++ticked;
     }

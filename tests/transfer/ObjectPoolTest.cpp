@@ -172,3 +172,27 @@ TEST(ObjectPoolTest, SyncFollowsTicks) {
     const int empty = pool->CurrentFolder();
     EXPECT_FALSE(tree.At(pool->At(empty).item).checked);
 }
+
+TEST(ObjectPoolTest, ObjectTickedDeepInsideUntickedFoldersIsWalked) {
+    // root: A{B{C{c1}, b1}}, everything unticked, then only c1 ticked by hand.
+    ObjectPool pool;
+    pool.AddFolder("A");
+    pool.ChangeDirectory("A");
+    pool.AddFolder("B");
+    pool.ChangeDirectory("B");
+    pool.AddFolder("C");
+    pool.AddObject("b1");
+    pool.ChangeDirectory("C");
+    pool.AddObject("c1");
+    pool.ChangeDirectory("\\");
+    MemoryTree tree;
+    pool.FillTree(&tree, "Vernoskant 5", false);
+    tree.SetCheck(ItemOf(pool, "A\\B\\C\\c1"), true);
+    pool.Sync();
+    pool.Sync(); // a second pass must not drop the tick either
+    ASSERT_EQ(pool.CountTicked(), 1);
+    const auto steps = WalkTicked(pool);
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].name, "c1");
+    EXPECT_EQ(steps[0].path, "A\\B\\C");
+}

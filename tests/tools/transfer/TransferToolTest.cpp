@@ -128,6 +128,30 @@ TEST_F(TransferToolTest, GetByNameAndReplacing) {
     EXPECT_TRUE(fs::exists(out_ / "000123.vdo"));
 }
 
+TEST_F(TransferToolTest, GetByNameInEveryForm) {
+    Simulator sim(SimArgs());
+    struct Case {
+        const char* name;
+        fs::path saved;
+    } cases[] = {
+        {"000123", "000123.vdo"},
+        {"000123.VDO", "000123.vdo"},
+        {"MEAS\\100200", fs::path("MEAS") / "100200.vdo"},
+        {"MEAS/100200", fs::path("MEAS") / "100200.vdo"},
+        {"\\MEAS\\100200", fs::path("MEAS") / "100200.vdo"},
+        // Two folders down, with both folders above it unticked.
+        {"MEAS\\RASTER\\212345", fs::path("MEAS") / "RASTER" / "212345.vdo"},
+        {"MEAS/RASTER/212345.B", fs::path("MEAS") / "RASTER" / "212345.vdo"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out_);
+        const ToolRun run = RunTransfer({"--device", sim.Device(), "get", c.name, "-o", out_.string()});
+        EXPECT_EQ(run.status, 0) << c.name << run.err;
+        EXPECT_EQ(run.out.substr(run.out.find('\n') + 1), (out_ / c.saved).string() + "\n") << c.name;
+        EXPECT_TRUE(fs::exists(out_ / c.saved)) << c.name;
+    }
+}
+
 struct Fault {
     const char* name;
     const char* message; // empty: the device disappears, checked below
