@@ -93,7 +93,9 @@ int TBasicObj::ReadInstrumentId(ObjectReader& in, const std::u16string& accepted
         options = opts::kNotStored;
     } else {
         std::string digits;
-        for (size_t i = optionsAt; i < token.size(); ++i) digits.push_back(static_cast<char>(token[i] & 0x7F));
+        // A character outside ASCII is trailing rubbish, never a numeral.
+        for (size_t i = optionsAt; i < token.size(); ++i)
+            digits.push_back(token[i] < 0x80 ? static_cast<char>(token[i]) : '?');
         char* end = nullptr;
         long long n = std::strtoll(digits.c_str(), &end, 10);
         if (end == digits.c_str() || *end != '\0' || n >= 200000) n = 0;
@@ -136,9 +138,13 @@ void TBasicObj::ReadCommonTrailer(ObjectReader& in) {
     int32_t day, month, year;
     if (!in.ReadInteger(day) || !in.ReadInteger(month) || !in.ReadInteger(year)) return;
     date = OleDate::FromParts({year, month, day, 0, 0, 0});
-    name = in.ReadWideOrNarrow(kNameLength + 1, kNameLength + 1);
-    if (in.LastDelimiter() != 0) title = in.ReadWideOrNarrow(kTitleLength + 1, kTitleLength + 1);
-    if (in.LastDelimiter() != 0) remarks = in.ReadWideOrNarrow(kRemarksLength + 1, kRemarksLength + 1);
+    // Generous narrow capacities: a quoted text of the field's full length must reach its
+    // closing quote and delimiter, or the quote would end up in the text and the fields after
+    // it would be lost. The fields themselves are cut to their lengths.
+    constexpr size_t kNarrowCapacity = 256;
+    SetName(in.ReadWideOrNarrow(kNameLength + 2, kNarrowCapacity));
+    if (in.LastDelimiter() != 0) SetTitle(in.ReadWideOrNarrow(kTitleLength + 2, kNarrowCapacity));
+    if (in.LastDelimiter() != 0) SetRemarks(in.ReadWideOrNarrow(kRemarksLength + 2, kNarrowCapacity));
 }
 
 void TBasicObj::Describe(Json& out) const {

@@ -49,6 +49,7 @@ TEST(InstrumentId, ReadTokenVariants) {
         {"V4(1;2)0\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
         {"V4(1;2)32768\t", u"VX;V4;V5", 9, 0, u"V4"},
         {"V4(1;2)12x\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
+        {"V4(1;2)1\xB1\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
         {"V4(1;2)250000\t", u"VX;V4;V5", 9, opts::kNotStored, u"V4"},
         {"TH(9)15\t", u"VX;V4;V5", -1, opts::kNotStored, u"VX"},
         {"TH(9)15\t", u"*", 9, 15, u"TH"},
@@ -127,6 +128,33 @@ TEST(Trailer, RemarksPlaceholderAndImpossibleDate) {
     ASSERT_TRUE(back.valid);
     EXPECT_FALSE(back.date.valid) << "31 February";
     EXPECT_EQ(back.title, u"t");
+}
+
+TEST(Trailer, TextsOfFullFieldLengthReadBackWhole) {
+    // Quoted texts one short of and exactly at their field's length, written and read back:
+    // no closing quote may stay in a text, and no field after it may be lost.
+    for (size_t cut : {1u, 0u}) {
+        TestObject o;
+        o.series.Init(1, u"mm", 0, 0);
+        o.SetName(std::u16string(TBasicObj::kNameLength - cut, u'n'));
+        o.SetTitle(std::u16string(TBasicObj::kTitleLength - cut, u't'));
+        o.SetRemarks(std::u16string(TBasicObj::kRemarksLength - cut, u'r'));
+        ObjectWriter w;
+        ASSERT_TRUE(o.Write(w));
+        MemorySource src(w.Bytes());
+        TestObject back(src);
+        ASSERT_TRUE(back.valid);
+        EXPECT_EQ(back.name, o.name) << cut;
+        EXPECT_EQ(back.title, o.title) << cut;
+        EXPECT_EQ(back.remarks, o.remarks) << cut;
+    }
+    // A longer text from elsewhere is cut to its field; the texts after it are still read.
+    MemorySource src("0\t-\t1\t2\t2020\r\n\"A name far longer than twenty\"\r\n\"t\"\r\n\"r\"\r\n\x1A");
+    TestObject back(src);
+    ASSERT_TRUE(back.valid);
+    EXPECT_EQ(back.name, u"A name far longer th");
+    EXPECT_EQ(back.title, u"t");
+    EXPECT_EQ(back.remarks, u"r");
 }
 
 TEST(ObjectBase, TextsAreCut) {
