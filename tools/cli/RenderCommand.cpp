@@ -2,12 +2,15 @@
 #include "Commands.h"
 
 #include "QtCanvas.h"
+#include "model/AtomicFile.h"
 #include "model/ByteSource.h"
 #include "model/DisplayOptions.h"
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"
 #include "settings/Settings.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -67,8 +70,23 @@ QtCanvas::Device A4Device(double dpi) {
     return d;
 }
 
+// The finished picture goes to OUT in one piece: a failed render or write leaves no partial
+// file and keeps a file that was there before.
+int Save(const std::string& out, const QByteArray& bytes) {
+    std::string error;
+    if (!WriteFileAtomically(out, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             &error)) {
+        PrintError(out + ": " + error);
+        return 1;
+    }
+    return 0;
+}
+
 int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
-    QPdfWriter writer(QString::fromStdString(out));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(600);
     writer.setPageLayout(A4Layout());
     writer.setCreator(QStringLiteral("Vordalis"));
@@ -83,7 +101,6 @@ int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
     int count = obj.GetPageCount(canvas);
     if (onlyPage > count) {
         painter.end();
-        std::remove(out.c_str());
         PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) +
                    " pages)");
         return 1;
@@ -95,7 +112,8 @@ int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
         obj.PrintPage(pageCanvas, p);
     }
     painter.end();
-    return 0;
+    buffer.close();
+    return Save(out, bytes);
 }
 
 // The screen page (page 0) or a printed page as an image or SVG drawing.
@@ -136,9 +154,12 @@ int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg)
         else
             obj.Draw(canvas);
     };
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator gen;
-        gen.setFileName(QString::fromStdString(out));
+        gen.setOutputDevice(&buffer);
         gen.setSize(pixels);
         gen.setViewBox(QRect(QPoint(0, 0), pixels));
         gen.setTitle(QString::fromStdU16String(obj.title));
@@ -149,17 +170,19 @@ int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg)
         }
         paint(painter);
         painter.end();
-        return 0;
+        buffer.close();
+        return Save(out, bytes);
     }
     QImage image(pixels, QImage::Format_RGB32);
     QPainter painter(&image);
     paint(painter);
     painter.end();
-    if (!image.save(QString::fromStdString(out), "PNG")) {
+    if (!image.save(&buffer, "PNG")) {
         PrintError(out + ": cannot be written");
         return 1;
     }
-    return 0;
+    buffer.close();
+    return Save(out, bytes);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "settings/qt/QSettingsBackend.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +24,9 @@ void Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit fails like any other write (and the half-written
+    // temporary file is removed) instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvex"));
     QCoreApplication::setApplicationName(QStringLiteral("Vordalis"));
     vordalis::UseQSettingsBackend();

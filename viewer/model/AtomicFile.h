@@ -1,6 +1,8 @@
 #pragma once
 // Writes a whole file or nothing: the bytes go to a temporary file beside the target,
 // are flushed to disk and then renamed over it, so a failed store leaves the old file intact.
+// A link is followed (the file it names is replaced, the link stays); a device or pipe is
+// written in place.
 #include <string>
 #include <string_view>
 
