@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,5 +47,33 @@ inline CliResult RunCli(const std::string& args) {
     fs::remove(errFile);
     return r;
 }
+
+// A test with a scratch folder of its own for the files the tool writes.
+class CliFolderTest : public ::testing::Test {
+protected:
+    explicit CliFolderTest(const std::string& tag) : tag_(tag) {}
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() / ("vordalis-cli-" + tag_ + "-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    static std::string Sample(const std::string& name) {
+        return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
+    }
+    std::string Out(const std::string& name) const { return (dir / name).string(); }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    std::filesystem::path dir;
+
+private:
+    std::string tag_;
+};
 
 } // namespace vordalis::test

@@ -13,25 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CliOutput : public ::testing::Test {
+class CliOutput : public CliFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vordalis-cli-output-" + std::to_string(::getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static std::string Sample(const std::string& name) {
-        return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
-    }
-    std::string Out(const std::string& name) const { return (dir / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    CliOutput() : CliFolderTest("output") {}
     // Runs the tool with no room to write a single byte; returns its exit status.
     int RunWithoutRoom(const std::string& args) const {
         std::string inner = "ulimit -f 0; exec " + ShellQuote(VORDALIS_CLI) + " " + args;
@@ -46,7 +30,6 @@ protected:
         return names;
     }
 
-    fs::path dir;
 };
 
 TEST_F(CliOutput, FailedWritesLeaveNoFileBehind) {

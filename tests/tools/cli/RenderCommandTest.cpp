@@ -13,24 +13,9 @@ namespace {
 
 const char* const kLists[] = {"list_metric", "list_imperial", "list_two_layer", "list_cjk"};
 
-class CliRender : public ::testing::Test {
+class CliRender : public CliFolderTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vordalis-cli-render-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    static std::string Sample(const std::string& name) {
-        return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
-    }
-    std::string Out(const std::string& name) const { return (dir / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    CliRender() : CliFolderTest("render") {}
     static int PdfPages(const std::string& pdf) {
         int pages = 0;
         for (size_t at = pdf.find("/Type /Page"); at != std::string::npos;
@@ -48,7 +33,6 @@ protected:
         return path;
     }
 
-    fs::path dir;
 };
 
 TEST_F(CliRender, EverySampleToPngSvgAndPdf) {
