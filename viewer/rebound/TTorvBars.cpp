@@ -49,11 +49,8 @@ void TTorvBars::Read(ObjectReader& in) {
     valid = false;
     int32_t n = 0;
     DateParts date{};
-    std::u16string token;
     if (!in.SkipToken() || !in.ReadInteger(objectNumber)) return;
-    // The name is quoted; reading the whole token keeps a 13-character name with its closing quote.
-    if (in.ReadToken(token, 80); in.LastDelimiter() == 0) return;
-    seriesName = Cut(token, kSeriesNameLength);
+    if (!ReadSeriesName(in, seriesName)) return;
     if (!ReadDateFields(in, date)) return;
     if (!ReadInts(in, {&variantCode, &auxCode, &n, &measuredDirection, &outlierMode, &instrumentCurveCode,
                        &instrumentLowerLimit, &instrumentUpperLimit, &instrumentCarbonation}))

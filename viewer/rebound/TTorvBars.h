@@ -14,7 +14,6 @@ namespace vordalis {
 
 class TTorvBars : public TTorvObj {
 public:
-    static constexpr size_t kSeriesNameLength = 13;
     static constexpr int kMaxValues = 4096;
     static constexpr int kValueLowerLimit = 10;
 

@@ -49,9 +49,7 @@ void TTorvChina::Read(ObjectReader& in) {
     if (in.ReadToken(token, 14) == 0) return;
     is2011 = token == u"TORVCHINA*" ? 1 : 0;
     if (!in.ReadInteger(objectNumber)) return;
-    // The name is quoted; reading the whole token keeps a long name with its closing quote.
-    if (in.ReadToken(token, 80); in.LastDelimiter() == 0) return;
-    seriesName = Cut(token, kSeriesNameLength);
+    if (!ReadSeriesName(in, seriesName)) return;
     DateParts date{};
     if (!ReadDateFields(in, date)) return;
     int32_t n = 0;

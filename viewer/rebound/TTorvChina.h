@@ -13,7 +13,6 @@ namespace vordalis {
 
 class TTorvChina : public TTorvObj {
 public:
-    static constexpr size_t kSeriesNameLength = 13;
     static constexpr int kMaxValues = 4096;
     static constexpr int kValueLowerLimit = 10;
     // Readings marked at each end of a 2011 table-conversion file.

@@ -66,6 +66,13 @@ std::u16string TTorvObj::PositionLabel(int position) const {
     return Printf("%d", static_cast<int>(PositionValue(position)));
 }
 
+bool TTorvObj::ReadSeriesName(ObjectReader& in, std::u16string& name) {
+    std::u16string token;
+    if (in.ReadToken(token, 80); in.LastDelimiter() == 0) return false;
+    name = Cut(token, kSeriesNameLength);
+    return true;
+}
+
 bool TTorvObj::ReadDateFields(ObjectReader& in, DateParts& p) {
     return in.ReadInteger(p.year) && in.ReadInteger(p.month) && in.ReadInteger(p.day) &&
            in.ReadInteger(p.hour) && in.ReadInteger(p.minute);

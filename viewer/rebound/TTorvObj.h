@@ -12,6 +12,8 @@ class TTorvPlot;
 class TTorvObj : public TBasicObj {
 public:
     static constexpr int kEditFlags = 61;
+    // Series names of both rebound files hold 13 characters.
+    static constexpr size_t kSeriesNameLength = 13;
     // RowY and HitY report this for "a value of the series" rather than a y position.
     static constexpr double kListRow = 7777.0;
 
@@ -62,6 +64,9 @@ protected:
     // Year, month, day, hour and minute as int fields ("-" for 0 or an invalid date); the
     // last field gets lastDelimiter.
     static bool ReadDateFields(ObjectReader& in, DateParts& parts);
+    // The quoted series name, read whole (a name of full length keeps its closing quote out
+    // of the text) and cut to kSeriesNameLength. False when the file ends there.
+    static bool ReadSeriesName(ObjectReader& in, std::u16string& name);
     void WriteDateFields(ObjectWriter& out, int lastDelimiter) const;
     // Name, title and remarks at the end of a rebound file; a text that does not fit in single
     // bytes is written as a wide block with a quoted replacement. False when cut short.
