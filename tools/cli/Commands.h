@@ -18,5 +18,9 @@ int RunSummary(const Args& args);
 
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);
+// A usage error: "vordalis-cli: PROBLEM" and "Try 'vordalis-cli --help'." on stderr; returns 2.
+int UsageError(const std::string& problem);
+// The first argument that looks like an option ("-x", "--x"), or null when there is none.
+const std::string* FirstOption(const Args& args);
 
 } // namespace vordalis::cli

@@ -10,19 +10,17 @@ namespace vordalis::cli {
 int RunConvert(const Args& args) {
     std::string file, out;
     for (size_t i = 0; i < args.size(); ++i) {
-        if ((args[i] == "-o" || args[i] == "--output") && i + 1 < args.size())
+        if (args[i] == "-o" || args[i] == "--output") {
+            if (i + 1 == args.size()) return UsageError("convert: missing value after " + args[i]);
             out = args[++i];
-        else if (file.empty() && !args[i].empty() && args[i][0] != '-')
+        } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
             file = args[i];
-        else {
-            PrintError("convert: unexpected argument " + args[i]);
-            return 2;
+        } else {
+            return UsageError("convert: unexpected argument " + args[i]);
         }
     }
-    if (file.empty() || out.empty()) {
-        PrintError("usage: vordalis-cli convert FILE -o OUT.vdo");
-        return 2;
-    }
+    if (file.empty()) return UsageError("convert: missing FILE");
+    if (out.empty()) return UsageError("convert: missing -o OUT.vdo");
     NexoloDocument doc;
     std::u16string message;
     if (!doc.Load(file, &message)) {

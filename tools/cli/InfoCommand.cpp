@@ -5,6 +5,7 @@
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"
 #include "model/ObjectRecognizer.h"
+#include "program/StandardOptions.h"
 
 #include <cstdio>
 
@@ -15,7 +16,28 @@ void PrintError(const std::string& text) {
     std::fputc('\n', stderr);
 }
 
+int UsageError(const std::string& problem) {
+    return program::UsageError("vordalis-cli", problem);
+}
+
+const std::string* FirstOption(const Args& args) {
+    for (const auto& a : args)
+        if (a.size() > 1 && a[0] == '-') return &a;
+    return nullptr;
+}
+
+namespace {
+// type and info take file names only; a name that starts with '-' is given as ./-name.
+int CheckFileList(const char* command, const Args& files) {
+    if (const std::string* option = FirstOption(files))
+        return UsageError(std::string(command) + ": unknown option " + *option);
+    if (files.empty()) return UsageError(std::string(command) + ": missing FILE");
+    return 0;
+}
+} // namespace
+
 int RunType(const Args& files) {
+    if (int usage = CheckFileList("type", files)) return usage;
     int status = 0;
     for (const auto& path : files) {
         FileSource file(path);
@@ -30,7 +52,8 @@ int RunType(const Args& files) {
 }
 
 int RunInfo(const Args& files) {
-    int status = files.empty() ? 2 : 0;
+    if (int usage = CheckFileList("info", files)) return usage;
+    int status = 0;
     for (const auto& path : files) {
         FileSource file(path);
         std::unique_ptr<TBasicObj> obj;

@@ -193,32 +193,28 @@ int RunRender(const Args& args) {
     bool haveOptions = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        bool more = i + 1 < args.size();
-        if ((a == "-o" || a == "--output") && more) {
-            out = args[++i];
-        } else if (a == "--options" && more) {
-            if (!ParseInt(args[++i], options)) {
-                PrintError("--options needs a number");
-                return 2;
-            }
-            haveOptions = true;
-        } else if (a == "--page" && more) {
-            if (!ParseInt(args[++i], page) || page < 1) {
-                PrintError("--page needs a page number from 1");
-                return 2;
+        if (a == "-o" || a == "--output" || a == "--options" || a == "--page") {
+            if (i + 1 == args.size()) return UsageError("render: missing value after " + a);
+            const std::string& value = args[++i];
+            if (a == "--options") {
+                if (!ParseInt(value, options)) return UsageError("render: --options needs a number, not " + value);
+                haveOptions = true;
+            } else if (a == "--page") {
+                if (!ParseInt(value, page) || page < 1)
+                    return UsageError("render: --page needs a page number from 1, not " + value);
+            } else {
+                out = value;
             }
         } else if (file.empty() && !a.empty() && a[0] != '-') {
             file = a;
         } else {
-            PrintError("render: unexpected argument " + a);
-            return 2;
+            return UsageError("render: unexpected argument " + a);
         }
     }
+    if (file.empty()) return UsageError("render: missing FILE");
+    if (out.empty()) return UsageError("render: missing -o OUT.pdf|OUT.svg|OUT.png");
     bool pdf = EndsWith(out, ".pdf"), svg = EndsWith(out, ".svg"), png = EndsWith(out, ".png");
-    if (file.empty() || !(pdf || svg || png)) {
-        PrintError("usage: vordalis-cli render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]");
-        return 2;
-    }
+    if (!(pdf || svg || png)) return UsageError("render: the output must end in .pdf, .svg or .png: " + out);
 
     // Fonts and painting need a GUI application; without a display it runs offscreen. The
     // platform's notes (a missing runtime folder, say) are no business of a batch tool's stderr.

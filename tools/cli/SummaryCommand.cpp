@@ -13,12 +13,15 @@ int RunSummary(const Args& args) {
     std::string kind, out;
     std::vector<std::string> files;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--kind" && i + 1 < args.size())
-            kind = args[++i];
-        else if (args[i] == "-o" && i + 1 < args.size())
-            out = args[++i];
-        else
+        if (args[i] == "--kind" || args[i] == "-o") {
+            if (i + 1 == args.size()) return UsageError("summary: missing value after " + args[i]);
+            std::string& value = args[i] == "-o" ? out : kind;
+            value = args[++i];
+        } else if (args[i].size() > 1 && args[i][0] == '-') {
+            return UsageError("summary: unknown option " + args[i]);
+        } else {
             files.push_back(args[i]);
+        }
     }
     SummaryChoice choice;
     if (kind == "series") {
@@ -28,13 +31,11 @@ int RunSummary(const Args& args) {
     } else if (kind == "china-batch") {
         choice.china = choice.batch = true;
     } else {
-        PrintError("usage: vordalis-cli summary --kind series|china-single|china-batch FILE... -o OUT.vdo");
-        return 2;
+        return UsageError(kind.empty() ? std::string("summary: missing --kind series|china-single|china-batch")
+                                       : "summary: --kind takes series, china-single or china-batch, not " + kind);
     }
-    if (out.empty() || files.empty()) {
-        PrintError("usage: vordalis-cli summary --kind series|china-single|china-batch FILE... -o OUT.vdo");
-        return 2;
-    }
+    if (out.empty()) return UsageError("summary: missing -o OUT.vdo");
+    if (files.empty()) return UsageError("summary: missing FILE");
     // The summary names its members by path; absolute paths keep it readable from anywhere.
     for (auto& f : files) {
         std::error_code ec;

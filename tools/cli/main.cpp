@@ -1,6 +1,8 @@
 // vordalis-cli: headless inspection, rendering and conversion of object files.
 #include "Commands.h"
 
+#include "program/StandardOptions.h"
+
 #include "objects/RegisterObjects.h"
 #include "rebound/TTorvDir.h"
 #include "settings/qt/QSettingsBackend.h"
@@ -12,18 +14,28 @@
 
 namespace {
 
-void Usage() {
-    std::fputs("usage: vordalis-cli type FILE...\n"
-               "       vordalis-cli info FILE...\n"
-               "       vordalis-cli render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]\n"
-               "       vordalis-cli convert FILE -o OUT.vdo\n"
-               "       vordalis-cli summary --kind series|china-single|china-batch FILE... -o OUT.vdo\n",
-               stderr);
-}
+const char* kHelp =
+    "Usage: vordalis-cli COMMAND [ARGUMENTS]\n"
+    "Inspects, renders and converts measurement object files (.vdo) without a window.\n"
+    "\n"
+    "  type FILE...            print each path, a TAB and the recognised object type (0: none)\n"
+    "  info FILE...            print one JSON object per file and line\n"
+    "  render FILE -o OUT.pdf|OUT.svg|OUT.png [--options WORD] [--page N]\n"
+    "                          paint the page as the viewer does (PDF: every printed page)\n"
+    "  convert FILE -o OUT.vdo read an object and write it back with its own writer\n"
+    "  summary --kind series|china-single|china-batch FILE... -o OUT.vdo\n"
+    "                          write a summary over rebound files as Create Summary does\n"
+    "\n"
+    "  --help                  show this help and exit\n"
+    "  --version               show the version and exit\n"
+    "\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 wrong arguments.\n"
+    "See vordalis-cli(1).\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-cli", kHelp, argc, argv)) return *status;
     // A write beyond the file-size limit fails like any other write (and the half-written
     // temporary file is removed) instead of killing the process.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -34,10 +46,7 @@ int main(int argc, char** argv) {
     // A summary member left out is reported where the viewer shows a message box.
     vordalis::SetSummaryMessageHandler(
         [](const std::u16string& text) { vordalis::cli::PrintError(vordalis::U16ToUtf8(text)); });
-    if (argc < 2) {
-        Usage();
-        return 2;
-    }
+    if (argc < 2) return vordalis::cli::UsageError("missing command");
     std::string command = argv[1];
     vordalis::cli::Args args(argv + 2, argv + argc);
     if (command == "type") return vordalis::cli::RunType(args);
@@ -45,6 +54,6 @@ int main(int argc, char** argv) {
     if (command == "render") return vordalis::cli::RunRender(args);
     if (command == "convert") return vordalis::cli::RunConvert(args);
     if (command == "summary") return vordalis::cli::RunSummary(args);
-    Usage();
-    return 2;
+    return vordalis::cli::UsageError((command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") +
+                                     command);
 }

@@ -1,6 +1,7 @@
 // instrument-sim: a simulated instrument on a pseudo-terminal. Prints the device path to use
 // as its first line, then serves the object files below --store until it is stopped.
 #include "Simulator.h"
+#include "program/StandardOptions.h"
 
 #include <csignal>
 #include <cstdio>
@@ -20,12 +21,15 @@ void OnSignal(int) {
     g_stop = true;
 }
 
-const char* kUsage =
-    "usage: instrument-sim --store FOLDER [options]\n"
+const char* kHelp =
+    "Usage: instrument-sim --store FOLDER [options]\n"
+    "Plays an instrument on a pseudo-terminal: prints the device to use on its first line and\n"
+    "serves the files below FOLDER as the instrument's stored objects until it is stopped.\n"
+    "\n"
     "  --store FOLDER      folder tree whose files are the instrument's stored objects\n"
     "  --id TEXT           identifier answered to ID (default \"VERNOSKANT 5\")\n"
     "  --serial TEXT       serial number (default 12-7702)\n"
-    "  --version TEXT      firmware version (default 1.5)\n"
+    "  --firmware TEXT     firmware version (default 1.5); also --version TEXT\n"
     "  --id-answer TEXT    the whole answer to ID, as it stands (overrides the three above)\n"
     "  --no-cp             refuse the packed mode (CP1); --cp 1 accepts it (the default)\n"
     "  --rates LIST        baud rates accepted by BR, comma separated, or none (default 38400)\n"
@@ -34,12 +38,15 @@ const char* kUsage =
     "  --pace              send objects no faster than the agreed baud rate\n"
     "  --send auto|plain|packed   how objects are sent (auto: packed once CP1 is agreed)\n"
     "  --fault KIND        silent, garbage, wrong-echo, bad-checksum, corrupt, truncate, hangup\n"
-    "  --verbose           log the dialogue on stderr\n";
+    "  --verbose           log the dialogue on stderr\n"
+    "  --help              show this help and exit\n"
+    "  --version           (without TEXT) show the program's version and exit\n"
+    "\n"
+    "Exit status: 0 stopped by a signal, 1 no pseudo-terminal, 2 wrong arguments.\n"
+    "See instrument-sim(1).\n";
 
-[[noreturn]] void Usage(const char* problem) {
-    if (problem) std::fprintf(stderr, "instrument-sim: %s\n", problem);
-    std::fputs(kUsage, stderr);
-    std::exit(2);
+[[noreturn]] void Usage(const std::string& problem) {
+    std::exit(vordalis::program::UsageError("instrument-sim", problem));
 }
 
 bool ParseFault(const std::string& text, instrument_sim::Fault& fault) {
@@ -69,7 +76,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto value = [&]() -> std::string {
-            if (i + 1 >= argc) Usage(("missing value after " + arg).c_str());
+            if (i + 1 >= argc) Usage("missing value after " + arg);
             return argv[++i];
         };
         if (arg == "--store" || arg == "--folder") {
@@ -78,7 +85,11 @@ int main(int argc, char** argv) {
             options.identifier = value();
         } else if (arg == "--serial" || arg == "--serial-number") {
             options.serial = value();
-        } else if (arg == "--version") {
+        } else if (arg == "--version" && (i + 1 == argc || argv[i + 1][0] == '-')) {
+            // Alone, --version asks for the program's version; with a value it is the
+            // firmware version the simulated instrument reports, as it always was.
+            return vordalis::program::PrintVersion("instrument-sim");
+        } else if (arg == "--firmware" || arg == "--version") {
             options.version = value();
         } else if (arg == "--id-answer") {
             options.idAnswer = value();
@@ -96,8 +107,13 @@ int main(int argc, char** argv) {
             options.rates.clear();
             std::stringstream list(value());
             std::string rate;
-            while (std::getline(list, rate, ','))
-                if (rate != "none" && !rate.empty()) options.rates.insert(std::atoi(rate.c_str()));
+            while (std::getline(list, rate, ',')) {
+                if (rate == "none" || rate.empty()) continue;
+                char* end = nullptr;
+                const long n = std::strtol(rate.c_str(), &end, 10);
+                if (*end != '\0' || n <= 0 || n > 1000000) Usage("--rates takes baud rates such as 38400,19200, not " + rate);
+                options.rates.insert(static_cast<int>(n));
+            }
         } else if (arg == "--send") {
             const std::string form = value();
             if (form == "auto")
@@ -107,16 +123,16 @@ int main(int argc, char** argv) {
             else if (form == "packed")
                 options.form = instrument_sim::SendForm::Packed;
             else
-                Usage("--send takes auto, plain or packed");
+                Usage("--send takes auto, plain or packed, not " + form);
         } else if (arg == "--fault") {
-            if (!ParseFault(value(), options.fault)) Usage("unknown fault");
+            const std::string fault = value();
+            if (!ParseFault(fault, options.fault)) Usage("unknown fault " + fault);
         } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            return vordalis::program::PrintHelp(kHelp);
         } else if (options.store.empty() && !arg.empty() && arg[0] != '-') {
             options.store = arg; // the folder may also be given on its own
         } else {
-            Usage(("unknown argument " + arg).c_str());
+            Usage("unknown argument " + arg);
         }
     }
     if (options.store.empty()) Usage("--store is required");

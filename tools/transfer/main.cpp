@@ -4,6 +4,7 @@
 //   vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER [--overwrite]
 #include "Commands.h"
 
+#include "program/StandardOptions.h"
 #include "settings/qt/QSettingsBackend.h"
 #include "transfer/Errors.h"
 #include "transfer/Instruments.h"
@@ -31,21 +32,33 @@ namespace {
 
 using namespace vordalis::transfer;
 
-const char* kUsage = "usage: vordalis-transfer --port N|--device PATH list\n"
-                     "       vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER "
-                     "[--overwrite]\n"
-                     "  N is the COM number (1 is the first serial device); NAME is an object's name as\n"
-                     "  list shows it, without extension, with its folder in front (MEAS\\000123).\n";
+const char* kHelp =
+    "Usage: vordalis-transfer --port N|--device PATH list\n"
+    "       vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER [--overwrite]\n"
+    "Identifies the instrument on a serial port, lists its stored objects (list) or saves them\n"
+    "as the transfer tool does (get).\n"
+    "\n"
+    "  --port N        COM number N: the N-th serial device (1 is the first)\n"
+    "  --device PATH   the serial device to use, e.g. /dev/ttyUSB0\n"
+    "  --all           get every stored object\n"
+    "  NAME            an object's name as list shows it, without extension, with its folder\n"
+    "                  in front (MEAS\\000123)\n"
+    "  -o FOLDER       where get saves the objects (in folders that mirror the instrument's)\n"
+    "  --overwrite     replace files that exist\n"
+    "  --help          show this help and exit\n"
+    "  --version       show the version and exit\n"
+    "\n"
+    "Exit status: 0 every requested object was saved, 1 a failure, 2 wrong arguments.\n"
+    "See vordalis-transfer(1).\n";
 
-int Usage(const char* problem) {
-    if (problem) std::fprintf(stderr, "vordalis-transfer: %s\n", problem);
-    std::fputs(kUsage, stderr);
-    return 2;
+int Usage(const std::string& problem) {
+    return vordalis::program::UsageError("vordalis-transfer", problem);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-transfer", kHelp, argc, argv)) return *status;
     int port = -1;
     std::string device, command;
     transfer_tool::GetRequest request;
@@ -53,12 +66,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--port" || arg == "--device" || arg == "-o") {
-            if (i + 1 >= argc) return Usage(("missing value after " + arg).c_str());
+            if (i + 1 >= argc) return Usage("missing value after " + arg);
             const std::string value = argv[++i];
             if (arg == "--port") {
                 char* end = nullptr;
                 const long n = std::strtol(value.c_str(), &end, 10);
-                if (*end != '\0' || n < 1 || n > 256) return Usage("--port takes a COM number from 1 to 256");
+                if (*end != '\0' || n < 1 || n > 256) return Usage("--port takes a COM number from 1 to 256, not " + value);
                 port = static_cast<int>(n) - 1;
             } else if (arg == "--device") {
                 device = value;
@@ -70,15 +83,14 @@ int main(int argc, char** argv) {
             request.all = true;
         } else if (arg == "--overwrite") {
             request.overwrite = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
+        } else if (arg == "-h") {
+            return vordalis::program::PrintHelp(kHelp);
         } else if (command.empty() && (arg == "list" || arg == "get")) {
             command = arg;
         } else if (command == "get" && !arg.empty() && arg[0] != '-') {
             request.names.push_back(arg);
         } else {
-            return Usage(("unexpected argument " + arg).c_str());
+            return Usage("unexpected argument " + arg);
         }
     }
     if (command.empty()) return Usage("list or get is required");

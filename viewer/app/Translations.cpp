@@ -32,12 +32,11 @@ QString Translations::Suffix(int language) {
 }
 
 QStringList Translations::SearchFolders() {
-    QString app = QCoreApplication::applicationDirPath();
-    QStringList folders{app, app + "/translations", app + "/../translations"};
-#ifdef VORDALIS_BUILD_TRANSLATIONS
-    folders << QStringLiteral(VORDALIS_BUILD_TRANSLATIONS);
-#endif
-    return folders;
+    // Relative to the program only, so an installed tree finds its own files wherever it was
+    // installed (also below DESTDIR) and never those of a build folder.
+    const QString app = QCoreApplication::applicationDirPath();
+    return {app, app + "/translations", app + "/../translations", // beside it, or <build>/bin
+            QDir::cleanPath(app + "/" VORDALIS_INSTALLED_TRANSLATIONS)};
 }
 
 int Translations::Load(int language) {

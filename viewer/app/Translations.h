@@ -1,7 +1,8 @@
 #pragma once
 // The user-interface languages: Qt translation files "<component>_<lang>.qm" of every
 // component (viewer, cover, rebound, update, ...) found beside the program, in its
-// "translations" folder or in the build's translations folder, plus Qt's own texts.
+// "translations" folder, in the build's translations folder or in the installed data folder
+// (share/vordalis/translations), plus Qt's own texts.
 #include <QString>
 #include <QStringList>
 

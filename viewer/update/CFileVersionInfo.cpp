@@ -1,10 +1,12 @@
 #include "CFileVersionInfo.h"
 
+#include "program/Version.h"
+
 namespace vordalis {
 
 std::string CFileVersionInfo::Value(const std::string& name) const {
-    if (name == "ProductName" || name == "InternalName") return VORDALIS_PRODUCT_NAME;
-    if (name == "ProductVersion" || name == "FileVersion") return VORDALIS_PRODUCT_VERSION;
+    if (name == "ProductName" || name == "InternalName") return program::ProductName();
+    if (name == "ProductVersion" || name == "FileVersion") return program::Version();
     if (name == "CompanyName") return "Morvex";
     return {};
 }

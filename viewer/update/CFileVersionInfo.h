@@ -11,7 +11,7 @@ class CFileVersionInfo {
 public:
     std::string Value(const std::string& name) const;
     std::string ProductName() const { return Value("ProductName"); }       // "Vordalis"
-    std::string ProductVersion() const { return Value("ProductVersion"); } // e.g. "2.8.0.0"
+    std::string ProductVersion() const { return Value("ProductVersion"); } // e.g. "2.8.0"
 };
 
 inline std::string ProductName() {

@@ -2,6 +2,8 @@
 // Runs instrument-sim and vordalis-transfer as processes, as a user would.
 #include <gtest/gtest.h>
 
+#include "ProgramRun.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -65,33 +67,12 @@ private:
     std::string device_;
 };
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-inline std::string Quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using ToolRun = vordalis::test::ProgramRun;
+using vordalis::test::Quote;
 
 // Runs vordalis-transfer with the arguments; stdout and stderr are collected.
 inline ToolRun RunTransfer(const std::vector<std::string>& args, const std::string& environment = {}) {
-    const auto dir = std::filesystem::path(::testing::TempDir());
-    const auto outPath = dir / ("transfer-out-" + std::to_string(::getpid()));
-    const auto errPath = dir / ("transfer-err-" + std::to_string(::getpid()));
-    std::string command = environment + " " + Quote(VORDALIS_TRANSFER);
-    for (const auto& a : args) command += " " + Quote(a);
-    command += " >" + Quote(outPath.string()) + " 2>" + Quote(errPath.string());
-    ToolRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadFile(outPath);
-    run.err = ReadFile(errPath);
-    std::filesystem::remove(outPath);
-    std::filesystem::remove(errPath);
-    return run;
+    return vordalis::test::RunProgram(VORDALIS_TRANSFER, args, environment);
 }
 
 } // namespace transfer_test

@@ -71,6 +71,17 @@ TEST_F(TransferToolTest, ListIdentifiesAndShowsNestedFolders) {
         << run.out;
 }
 
+TEST_F(TransferToolTest, SimulatorFirmwareVersionByEitherOption) {
+    // --version with a value stays the firmware version, as before --version alone printed
+    // the program's version.
+    for (const char* option : {"--firmware", "--version"}) {
+        Simulator sim(SimArgs({option, "3.7"}));
+        const ToolRun run = RunTransfer({"--device", sim.Device(), "list"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find("Vers. 3.7,"), std::string::npos) << option << run.out;
+    }
+}
+
 TEST_F(TransferToolTest, GetAllSavesEveryFormIntoMirroredFolders) {
     struct Case {
         const char* what;
