@@ -34,8 +34,11 @@ double ChinaAngleCorrection(int angle, double rm) {
 }
 
 double ChinaSurfaceCorrection(int surface, double ra) {
-    if (surface == kSurfaceTop && ra >= 20 && ra <= 45) return ra + 4.5 - 0.1 * ra;
-    if (surface == kSurfaceBottom && ra >= 20 && ra <= 50) return ra + 0.1 * ra - 5.0;
+    // Like the angle correction, the correction is defined for rebound values 20..50 and a value
+    // outside takes the edge value's; the top surface needs none above 45.
+    double b = std::clamp(ra, 20.0, 50.0);
+    if (surface == kSurfaceTop) return b <= 45 ? ra + 4.5 - 0.1 * b : ra;
+    if (surface == kSurfaceBottom) return ra + 0.1 * b - 5.0;
     return ra;
 }
 
@@ -53,11 +56,13 @@ double ChinaTableStrength(double rc, double depth, bool& below, bool& above) {
     // row before it (and its range flags), so the row is found with a small tolerance.
     int i = std::min(static_cast<int>(e + 1e-9), kChinaTableRows - 1);
     double fraction = std::max(0.0, e - i);
+    // A mean on a row is that row's cell alone: the next row must not set a range flag.
+    bool onRow = fraction < 1e-9;
     // Depths are taken down to the half millimetre; 6.0 mm is the last column. A depth outside
     // 0..6 (a damaged file) is held at the table's edge instead of reading past it.
     int j = std::clamp(static_cast<int>(2.0 * depth), 0, kChinaTableColumns - 1);
     double g = kChinaTable[i][j];
-    double h = i + 1 < kChinaTableRows ? kChinaTable[i + 1][j] : g;
+    double h = !onRow && i + 1 < kChinaTableRows ? kChinaTable[i + 1][j] : g;
     for (double cell : {g, h}) {
         if (cell < 10.0) below = true;
         if (cell > 60.0) above = true;
@@ -81,7 +86,8 @@ double ChinaPump2001(double f1, double depth) {
 }
 
 double ChinaPump2011(double rc, double depth) {
-    return 0.034488 * std::pow(rc, 1.94) * std::pow(10.0, -0.0173 * depth);
+    // The pumped-concrete curve holds for carbonation depths up to 6.0 mm, as the table does.
+    return 0.034488 * std::pow(rc, 1.94) * std::pow(10.0, -0.0173 * std::min(depth, 6.0));
 }
 
 ChinaResult EvaluateChina(double rm, const ChinaParameters& p) {
@@ -96,8 +102,17 @@ ChinaResult EvaluateChina(double rm, const ChinaParameters& p) {
         r.f1 = ChinaTableStrength(r.rc, p.carbonationDepth, r.belowRange, r.aboveRange);
     }
     r.f2 = r.f1;
-    if (p.pumpConcrete)
-        r.f2 = p.is2011 ? ChinaPump2011(r.rc, p.carbonationDepth) : ChinaPump2001(r.f1, p.carbonationDepth);
+    r.f2BelowRange = r.belowRange;
+    r.f2AboveRange = r.aboveRange;
+    if (p.pumpConcrete && p.is2011) {
+        // The 2011 curve is a strength of its own, valid from 10.0 to 60.0 MPa whatever the
+        // table says of f1.
+        r.f2 = ChinaPump2011(r.rc, p.carbonationDepth);
+        r.f2BelowRange = r.f2 < 10.0;
+        r.f2AboveRange = r.f2 > 60.0;
+    } else if (p.pumpConcrete) {
+        r.f2 = ChinaPump2001(r.f1, p.carbonationDepth);
+    }
     return r;
 }
 

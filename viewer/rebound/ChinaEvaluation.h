@@ -33,8 +33,10 @@ struct ChinaResult {
     double rc = 0; // with casting surface
     double f1 = 0; // strength with carbonation depth
     double f2 = 0; // strength with pump concrete
-    bool belowRange = false;
+    bool belowRange = false; // flags of f1
     bool aboveRange = false;
+    bool f2BelowRange = false; // flags of f2: those of f1, except for the 2011 pumped curve
+    bool f2AboveRange = false;
 };
 
 // The correction added to Rm for an impact angle (0 for the horizontal and unknown codes).

@@ -88,7 +88,7 @@ int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
             Latin1ToU16(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)), u"MPa");
     if (obj.conversion == kConversionTable)
         DrawRow(left, y += kRowHeight, LoadString(2086), u"f2",
-                Latin1ToU16(ChinaStrengthText(r.f2, r.belowRange, r.aboveRange)), u"MPa");
+                Latin1ToU16(ChinaStrengthText(r.f2, r.f2BelowRange, r.f2AboveRange)), u"MPa");
     return y + kRowHeight;
 }
 

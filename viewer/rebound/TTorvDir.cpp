@@ -75,7 +75,8 @@ bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPat
     auto china = std::make_unique<TTorvChina>(file);
     if (china->is2011) any2011 = 1;
     ChinaResult r = china->EvaluateChina();
-    if (r.belowRange || r.aboveRange || !china->valid) {
+    // The member's result is f2, the value its page shows last, judged by its own flags.
+    if (r.f2BelowRange || r.f2AboveRange || !china->valid) {
         std::u16string text = LoadString(2118) + Latin1ToU16(path);
         messages.push_back(text);
         if (MessageHandler()) MessageHandler()(text);

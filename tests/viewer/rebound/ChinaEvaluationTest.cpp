@@ -90,16 +90,16 @@ TEST(ChinaEvaluation, TableLookupInterpolatesAndTruncatesDepth) {
 }
 
 // A mean rebound value on a row of the table (as a mean of whole readings computes it) takes
-// that row and the next one, whatever binary rounding does to values like 20.2.
-TEST(ChinaEvaluation, MeanOnARowTakesThatRow) {
+// that row's cell alone, whatever binary rounding does to values like 20.2: the next row's cell
+// sets no range flag (R 48.0 at d 0 holds 60.0 although R 48.2 is above 60).
+TEST(ChinaEvaluation, MeanOnARowTakesThatRowAlone) {
     for (int i = 0; i < kChinaTableRows; ++i)
         for (int j = 0; j < kChinaTableColumns; ++j) {
             double rm = (200 + 2 * i) / 10.0;
             double g = kChinaTable[i][j];
-            double h = i + 1 < kChinaTableRows ? kChinaTable[i + 1][j] : g;
             ChinaResult r = EvaluateChina(rm, Table(j * 0.5));
-            EXPECT_EQ(r.belowRange, g < 10 || h < 10) << "R " << rm << " d " << j * 0.5;
-            EXPECT_EQ(r.aboveRange, g > 60 || h > 60) << "R " << rm << " d " << j * 0.5;
+            EXPECT_EQ(r.belowRange, g < 10) << "R " << rm << " d " << j * 0.5;
+            EXPECT_EQ(r.aboveRange, g > 60) << "R " << rm << " d " << j * 0.5;
             EXPECT_NEAR(r.f1, g, 1e-9) << "R " << rm << " d " << j * 0.5;
         }
     // The table holds 10.0 at R 20.2 and d 1.0: a strength, not "<10".
@@ -131,9 +131,11 @@ TEST(ChinaEvaluation, SurfaceCorrection) {
         int surface;
         double ra, rc;
     } cases[] = {
-        {kSurfaceTop, 30, 31.5},  {kSurfaceTop, 19.9, 19.9}, {kSurfaceTop, 45.1, 45.1},
-        {kSurfaceBottom, 50, 50}, {kSurfaceBottom, 40, 39},  {kSurfaceBottom, 50.1, 50.1},
-        {kSurfaceSide, 30, 30},
+        {kSurfaceTop, 30, 31.5},  {kSurfaceTop, 45, 45},     {kSurfaceTop, 45.1, 45.1},
+        {kSurfaceBottom, 50, 50}, {kSurfaceBottom, 40, 39},  {kSurfaceSide, 30, 30},
+        // Below 20 the correction at 20 holds, above 50 the one at 50; the sum takes Ra itself.
+        {kSurfaceTop, 19.9, 22.4},    {kSurfaceTop, 18.5, 21.0},  {kSurfaceTop, 12, 14.5},
+        {kSurfaceBottom, 18.5, 15.5}, {kSurfaceBottom, 55, 55},   {kSurfaceBottom, 50.1, 50.1},
     };
     for (const auto& c : cases) EXPECT_NEAR(ChinaSurfaceCorrection(c.surface, c.ra), c.rc, 1e-9);
 }
@@ -177,6 +179,57 @@ TEST(ChinaEvaluation, PumpConcreteRulesOfBothEditions) {
     r = EvaluateChina(35.0, p);
     EXPECT_NEAR(r.f2, 32.80, 0.005);
     EXPECT_NEAR(r.f2, 0.034488 * std::pow(35.0, 1.94) * std::pow(10.0, -0.0173), 1e-9);
+}
+
+// Cases an inspector checks against the standard's own tables and curve.
+TEST(ChinaEvaluation, AgreesWithTheStandardsTables) {
+    auto at = [](double rm, int surface, double depth, bool pump2011) {
+        ChinaParameters p = Table(depth);
+        p.surface = surface;
+        p.pumpConcrete = pump2011;
+        p.is2011 = pump2011;
+        return EvaluateChina(rm, p);
+    };
+    auto text1 = [](const ChinaResult& r) { return ChinaStrengthText(r.f1, r.belowRange, r.aboveRange); };
+    auto text2 = [](const ChinaResult& r) { return ChinaStrengthText(r.f2, r.f2BelowRange, r.f2AboveRange); };
+
+    ChinaResult r = at(48.0, kSurfaceSide, 0, false);
+    EXPECT_EQ(text1(r), "  60.0");
+
+    r = at(18.5, kSurfaceTop, 0, false);
+    EXPECT_NEAR(r.rc, 21.0, 1e-9);
+    EXPECT_NEAR(r.f1, kChinaTable[Row(21.0)][0], 1e-9);
+    EXPECT_FALSE(r.belowRange || r.aboveRange);
+
+    r = at(18.5, kSurfaceBottom, 0, false);
+    EXPECT_NEAR(r.rc, 15.5, 1e-9);
+    EXPECT_EQ(text1(r), "<10  ");
+
+    EXPECT_NEAR(at(55, kSurfaceBottom, 0, false).rc, 55, 1e-9);
+
+    // The 2011 pumped curve has flags of its own; f1 keeps the table's.
+    r = at(19.0, kSurfaceSide, 0, true);
+    EXPECT_EQ(text1(r), "<10  ");
+    EXPECT_EQ(text2(r), "  10.4");
+    EXPECT_FALSE(r.f2BelowRange || r.f2AboveRange);
+
+    r = at(47.5, kSurfaceSide, 0, true);
+    EXPECT_GT(r.f2, 60.0);
+    EXPECT_EQ(text2(r), ">60  ");
+    EXPECT_TRUE(r.f2AboveRange);
+    EXPECT_FALSE(r.aboveRange); // the table holds a value at R 47.5
+
+    // The curve holds up to a carbonation depth of 6.0 mm.
+    EXPECT_NEAR(at(35, kSurfaceSide, 7.0, true).f2, at(35, kSurfaceSide, 6.0, true).f2, 1e-12);
+    EXPECT_NEAR(at(40, kSurfaceSide, 7.0, true).f2, 34.8, 0.05);
+
+    // Without pump concrete, and by the 2001 rule, f2 carries the flags of f1.
+    r = at(19.0, kSurfaceSide, 0, false);
+    EXPECT_TRUE(r.f2BelowRange);
+    ChinaParameters p2001 = Table();
+    p2001.pumpConcrete = true;
+    r = EvaluateChina(60.0, p2001);
+    EXPECT_TRUE(r.aboveRange && r.f2AboveRange);
 }
 
 TEST(ChinaEvaluation, GeneralConversion) {

@@ -258,6 +258,18 @@ TEST(TTorvChina, DescriptionCarriesTheEvaluation) {
                             "\"strength_text_f1\":\"  31.8\"", "\"strength_text_f2\":\"  36.3\"",
                             "\"is2011\":false", "\"pump_concrete\":true", "\"type\":8"})
         EXPECT_NE(s.find(key), std::string::npos) << key << " in " << s;
+
+    // A 2011 pumped area at R 19: the table gives nothing, the curve 10.4 with its own flags.
+    ChinaFile pumped;
+    pumped.is2011 = true;
+    pumped.pump = 1;
+    pumped.readings.assign(16, 19);
+    Json p = Json::Object();
+    Read(pumped.Text())->Describe(p);
+    s = p.Dump();
+    for (const char* key : {"\"below_range\":true", "\"f2_below_range\":false", "\"f2_above_range\":false",
+                            "\"strength_text_f1\":\"<10  \"", "\"strength_text_f2\":\"  10.4\""})
+        EXPECT_NE(s.find(key), std::string::npos) << key << " in " << s;
 }
 
 } // namespace

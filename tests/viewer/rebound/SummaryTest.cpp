@@ -242,6 +242,30 @@ TEST(TTorvDir, ChinaMemberOutOfRangeIsLeftOutWithAMessage) {
     EXPECT_NEAR(sum->chartTop, sum->MemberValue(1), 1e-12);
 }
 
+// A member's result is what its page shows last: for 2011 pumped concrete that is the curve's
+// f2, which is valid at R 19 although the table (f1) is not.
+TEST(TTorvDir, ChinaSummaryCountsAPumpedMemberByItsOwnStrength) {
+    TempDir dir;
+    std::vector<std::u16string> shown;
+    SetSummaryMessageHandler([&](const std::u16string& t) { shown.push_back(t); });
+    ChinaFile pumped;
+    pumped.is2011 = true;
+    pumped.pump = 1;
+    pumped.readings.assign(16, 19);
+    std::vector<std::string> files = {dir.Write("ok.vdo", ChinaWith(35, true)),
+                                      dir.Write("pumped.vdo", pumped.Text())};
+    SummaryChoice c;
+    c.china = c.single = true;
+    ASSERT_EQ(BuildReboundSummary(files, dir.Path("sum.vdo"), c).status, kSummaryBuilt);
+    auto sum = Open(dir.Path("sum.vdo"));
+    SetSummaryMessageHandler(nullptr);
+    ASSERT_TRUE(sum->valid);
+    EXPECT_TRUE(shown.empty());
+    ASSERT_EQ(sum->members.size(), 2u);
+    EXPECT_NEAR(sum->MemberValue(1), 0.034488 * std::pow(19.0, 1.94), 1e-9);
+    EXPECT_NEAR(*sum->ComputeStatistics().strength, sum->MemberValue(1), 1e-9); // the smallest of two
+}
+
 TEST(TTorvDir, MissingMemberFileMakesTheSummaryInvalid) {
     TempDir dir;
     std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({30}, 1, false)),
