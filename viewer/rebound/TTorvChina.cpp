@@ -286,9 +286,9 @@ void TTorvChina::Describe(Json& out) const {
     out.Set("f2", any ? Json::Number(r.f2) : Json::Null());
     out.Set("below_range", Json::Bool(r.belowRange));
     out.Set("above_range", Json::Bool(r.aboveRange));
-    out.Set("strength_text_f1", Json::Text(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)));
     out.Set("f2_below_range", Json::Bool(r.f2BelowRange));
     out.Set("f2_above_range", Json::Bool(r.f2AboveRange));
+    out.Set("strength_text_f1", Json::Text(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)));
     out.Set("strength_text_f2", Json::Text(ChinaStrengthText(r.f2, r.f2BelowRange, r.f2AboveRange)));
 }
 
