@@ -16,6 +16,9 @@ int RunConvert(const Args& args);
 // summary --kind series|china-single|china-batch FILE... -o OUT.vdo
 int RunSummary(const Args& args);
 
+// acceptance --design MM [--member beam|slab|custom --minus MM --plus MM] FILE... [--second FILE...]
+int RunAcceptance(const Args& args);
+
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);
 // A usage error: "vordalis-cli: PROBLEM" and "Try 'vordalis-cli --help'." on stderr; returns 2.

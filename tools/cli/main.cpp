@@ -25,6 +25,9 @@ const char* kHelp =
     "  convert FILE -o OUT.vdo read an object and write it back with its own writer\n"
     "  summary --kind series|china-single|china-batch FILE... -o OUT.vdo\n"
     "                          write a summary over rebound files as Create Summary does\n"
+    "  acceptance --design MM [--member beam|slab|custom --minus MM --plus MM] FILE... [--second FILE...]\n"
+    "                          judge the covers against the design cover (exit 0 pass, 1 fail or\n"
+    "                          second sample required)\n"
     "\n"
     "  --help                  show this help and exit\n"
     "  --version               show the version and exit\n"
@@ -54,6 +57,7 @@ int main(int argc, char** argv) {
     if (command == "render") return vordalis::cli::RunRender(args);
     if (command == "convert") return vordalis::cli::RunConvert(args);
     if (command == "summary") return vordalis::cli::RunSummary(args);
+    if (command == "acceptance") return vordalis::cli::RunAcceptance(args);
     return vordalis::cli::UsageError((command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") +
                                      command);
 }
