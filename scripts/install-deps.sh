@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Installs every Debian package the suite builds, runs and tests with. Idempotent, no prompts.
+# Installs every Debian package the suite builds, runs and tests with (with --package also
+# what making the Debian package needs). Idempotent, no prompts.
 set -euo pipefail
 PKGS=(build-essential cmake ninja-build pkg-config git
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
       qt6-translations-l10n libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev
-      python3 python3-pyftpdlib fonts-dejavu-core fonts-wqy-zenhei xvfb xauth)
+      python3 python3-pyftpdlib fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
+      desktop-file-utils appstream libxml2-utils shared-mime-info)
+# Making the Debian package (scripts/package.sh) needs a few more.
+if [ "${1:-}" = "--package" ]; then
+  PKGS+=(dpkg-dev file lintian)
+fi
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

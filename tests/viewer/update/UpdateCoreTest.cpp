@@ -24,6 +24,18 @@ TEST(NewestInstaller, ChoosesTheHighestVersionAboveTheOwnOne) {
     EXPECT_TRUE(NewestInstaller({}, own).version.IsZero());
 }
 
+TEST(NewestInstaller, OffersThePackageOfANewerBuildOnly) {
+    // The package this build makes carries exactly the own version, so a copy of it in the
+    // update folder is no update, while the same name with a higher version is.
+    const std::string own = VORDALIS_PACKAGE_FILE;
+    EXPECT_EQ(CVersion::FromFileName(own), OwnVersion());
+    const size_t marker = own.find("_V_");
+    ASSERT_NE(marker, std::string::npos);
+    const std::string newer = own.substr(0, marker) + "_V_" + std::to_string((OwnVersion().Value() >> 48) + 1) + "_0_0.deb";
+    EXPECT_TRUE(NewestInstaller({own}, OwnVersion()).name.empty());
+    EXPECT_EQ(NewestInstaller({own, newer}, OwnVersion()).name, newer);
+}
+
 TEST(DownloadProgress, ReachesHundredOnlyWithTheWholeFile) {
     const uint64_t size = 25ull * 1048576;
     EXPECT_EQ(ProgressPercent(0, size), 0);
