@@ -15,6 +15,8 @@ int RunRender(const Args& args);
 int RunConvert(const Args& args);
 // summary --kind series|china-single|china-batch FILE... -o OUT.vdo
 int RunSummary(const Args& args);
+// export FILE... [-o OUT.csv] [--statistics] [--excel]
+int RunExport(const Args& args);
 
 // acceptance --design MM [--member beam|slab|custom --minus MM --plus MM] FILE... [--second FILE...]
 int RunAcceptance(const Args& args);

@@ -28,6 +28,8 @@ const char* kHelp =
     "  acceptance --design MM [--member beam|slab|custom --minus MM --plus MM] FILE... [--second FILE...]\n"
     "                          judge the covers against the design cover (exit 0 pass, 1 fail or\n"
     "                          second sample required)\n"
+    "  export FILE... [-o OUT.csv] [--statistics] [--excel]\n"
+    "                          readings (or statistics) as CSV for spreadsheets\n"
     "\n"
     "  --help                  show this help and exit\n"
     "  --version               show the version and exit\n"
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
     if (command == "convert") return vordalis::cli::RunConvert(args);
     if (command == "summary") return vordalis::cli::RunSummary(args);
     if (command == "acceptance") return vordalis::cli::RunAcceptance(args);
+    if (command == "export") return vordalis::cli::RunExport(args);
     return vordalis::cli::UsageError((command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") +
                                      command);
 }
