@@ -7,8 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --package
 bash scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
-# Installed files are those of a /usr prefix, whatever the build was configured with.
-(cd "$BUILD_DIR" && cpack -G DEB -D CPACK_PACKAGING_INSTALL_PREFIX=/usr)
+# The package installs below /usr whatever prefix the build was configured with.
+(cd "$BUILD_DIR" && cpack -G DEB)
 deb=$(ls -t "$BUILD_DIR"/package/*.deb | head -n 1)
 echo "package: $deb"
 # Errors fail the script; warnings and notes are shown.
