@@ -11,13 +11,18 @@ namespace vordalis {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
+// Writes all bytes, going on after a short write or an interrupted call.
+bool WriteAll(int fd, std::string_view bytes, const FileSystemCalls& calls) {
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+        ssize_t n = calls.write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) { // no progress and no reason: going on would never end
+            errno = EIO;
             return false;
         }
         p += n;
@@ -28,7 +33,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& requested, std::string_view bytes, std::string* error) {
+bool WriteFileAtomically(const std::string& requested, std::string_view bytes, std::string* error,
+                         const FileSystemCalls& calls) {
     auto fail = [&](const std::string& what) {
         if (error) *error = what + ": " + std::strerror(errno);
         return false;
@@ -48,7 +54,7 @@ bool WriteFileAtomically(const std::string& requested, std::string_view bytes, s
     if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode) && !S_ISDIR(target.st_mode)) {
         int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
         if (fd < 0) return fail("cannot open " + requested);
-        if (!WriteAll(fd, bytes)) {
+        if (!WriteAll(fd, bytes, calls)) {
             int saved = errno;
             ::close(fd);
             errno = saved;
@@ -58,36 +64,33 @@ bool WriteFileAtomically(const std::string& requested, std::string_view bytes, s
         return true;
     }
     std::string tmp = path + ".XXXXXX";
-    int fd = mkstemp(tmp.data());
+    int fd = calls.mkstemp(tmp.data());
     if (fd < 0) return fail("cannot create a temporary file beside " + path);
-    // Keep the permissions of the file being replaced, or the usual ones for a new file.
+    // From here on a failure removes the temporary file; the old file was never touched.
+    auto discard = [&](const std::string& what, bool open) {
+        int saved = errno;
+        if (open) ::close(fd);
+        ::unlink(tmp.c_str());
+        errno = saved;
+        return fail(what);
+    };
+    // Keep the permissions of the file being replaced, or the usual ones for a new file; a
+    // replacement that silently became private (mkstemp's 0600) would lock others out.
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        fchmod(fd, st.st_mode & 07777);
-    else {
-        mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
+    mode_t mode;
+    if (::stat(path.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
     }
-    if (!WriteAll(fd, bytes)) {
-        int saved = errno;
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return fail("cannot write " + path);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        int saved = errno;
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return fail("cannot write " + path);
-    }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        int saved = errno;
-        ::unlink(tmp.c_str());
-        errno = saved;
-        return fail("cannot replace " + path);
-    }
+    if (calls.fchmod(fd, mode) != 0) return discard("cannot set the permissions of " + path, true);
+    if (!WriteAll(fd, bytes, calls)) return discard("cannot write " + path, true);
+    if (calls.fsync(fd) != 0) return discard("cannot write " + path, true);
+    // A failed close has still released the descriptor, but the data may not have arrived.
+    if (calls.close(fd) != 0) return discard("cannot write " + path, false);
+    if (calls.rename(tmp.c_str(), path.c_str()) != 0) return discard("cannot replace " + path, false);
     return true;
 }
 

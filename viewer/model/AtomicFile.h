@@ -6,9 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "FileSystemCalls.h"
+
 namespace vordalis {
 
 // Returns false (and leaves any existing file untouched) when anything fails; error gets a reason.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr);
+// The new file is created, filled and put in place through calls (the real ones unless a test
+// injects a failure).
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error = nullptr,
+                         const FileSystemCalls& calls = RealFileSystemCalls());
 
 } // namespace vordalis
