@@ -6,7 +6,7 @@ PKGS=(build-essential cmake ninja-build pkg-config git
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
       qt6-translations-l10n libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev
-      python3 python3-pyftpdlib fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
+      python3 python3-pyftpdlib gnupg gpgv fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
       desktop-file-utils appstream libxml2-utils shared-mime-info)
 # Making the Debian package (scripts/package.sh) needs a few more.
 if [ "${1:-}" = "--package" ]; then

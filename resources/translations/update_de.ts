@@ -115,5 +115,25 @@ Sie verwenden bereits die neueste Version von %s.</translation>
         <source>The installer %1 could not be opened.</source>
         <translation>Das Installationsprogramm %1 konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Checking the signature of %1...</source>
+        <translation>Die Signatur von %1 wird geprüft...</translation>
+    </message>
+    <message>
+        <source>The installer %1 has no signature on the server, so it cannot be trusted. It was deleted and not opened.</source>
+        <translation>Das Installationsprogramm %1 hat auf dem Server keine Signatur, daher ist ihm nicht zu trauen. Es wurde gelöscht und nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.</source>
+        <translation>Das Installationsprogramm %1 kann nicht geprüft werden: Die Schlüsseldatei %2 fehlt. Es wurde gelöscht und nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the program gpgv is not installed. It was deleted and not opened.</source>
+        <translation>Das Installationsprogramm %1 kann nicht geprüft werden: Das Programm gpgv ist nicht installiert. Es wurde gelöscht und nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The signature of the installer %1 is not valid. It was deleted and not opened.</source>
+        <translation>Die Signatur des Installationsprogramms %1 ist ungültig. Es wurde gelöscht und nicht geöffnet.</translation>
+    </message>
 </context>
 </TS>

@@ -115,5 +115,25 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
         <source>The installer %1 could not be opened.</source>
         <translation>Le programme d&apos;installation %1 n&apos;a pas pu être ouvert.</translation>
     </message>
+    <message>
+        <source>Checking the signature of %1...</source>
+        <translation>Vérification de la signature de %1...</translation>
+    </message>
+    <message>
+        <source>The installer %1 has no signature on the server, so it cannot be trusted. It was deleted and not opened.</source>
+        <translation>Le programme d&apos;installation %1 n&apos;a pas de signature sur le serveur, on ne peut donc pas s&apos;y fier. Il a été supprimé et n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.</source>
+        <translation>Le programme d&apos;installation %1 ne peut pas être vérifié : le fichier de clés %2 est absent. Il a été supprimé et n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the program gpgv is not installed. It was deleted and not opened.</source>
+        <translation>Le programme d&apos;installation %1 ne peut pas être vérifié : le programme gpgv n&apos;est pas installé. Il a été supprimé et n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The signature of the installer %1 is not valid. It was deleted and not opened.</source>
+        <translation>La signature du programme d&apos;installation %1 n&apos;est pas valide. Il a été supprimé et n&apos;a pas été ouvert.</translation>
+    </message>
 </context>
 </TS>

@@ -115,5 +115,25 @@ You are already using the most recent version of %s.</source>
         <source>The installer %1 could not be opened.</source>
         <translation>Не удалось открыть программу установки %1.</translation>
     </message>
+    <message>
+        <source>Checking the signature of %1...</source>
+        <translation>Проверка подписи %1...</translation>
+    </message>
+    <message>
+        <source>The installer %1 has no signature on the server, so it cannot be trusted. It was deleted and not opened.</source>
+        <translation>У программы установки %1 нет подписи на сервере, поэтому ей нельзя доверять. Она удалена и не открыта.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.</source>
+        <translation>Программу установки %1 невозможно проверить: файл ключей %2 отсутствует. Она удалена и не открыта.</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the program gpgv is not installed. It was deleted and not opened.</source>
+        <translation>Программу установки %1 невозможно проверить: программа gpgv не установлена. Она удалена и не открыта.</translation>
+    </message>
+    <message>
+        <source>The signature of the installer %1 is not valid. It was deleted and not opened.</source>
+        <translation>Подпись программы установки %1 недействительна. Она удалена и не открыта.</translation>
+    </message>
 </context>
 </TS>

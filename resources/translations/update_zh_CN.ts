@@ -115,5 +115,25 @@ You are already using the most recent version of %s.</source>
         <source>The installer %1 could not be opened.</source>
         <translation>无法打开安装程序 %1。</translation>
     </message>
+    <message>
+        <source>Checking the signature of %1...</source>
+        <translation>正在检查 %1 的签名...</translation>
+    </message>
+    <message>
+        <source>The installer %1 has no signature on the server, so it cannot be trusted. It was deleted and not opened.</source>
+        <translation>安装程序 %1 在服务器上没有签名，因此不可信。它已被删除，未被打开。</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.</source>
+        <translation>无法检查安装程序 %1：密钥文件 %2 不存在。它已被删除，未被打开。</translation>
+    </message>
+    <message>
+        <source>The installer %1 cannot be checked: the program gpgv is not installed. It was deleted and not opened.</source>
+        <translation>无法检查安装程序 %1：未安装程序 gpgv。它已被删除，未被打开。</translation>
+    </message>
+    <message>
+        <source>The signature of the installer %1 is not valid. It was deleted and not opened.</source>
+        <translation>安装程序 %1 的签名无效。它已被删除，未被打开。</translation>
+    </message>
 </context>
 </TS>

@@ -1,13 +1,19 @@
 #include "UpdateCheck.h"
 
 #include <cstdio>
+#include <unordered_set>
+
+#include "UpdateSignature.h"
 
 namespace vordalis {
 
 InstallerChoice NewestInstaller(const std::vector<std::string>& names, CVersion own) {
     InstallerChoice best{own, {}, 0};
+    const std::unordered_set<std::string> listed(names.begin(), names.end());
     for (const std::string& name : names) {
         CVersion v = CVersion::FromFileName(name);
+        // An installer without its signature beside it could never be checked: never offer it.
+        if (!listed.count(SignatureName(name))) continue;
         if (v > best.version) best = {v, name, 0};
     }
     if (best.name.empty()) best.version = CVersion();

@@ -17,7 +17,8 @@ struct InstallerChoice {
 };
 
 // The installer with the highest version above own among the names (the first of equal
-// versions wins); version 0 and no name when there is none.
+// versions wins) that has its signature "NAME.sig" among the names too; version 0 and no name
+// when there is none.
 InstallerChoice NewestInstaller(const std::vector<std::string>& names, CVersion own);
 
 // The quiet check: connect, list the folder, choose. Nothing when the server cannot be used;

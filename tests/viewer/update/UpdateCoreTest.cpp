@@ -9,18 +9,27 @@
 namespace vordalis {
 namespace {
 
-TEST(NewestInstaller, ChoosesTheHighestVersionAboveTheOwnOne) {
+TEST(NewestInstaller, ChoosesTheHighestSignedVersionAboveTheOwnOne) {
     const CVersion own("2.8.0.0");
-    InstallerChoice c = NewestInstaller(
-        {"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_10_0.deb", "Setup_V_3_0_0.DEB", "Setup_V_2_9_5.deb"},
-        own);
+    InstallerChoice c = NewestInstaller({"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_9_0.deb.sig",
+                                         "Setup_V_2_10_0.deb", "Setup_V_2_10_0.deb.sig", "Setup_V_3_0_0.DEB",
+                                         "Setup_V_3_0_0.DEB.sig", "Setup_V_2_9_5.deb", "Setup_V_2_9_5.deb.sig"},
+                                        own);
     EXPECT_EQ(c.version, CVersion("2.10.0"));
     EXPECT_EQ(c.name, "Setup_V_2_10_0.deb");
 
+    // A newer installer without its signature beside it is passed over, whatever else is there.
+    c = NewestInstaller({"Setup_V_2_9_0.deb", "Setup_V_2_9_0.deb.sig", "Setup_V_2_11_0.deb",
+                         "Setup_V_2_11_0.sig", "Setup_V_2_11_0.deb.SIG", "Setup_V_2_12_0.deb.sig"},
+                        own);
+    EXPECT_EQ(c.version, CVersion("2.9.0"));
+    EXPECT_EQ(c.name, "Setup_V_2_9_0.deb");
+
     // Nothing newer: the result is 0 even though an installer of the own version exists.
-    c = NewestInstaller({"readme.txt", "Setup_V_2_8_0.deb"}, own);
+    c = NewestInstaller({"readme.txt", "Setup_V_2_8_0.deb", "Setup_V_2_8_0.deb.sig"}, own);
     EXPECT_TRUE(c.version.IsZero());
     EXPECT_TRUE(c.name.empty());
+    EXPECT_TRUE(NewestInstaller({"Setup_V_2_10_0.deb"}, own).name.empty());
     EXPECT_TRUE(NewestInstaller({}, own).version.IsZero());
 }
 

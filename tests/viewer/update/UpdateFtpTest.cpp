@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "FtpServer.h"
+#include "TestSigner.h"
 #include "model/Strings.h"
 #include "settings/MemoryBackend.h"
 #include "settings/RegistryKey.h"
@@ -39,12 +40,14 @@ namespace {
 const QString kUser = QStringLiteral("kvupgrade");
 const QString kPassword = QStringLiteral("t0psecret");
 
+using Files = std::vector<std::pair<QString, QByteArray>>; // name -> content
+
 // A served folder holding the given files (name -> content) in KvUpgrade/Vordalis/.
 struct Site {
     QTemporaryDir root;
     test::FtpServer server;
 
-    bool Start(const std::vector<std::pair<QString, QByteArray>>& files) {
+    bool Start(const Files& files) {
         QDir dir(root.path());
         if (!dir.mkpath(QStringLiteral("KvUpgrade/Vordalis"))) return false;
         for (const auto& [name, content] : files) {
@@ -67,6 +70,38 @@ struct Site {
     }
 };
 
+// The project's signing key for these tests and a keyring holding it.
+struct Keys {
+    test::TestSigner signer;
+    QTemporaryDir dir;
+    QString keyring = QDir(dir.path()).filePath(QStringLiteral("update-keyring.gpg"));
+    bool ok = signer.ok() && signer.ExportKeyring(keyring.toStdString());
+
+    // A detached signature of content made with signer.
+    static QByteArray SignatureOf(const test::TestSigner& signer, const QByteArray& content) {
+        QTemporaryDir work;
+        const QString data = QDir(work.path()).filePath(QStringLiteral("data"));
+        const QString sig = data + QStringLiteral(".sig");
+        QFile f(data);
+        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()) return {};
+        f.close();
+        if (!signer.Sign(data.toStdString(), sig.toStdString())) return {};
+        QFile s(sig);
+        return s.open(QIODevice::ReadOnly) ? s.readAll() : QByteArray();
+    }
+};
+Keys* keys = nullptr;
+
+// An installer and its signature beside it, as the project publishes them.
+Files Signed(const QString& name, const QByteArray& content, const test::TestSigner* by = nullptr) {
+    return {{name, content}, {name + QStringLiteral(".sig"), Keys::SignatureOf(by ? *by : keys->signer, content)}};
+}
+
+Files operator+(Files a, const Files& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 QByteArray Pattern(qsizetype size) {
     QByteArray data(size, Qt::Uninitialized);
     for (qsizetype i = 0; i < size; ++i) data[i] = static_cast<char>((i * 7 + i / 4093) & 0xFF);
@@ -83,6 +118,11 @@ bool OnlyFinishEnabled(const CAutoUpdate& w) {
 class UpdateFtpTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        keys = new Keys;
+        QVERIFY2(keys->ok, "gpg could not make a key (scripts/install-deps.sh)");
+    }
+    void cleanupTestCase() { delete keys; }
     void init() { SetSettingsBackend(std::make_shared<MemoryBackend>()); }
 
     void clientListsSizesAndDownloads() {
@@ -146,8 +186,8 @@ private slots:
 
     void backgroundCheckReportsTheNewestVersion() {
         Site site;
-        QVERIFY(site.Start(
-            {{"Setup_V_2_9_0.deb", "a"}, {"Setup_V_2_10_0.deb", "b"}, {"Setup_V_9_0_0.DEB", "c"}}));
+        QVERIFY(site.Start(Signed("Setup_V_2_9_0.deb", "a") + Signed("Setup_V_2_10_0.deb", "b") +
+                           Signed("Setup_V_9_0_0.DEB", "c")));
         // Pointed at the server through the settings, as a user would do.
         RegistryKey key;
         QVERIFY(key.Open(RegistryRoot::CurrentUser, update_settings::kKeyPath, RegistryAccess::SetValue));
@@ -168,7 +208,9 @@ private slots:
 
     void noNewerVersionReportsZeroAndTheWizardSaysSo() {
         Site site;
-        QVERIFY(site.Start({{"readme.txt", "x"}, {"Setup_V_2_8_0.deb", "y"}}));
+        // A newer installer without a signature counts as none.
+        QVERIFY(site.Start(Signed("Setup_V_2_8_0.deb", "y") + Signed("readme.txt", "x") +
+                           Files{{"Setup_V_2_10_0.deb", "unsigned"}}));
         UpdateChecker checker(site.Config());
         QSignalSpy spy(&checker, &UpdateChecker::newVersionFound);
         checker.start();
@@ -189,11 +231,12 @@ private slots:
     void wizardDownloadsAndOpensTheInstaller() {
         Site site;
         const QByteArray content = Pattern(25 * 1048576);
-        QVERIFY(site.Start({{"Setup_V_2_9_0.deb", "old"}, {"Setup_V_2_10_0.deb", content}}));
+        QVERIFY(site.Start(Signed("Setup_V_2_9_0.deb", "old") + Signed("Setup_V_2_10_0.deb", content)));
         QTemporaryDir programFolder;
         QStringList opened;
         CAutoUpdate wizard(site.Config());
         wizard.setDownloadFolder(programFolder.path());
+        wizard.setKeyring(keys->keyring);
         wizard.setInstallerOpener([&](const QString& path) {
             opened << path;
             return true;
@@ -218,6 +261,8 @@ private slots:
         QFile f(local);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll() == content);
+        // The signature was only needed for the check.
+        QCOMPARE(QDir(programFolder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Setup_V_2_10_0.deb")});
         QCOMPARE(wizard.downloadPage()->progress()->value(), 100);
         QCOMPARE(wizard.downloadPage()->size()->text(), QStringLiteral("25.00 MB downloaded"));
         // The bar only grows and shows 100 once, at the very end.
@@ -234,10 +279,11 @@ private slots:
 
     void vanishedInstallerEndsWithTheDownloadError() {
         Site site;
-        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", Pattern(4096)}}));
+        QVERIFY(site.Start(Signed("Setup_V_2_10_0.deb", Pattern(4096))));
         QTemporaryDir programFolder;
         bool opened = false;
         CAutoUpdate wizard(site.Config());
+        wizard.setKeyring(keys->keyring);
         wizard.setDownloadFolder(programFolder.path());
         wizard.setInstallerOpener([&](const QString&) { return opened = true; });
         wizard.show();
@@ -259,7 +305,7 @@ private slots:
     void unwritableProgramFolderAsksWhereToSave() {
         Site site;
         const QByteArray content = Pattern(100000);
-        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", content}}));
+        QVERIFY(site.Start(Signed("Setup_V_2_10_0.deb", content)));
         QTemporaryDir elsewhere;
         const QString chosen = QDir(elsewhere.path()).filePath(QStringLiteral("mine.deb"));
         for (bool choose : {false, true}) {
@@ -278,6 +324,7 @@ private slots:
             });
             answer.start(20);
             CAutoUpdate wizard(site.Config());
+            wizard.setKeyring(keys->keyring);
             wizard.setDownloadFolder(QDir(elsewhere.path()).filePath(QStringLiteral("missing/folder")));
             wizard.setInstallerOpener([&](const QString& path) {
                 opened << path;
@@ -292,6 +339,7 @@ private slots:
                 QFile f(chosen);
                 QVERIFY(f.open(QIODevice::ReadOnly));
                 QVERIFY(f.readAll() == content);
+                QVERIFY(!QFile::exists(chosen + QStringLiteral(".sig")));
             } else {
                 // No place to save: a clean stop, nothing downloaded, only Finish left.
                 QTRY_VERIFY_WITH_TIMEOUT(wizard.finishButton()->isEnabled(), 10000);
@@ -304,6 +352,63 @@ private slots:
                 QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
             }
             QCOMPARE(proposed, QStringLiteral("Setup_V_2_10_0.deb"));
+        }
+    }
+
+    void unverifiedInstallerIsDeletedAndNeverOpened() {
+        const QByteArray content = Pattern(200000);
+        test::TestSigner stranger("Someone Else <else@vordalis.invalid>");
+        QVERIFY(stranger.ok());
+        struct Case {
+            const char* what;
+            Files files;
+            QString keyring;       // empty: the keyring the build ships
+            bool dropSignature;    // the signature vanishes after the search
+            bool changeInstaller;  // the installer is replaced after it was signed
+            QString expected;
+        };
+        const QString name = QStringLiteral("Setup_V_2_10_0.deb");
+        const QString deleted = QStringLiteral("It was deleted and not opened.");
+        const QString notValid = QStringLiteral("The signature of the installer Setup_V_2_10_0.deb is not valid. ") + deleted;
+        const QString missingKeys = QDir(keys->dir.path()).filePath(QStringLiteral("none.gpg"));
+        const QList<Case> cases{
+            {"no signature", Signed(name, content), keys->keyring, true, false,
+             QStringLiteral("The installer Setup_V_2_10_0.deb has no signature on the server, so it cannot be "
+                            "trusted. ") + deleted},
+            {"someone else's key", Signed(name, content, &stranger), keys->keyring, false, false, notValid},
+            {"altered installer", Signed(name, content), keys->keyring, false, true, notValid},
+            {"shipped keyring lacks the test key", Signed(name, content), QString(), false, false, notValid},
+            {"keyring missing", Signed(name, content), missingKeys, false, false,
+             QStringLiteral("The installer Setup_V_2_10_0.deb cannot be checked: the key file %1 is missing. ")
+                     .arg(missingKeys) + deleted},
+        };
+        for (const Case& c : cases) {
+            Site site;
+            QVERIFY(site.Start(c.files));
+            QTemporaryDir programFolder;
+            bool opened = false;
+            CAutoUpdate wizard(site.Config());
+            wizard.setDownloadFolder(programFolder.path());
+            if (!c.keyring.isEmpty()) wizard.setKeyring(c.keyring);
+            wizard.setInstallerOpener([&](const QString&) { return opened = true; });
+            wizard.show();
+            QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
+            if (c.dropSignature) QVERIFY(QFile::remove(site.Path(name + QStringLiteral(".sig"))));
+            if (c.changeInstaller) {
+                QFile f(site.Path(name));
+                QVERIFY(f.open(QIODevice::ReadWrite));
+                f.seek(100000);
+                f.write("!");
+            }
+            QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(wizard.finishButton()->isEnabled(), 10000);
+            const QString status = wizard.downloadPage()->status()->text();
+            QVERIFY2(status.startsWith(c.expected), qPrintable(QString::fromLatin1(c.what) + ": " + status));
+            QVERIFY2(OnlyFinishEnabled(wizard), c.what);
+            QVERIFY2(!opened, c.what);
+            QVERIFY2(QDir(programFolder.path()).entryList(QDir::Files).isEmpty(), c.what);
+            QTest::mouseClick(wizard.finishButton(), Qt::LeftButton);
+            QVERIFY2(!wizard.installerStarted(), c.what);
         }
     }
 
@@ -390,7 +495,7 @@ private slots:
 
     void mainWindowGetsItsCommandNoticeAndClose() {
         Site site;
-        QVERIFY(site.Start({{"Setup_V_2_10_0.deb", "x"}}));
+        QVERIFY(site.Start(Signed("Setup_V_2_10_0.deb", "x")));
         QMainWindow frame;
         QMenu* info = frame.menuBar()->addMenu(QStringLiteral("Info"));
         QAction* about = info->addAction(QStringLiteral("About"));

@@ -26,7 +26,10 @@
 namespace vordalis {
 
 CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
-    : QDialog(parent), config_(std::move(config)), downloadFolder_(QCoreApplication::applicationDirPath()) {
+    : QDialog(parent),
+      config_(std::move(config)),
+      downloadFolder_(QCoreApplication::applicationDirPath()),
+      keyring_(QString::fromStdString(UpdateKeyringPath(QCoreApplication::applicationDirPath().toStdString()))) {
     setWindowTitle(UpdateText(22002));
     ftp_.SetCancelFlag(&stop_);
     opener_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
@@ -290,15 +293,76 @@ void CAutoUpdate::TransferStep() {
             ok = file->flush() && received == size; // a short file is no installer
         }
         file->close();
+
+        bool missing = false;
+        SignatureCheck check;
+        if (ok) ok = CheckSignature(missing, check);
         ftp_.Close();
-        return [this, ok, size] {
+        return [this, ok, size, missing, check] {
             if (!ok) return DownloadFailed(UpdateText(22018));
-            file_.reset(); // complete: keep it
+            if (missing || check.status != SignatureStatus::Good) return SignatureRefused(missing, check);
+            file_.reset(); // complete and signed: keep it
+            download_->status()->setText(UpdateText(22010, {QFileInfo(localPath_).fileName()}));
             download_->progress()->setValue(ProgressPercent(size, size));
             download_->size()->setText(UpdateText(22017, {QString::fromStdString(MegabytesText(size))}));
             QTimer::singleShot(0, this, [this] { RunStep(); });
         };
     });
+}
+
+bool CAutoUpdate::CheckSignature(bool& missing, SignatureCheck& check) {
+    // The signature beside the installer on the server; it is small, a big one is no signature.
+    QByteArray signature;
+    bool fetched = ftp_.Download(
+        SignatureName(found_.name),
+        [&signature](const char* data, size_t n) {
+            if (signature.size() + static_cast<qsizetype>(n) > static_cast<qsizetype>(kMaxSignatureBytes))
+                return false;
+            signature.append(data, static_cast<qsizetype>(n));
+            return true;
+        },
+        [](uint64_t) {});
+    if (!fetched) {
+        missing = ftp_.LastError() != FtpError::Sink;
+        check = {SignatureStatus::Bad, "the signature file is too large"};
+        return true;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!closing_)
+                download_->status()->setText(tr("Checking the signature of %1...").arg(QFileInfo(localPath_).fileName()));
+        },
+        Qt::QueuedConnection);
+    // gpgv reads the signature from a file: it lies beside the installer while it is checked.
+    const QString sigPath = localPath_ + QStringLiteral(".sig");
+    QFile sigFile(sigPath);
+    bool written = sigFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   sigFile.write(signature) == signature.size() && sigFile.flush();
+    sigFile.close();
+    if (written) check = VerifySignature(keyring_.toStdString(), localPath_.toStdString(), sigPath.toStdString());
+    sigFile.remove();
+    return written;
+}
+
+void CAutoUpdate::SignatureRefused(bool missing, const SignatureCheck& check) {
+    const QString name = QFileInfo(localPath_).fileName();
+    QString text;
+    if (missing)
+        text = tr("The installer %1 has no signature on the server, so it cannot be trusted. "
+                  "It was deleted and not opened.")
+                   .arg(name);
+    else if (check.status == SignatureStatus::NoKeyring)
+        text = tr("The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.")
+                   .arg(name, QDir::toNativeSeparators(keyring_));
+    else if (check.status == SignatureStatus::NoVerifier)
+        text = tr("The installer %1 cannot be checked: the program gpgv is not installed. "
+                  "It was deleted and not opened.")
+                   .arg(name);
+    else
+        text = tr("The signature of the installer %1 is not valid. It was deleted and not opened.").arg(name) +
+               (check.detail.empty() ? QString() : QLatin1Char('\n') + QString::fromStdString(check.detail));
+    DownloadFailed(text);
 }
 
 void CAutoUpdate::RunStep() {
@@ -323,7 +387,7 @@ void CAutoUpdate::DownloadFailed(const QString& text) {
 }
 
 void CAutoUpdate::DiscardLocalFile() {
-    // Only an incomplete download is still held here; it is no use to anyone.
+    // Only an incomplete or unverified download is still held here; it is no use to anyone.
     if (!file_) return;
     file_->close();
     file_->remove();

@@ -1,8 +1,10 @@
 #pragma once
-// The "Check for updates..." wizard: a search page that looks for a newer installer in the
-// update folder and a download page that fetches it into the program folder, opens it with
-// the desktop's handler for the file and reports that the viewer should close. The server is
-// used from a worker thread, so the wizard stays responsive and can always be cancelled.
+// The "Check for updates..." wizard: a search page that looks for a newer signed installer in
+// the update folder and a download page that fetches it into the program folder, checks its
+// signature, opens it with the desktop's handler for the file and reports that the viewer
+// should close. An installer whose signature is missing or does not check out is deleted and
+// never opened. The server is used from a worker thread, so the wizard stays responsive and
+// can always be cancelled.
 #include <QDialog>
 #include <QString>
 #include <atomic>
@@ -13,6 +15,7 @@
 #include "update/FtpClient.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateConfig.h"
+#include "update/UpdateSignature.h"
 
 class QFile;
 class QPushButton;
@@ -34,6 +37,8 @@ public:
     void setDownloadFolder(const QString& folder) { downloadFolder_ = folder; }
     // Starts a downloaded installer; the desktop's default handler unless set.
     void setInstallerOpener(std::function<bool(const QString& path)> opener) { opener_ = std::move(opener); }
+    // The keys installers must be signed with; the keyring installed with the program unless set.
+    void setKeyring(const QString& path) { keyring_ = path; }
 
     // Whether a failed connection is also announced in a message box (on by default).
     void setMessageBoxes(bool on) { messageBoxes_ = on; }
@@ -72,11 +77,16 @@ private:
     bool OpenLocalFile();
     void TransferStep();
     void RunStep();
+    // Worker thread: fetches the installer's signature and checks the download with it; false
+    // when it could not be put beside the download.
+    bool CheckSignature(bool& missing, SignatureCheck& check);
+    void SignatureRefused(bool missing, const SignatureCheck& check);
     void DownloadFailed(const QString& text);
     void DiscardLocalFile();
 
     UpdateConfig config_;
     QString downloadFolder_;
+    QString keyring_;
     std::function<bool(const QString&)> opener_;
 
     CPageSearch* search_;
