@@ -1,8 +1,10 @@
 #include "UpdateSignature.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,7 +21,9 @@ std::string SignatureName(std::string_view installer) {
 }
 
 std::string UpdateKeyringPath(const std::string& programFolder) {
-    return (fs::path(programFolder) / ".." / "share" / "vordalis" / "update-keyring.gpg").lexically_normal().string();
+    return (fs::path(programFolder) / ".." / "share" / "vordalis" / "update-keyring.gpg")
+        .lexically_normal()
+        .string();
 }
 
 namespace {
@@ -38,7 +42,8 @@ std::string LastLine(const std::string& text) {
 
 } // namespace
 
-SignatureCheck VerifySignature(const std::string& keyring, const std::string& file, const std::string& signatureFile) {
+SignatureCheck VerifySignature(const std::string& keyring, const std::string& file,
+                               const std::string& signatureFile, const std::atomic<bool>* cancel) {
     std::error_code ec;
     if (!fs::is_regular_file(keyring, ec)) return {SignatureStatus::NoKeyring, keyring};
     // gpgv takes a name without a slash as one in its own home folder: always give a full path.
@@ -65,9 +70,19 @@ SignatureCheck VerifySignature(const std::string& keyring, const std::string& fi
         return {SignatureStatus::NoVerifier, "gpgv"};
     }
 
+    // gpgv's messages until it ends; a cancelled check ends it at once.
     std::string messages;
     char buffer[4096];
+    bool cancelled = false;
     for (;;) {
+        if (cancel && *cancel && !cancelled) {
+            ::kill(pid, SIGKILL);
+            cancelled = true;
+        }
+        pollfd p{pipeFds[0], POLLIN, 0};
+        int ready = ::poll(&p, 1, 100);
+        if (ready < 0 && errno != EINTR) break;
+        if (ready <= 0) continue;
         ssize_t n = ::read(pipeFds[0], buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
@@ -77,6 +92,7 @@ SignatureCheck VerifySignature(const std::string& keyring, const std::string& fi
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    if (cancelled) return {SignatureStatus::Bad, "cancelled"};
     if (WIFEXITED(status) && WEXITSTATUS(status) == 127) return {SignatureStatus::NoVerifier, "gpgv"};
     // gpgv ends with 0 only when every signature in the file is good and made by a key of the keyring.
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {SignatureStatus::Good, LastLine(messages)};

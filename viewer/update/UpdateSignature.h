@@ -2,6 +2,7 @@
 // Installers are trusted only with a detached OpenPGP signature beside them on the server
 // ("NAME.sig"), made with a key of the keyring installed with the program. gpgv checks it:
 // it trusts exactly the keys of the keyring it is given and nothing of the user's own setup.
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,9 @@ struct SignatureCheck {
     std::string detail; // gpgv's last word on it ("BAD signature from ..."), when there is one
 };
 
-// Checks the detached signature in signatureFile over file with gpgv and the given keyring.
-SignatureCheck VerifySignature(const std::string& keyring, const std::string& file, const std::string& signatureFile);
+// Checks the detached signature in signatureFile over file with gpgv and the given keyring. The
+// check stops (as Bad) soon after *cancel turns true.
+SignatureCheck VerifySignature(const std::string& keyring, const std::string& file,
+                               const std::string& signatureFile, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace vordalis

@@ -23,7 +23,8 @@ std::string Slurp(const fs::path& p) {
 }
 
 size_t OpenDescriptors() {
-    return static_cast<size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
 }
 
 std::vector<std::string> Entries(const fs::path& dir) {
@@ -70,7 +71,9 @@ struct Faults {
                 int rc = real.close(fd);
                 return fail ? (errno = EIO, -1) : rc;
             },
-            [this, &real](const char* from, const char* to) { return Fail("rename") ? -1 : real.rename(from, to); },
+            [this, &real](const char* from, const char* to) {
+                return Fail("rename") ? -1 : real.rename(from, to);
+            },
         };
     }
 };

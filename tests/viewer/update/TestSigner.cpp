@@ -38,8 +38,8 @@ bool TestSigner::Sign(const std::string& file, const std::string& signature) con
 }
 
 bool TestSigner::Gpg(const std::string& args) const {
-    std::string command = "gpg --homedir " + Quoted(home_) + " --batch --yes --quiet --pinentry-mode loopback " +
-                          args + " >/dev/null 2>&1";
+    std::string command = "gpg --homedir " + Quoted(home_) +
+                          " --batch --yes --quiet --pinentry-mode loopback " + args + " >/dev/null 2>&1";
     return std::system(command.c_str()) == 0;
 }
 

@@ -11,10 +11,11 @@ namespace {
 
 TEST(NewestInstaller, ChoosesTheHighestSignedVersionAboveTheOwnOne) {
     const CVersion own("2.8.0.0");
-    InstallerChoice c = NewestInstaller({"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_9_0.deb.sig",
-                                         "Setup_V_2_10_0.deb", "Setup_V_2_10_0.deb.sig", "Setup_V_3_0_0.DEB",
-                                         "Setup_V_3_0_0.DEB.sig", "Setup_V_2_9_5.deb", "Setup_V_2_9_5.deb.sig"},
-                                        own);
+    InstallerChoice c =
+        NewestInstaller({"readme.txt", "Setup_V_2_9_0.deb", "Setup_V_2_9_0.deb.sig", "Setup_V_2_10_0.deb",
+                         "Setup_V_2_10_0.deb.sig", "Setup_V_3_0_0.DEB", "Setup_V_3_0_0.DEB.sig",
+                         "Setup_V_2_9_5.deb", "Setup_V_2_9_5.deb.sig"},
+                        own);
     EXPECT_EQ(c.version, CVersion("2.10.0"));
     EXPECT_EQ(c.name, "Setup_V_2_10_0.deb");
 

@@ -94,7 +94,8 @@ Keys* keys = nullptr;
 
 // An installer and its signature beside it, as the project publishes them.
 Files Signed(const QString& name, const QByteArray& content, const test::TestSigner* by = nullptr) {
-    return {{name, content}, {name + QStringLiteral(".sig"), Keys::SignatureOf(by ? *by : keys->signer, content)}};
+    return {{name, content},
+            {name + QStringLiteral(".sig"), Keys::SignatureOf(by ? *by : keys->signer, content)}};
 }
 
 Files operator+(Files a, const Files& b) {
@@ -262,7 +263,8 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll() == content);
         // The signature was only needed for the check.
-        QCOMPARE(QDir(programFolder.path()).entryList(QDir::Files), QStringList{QStringLiteral("Setup_V_2_10_0.deb")});
+        QCOMPARE(QDir(programFolder.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Setup_V_2_10_0.deb")});
         QCOMPARE(wizard.downloadPage()->progress()->value(), 100);
         QCOMPARE(wizard.downloadPage()->size()->text(), QStringLiteral("25.00 MB downloaded"));
         // The bar only grows and shows 100 once, at the very end.
@@ -362,25 +364,30 @@ private slots:
         struct Case {
             const char* what;
             Files files;
-            QString keyring;       // empty: the keyring the build ships
-            bool dropSignature;    // the signature vanishes after the search
-            bool changeInstaller;  // the installer is replaced after it was signed
+            QString keyring;      // empty: the keyring the build ships
+            bool dropSignature;   // the signature vanishes after the search
+            bool changeInstaller; // the installer is replaced after it was signed
             QString expected;
         };
         const QString name = QStringLiteral("Setup_V_2_10_0.deb");
         const QString deleted = QStringLiteral("It was deleted and not opened.");
-        const QString notValid = QStringLiteral("The signature of the installer Setup_V_2_10_0.deb is not valid. ") + deleted;
+        const QString notValid =
+            QStringLiteral("The signature of the installer Setup_V_2_10_0.deb is not valid. ") + deleted;
         const QString missingKeys = QDir(keys->dir.path()).filePath(QStringLiteral("none.gpg"));
         const QList<Case> cases{
             {"no signature", Signed(name, content), keys->keyring, true, false,
-             QStringLiteral("The installer Setup_V_2_10_0.deb has no signature on the server, so it cannot be "
-                            "trusted. ") + deleted},
+             QStringLiteral(
+                 "The installer Setup_V_2_10_0.deb has no signature on the server, so it cannot be "
+                 "trusted. ") +
+                 deleted},
             {"someone else's key", Signed(name, content, &stranger), keys->keyring, false, false, notValid},
             {"altered installer", Signed(name, content), keys->keyring, false, true, notValid},
             {"shipped keyring lacks the test key", Signed(name, content), QString(), false, false, notValid},
             {"keyring missing", Signed(name, content), missingKeys, false, false,
-             QStringLiteral("The installer Setup_V_2_10_0.deb cannot be checked: the key file %1 is missing. ")
-                     .arg(missingKeys) + deleted},
+             QStringLiteral(
+                 "The installer Setup_V_2_10_0.deb cannot be checked: the key file %1 is missing. ")
+                     .arg(missingKeys) +
+                 deleted},
         };
         for (const Case& c : cases) {
             Site site;

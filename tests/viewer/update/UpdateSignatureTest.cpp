@@ -1,8 +1,11 @@
 // Checking installers against the keyring with gpgv, with keys made for the test.
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 #include <unistd.h>
 
 #include "TestSigner.h"
@@ -13,7 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+void Put(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
 
 std::string Slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -63,11 +68,11 @@ TEST_F(UpdateSignature, OnlyOurSignatureOverExactlyThisFileIsGood) {
     const fs::path other = dir / "other.sig";
     ASSERT_TRUE(theirs->Sign(installer.string(), other.string()));
     const std::string ourSig = Slurp(sig);
-    for (const Case& c : {Case{"one byte changed", content.substr(0, 99999) + "y", ourSig},
-                          Case{"one byte more", content + "x", ourSig},
-                          Case{"key not in the keyring", content, Slurp(other)},
-                          Case{"empty signature", content, ""},
-                          Case{"garbage", content, "-----BEGIN PGP SIGNATURE-----\nnonsense\n"}}) {
+    for (const Case& c :
+         {Case{"one byte changed", content.substr(0, 99999) + "y", ourSig},
+          Case{"one byte more", content + "x", ourSig}, Case{"key not in the keyring", content, Slurp(other)},
+          Case{"empty signature", content, ""},
+          Case{"garbage", content, "-----BEGIN PGP SIGNATURE-----\nnonsense\n"}}) {
         SCOPED_TRACE(c.what);
         Put(installer, c.file);
         Put(sig, c.signature);
@@ -80,12 +85,36 @@ TEST_F(UpdateSignature, OnlyOurSignatureOverExactlyThisFileIsGood) {
     Put(sig, ourSig);
     EXPECT_EQ(VerifySignature((dir / "missing.gpg").string(), installer.string(), sig.string()).status,
               SignatureStatus::NoKeyring);
-    // Without gpgv nothing counts as checked.
+}
+
+TEST_F(UpdateSignature, WithoutAWorkingGpgvNothingCountsAsChecked) {
+    const fs::path installer = dir / "Setup_V_2_9_0.deb", sig = dir / "Setup_V_2_9_0.deb.sig";
+    Put(installer, "x");
+    ASSERT_TRUE(ours->Sign(installer.string(), sig.string()));
+    // A gpgv that never answers stands in for a hanging one.
+    const fs::path fakeBin = dir / "bin";
+    fs::create_directories(fakeBin);
+    Put(fakeBin / "gpgv", "#!/bin/sh\nexec /bin/sleep 30\n");
+    fs::permissions(fakeBin / "gpgv", fs::perms(0755));
+
     const std::string path = std::getenv("PATH");
     setenv("PATH", "/nonexistent", 1);
     SignatureCheck noVerifier = VerifySignature(keyring, installer.string(), sig.string());
+    setenv("PATH", fakeBin.c_str(), 1);
+    std::atomic<bool> cancel{false};
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        cancel = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    SignatureCheck cancelled = VerifySignature(keyring, installer.string(), sig.string(), &cancel);
+    const auto took = std::chrono::steady_clock::now() - start;
+    canceller.join();
     setenv("PATH", path.c_str(), 1);
+
     EXPECT_EQ(noVerifier.status, SignatureStatus::NoVerifier);
+    EXPECT_EQ(cancelled.status, SignatureStatus::Bad);
+    EXPECT_LT(took, std::chrono::seconds(5));
 }
 
 TEST(UpdateKeyring, LiesInTheSharedFolderBesideTheProgramFolder) {

@@ -26,10 +26,9 @@
 namespace vordalis {
 
 CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
-    : QDialog(parent),
-      config_(std::move(config)),
-      downloadFolder_(QCoreApplication::applicationDirPath()),
-      keyring_(QString::fromStdString(UpdateKeyringPath(QCoreApplication::applicationDirPath().toStdString()))) {
+    : QDialog(parent), config_(std::move(config)), downloadFolder_(QCoreApplication::applicationDirPath()),
+      keyring_(
+          QString::fromStdString(UpdateKeyringPath(QCoreApplication::applicationDirPath().toStdString()))) {
     setWindowTitle(UpdateText(22002));
     ftp_.SetCancelFlag(&stop_);
     opener_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
@@ -331,7 +330,8 @@ bool CAutoUpdate::CheckSignature(bool& missing, SignatureCheck& check) {
         this,
         [this] {
             if (!closing_)
-                download_->status()->setText(tr("Checking the signature of %1...").arg(QFileInfo(localPath_).fileName()));
+                download_->status()->setText(
+                    tr("Checking the signature of %1...").arg(QFileInfo(localPath_).fileName()));
         },
         Qt::QueuedConnection);
     // gpgv reads the signature from a file: it lies beside the installer while it is checked.
@@ -340,7 +340,9 @@ bool CAutoUpdate::CheckSignature(bool& missing, SignatureCheck& check) {
     bool written = sigFile.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                    sigFile.write(signature) == signature.size() && sigFile.flush();
     sigFile.close();
-    if (written) check = VerifySignature(keyring_.toStdString(), localPath_.toStdString(), sigPath.toStdString());
+    if (written)
+        check =
+            VerifySignature(keyring_.toStdString(), localPath_.toStdString(), sigPath.toStdString(), &stop_);
     sigFile.remove();
     return written;
 }
@@ -353,15 +355,17 @@ void CAutoUpdate::SignatureRefused(bool missing, const SignatureCheck& check) {
                   "It was deleted and not opened.")
                    .arg(name);
     else if (check.status == SignatureStatus::NoKeyring)
-        text = tr("The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not opened.")
+        text = tr("The installer %1 cannot be checked: the key file %2 is missing. It was deleted and not "
+                  "opened.")
                    .arg(name, QDir::toNativeSeparators(keyring_));
     else if (check.status == SignatureStatus::NoVerifier)
         text = tr("The installer %1 cannot be checked: the program gpgv is not installed. "
                   "It was deleted and not opened.")
                    .arg(name);
     else
-        text = tr("The signature of the installer %1 is not valid. It was deleted and not opened.").arg(name) +
-               (check.detail.empty() ? QString() : QLatin1Char('\n') + QString::fromStdString(check.detail));
+        text =
+            tr("The signature of the installer %1 is not valid. It was deleted and not opened.").arg(name) +
+            (check.detail.empty() ? QString() : QLatin1Char('\n') + QString::fromStdString(check.detail));
     DownloadFailed(text);
 }
 
