@@ -5,6 +5,7 @@
 #include "update/CFileVersionInfo.h"
 #include "update/UpdateCheck.h"
 #include "update/UpdateConfig.h"
+#include "update/UpdateSignature.h"
 
 namespace vordalis {
 namespace {
@@ -42,8 +43,9 @@ TEST(NewestInstaller, OffersThePackageOfANewerBuildOnly) {
     const size_t marker = own.find("_V_");
     ASSERT_NE(marker, std::string::npos);
     const std::string newer = own.substr(0, marker) + "_V_" + std::to_string((OwnVersion().Value() >> 48) + 1) + "_0_0.deb";
-    EXPECT_TRUE(NewestInstaller({own}, OwnVersion()).name.empty());
-    EXPECT_EQ(NewestInstaller({own, newer}, OwnVersion()).name, newer);
+    EXPECT_TRUE(NewestInstaller({own, SignatureName(own)}, OwnVersion()).name.empty());
+    EXPECT_EQ(NewestInstaller({own, SignatureName(own), newer, SignatureName(newer)}, OwnVersion()).name,
+              newer);
 }
 
 TEST(DownloadProgress, ReachesHundredOnlyWithTheWholeFile) {
