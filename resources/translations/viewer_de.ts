@@ -50,6 +50,18 @@
   <context>
     <name>vordalis::CMainFrame</name>
     <message>
+      <source>Cover &amp;acceptance...</source>
+      <translation>&amp;Abnahme der Deckung...</translation>
+    </message>
+    <message>
+      <source>Judge the covers against the design cover</source>
+      <translation>Die Deckungen mit der Solldeckung vergleichen</translation>
+    </message>
+    <message>
+      <source>Cover acceptance</source>
+      <translation>Abnahme der Betondeckung</translation>
+    </message>
+    <message>
       <source>&amp;Load...</source>
       <translation>&amp;Laden...</translation>
     </message>

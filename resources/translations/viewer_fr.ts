@@ -50,6 +50,18 @@
   <context>
     <name>vordalis::CMainFrame</name>
     <message>
+      <source>Cover &amp;acceptance...</source>
+      <translation>Réception de l'&amp;enrobage...</translation>
+    </message>
+    <message>
+      <source>Judge the covers against the design cover</source>
+      <translation>Évaluer les enrobages par rapport à l'enrobage nominal</translation>
+    </message>
+    <message>
+      <source>Cover acceptance</source>
+      <translation>Réception de l'enrobage</translation>
+    </message>
+    <message>
       <source>&amp;Load...</source>
       <translation>&amp;Charger...</translation>
     </message>

@@ -50,6 +50,18 @@
   <context>
     <name>vordalis::CMainFrame</name>
     <message>
+      <source>Cover &amp;acceptance...</source>
+      <translation>&amp;Приёмка защитного слоя...</translation>
+    </message>
+    <message>
+      <source>Judge the covers against the design cover</source>
+      <translation>Оценить защитный слой по проектному значению</translation>
+    </message>
+    <message>
+      <source>Cover acceptance</source>
+      <translation>Приёмка защитного слоя</translation>
+    </message>
+    <message>
       <source>&amp;Load...</source>
       <translation>&amp;Загрузить...</translation>
     </message>

@@ -50,6 +50,18 @@
   <context>
     <name>vordalis::CMainFrame</name>
     <message>
+      <source>Cover &amp;acceptance...</source>
+      <translation>保护层验收(&amp;A)...</translation>
+    </message>
+    <message>
+      <source>Judge the covers against the design cover</source>
+      <translation>按设计保护层厚度评定检测结果</translation>
+    </message>
+    <message>
+      <source>Cover acceptance</source>
+      <translation>保护层厚度验收</translation>
+    </message>
+    <message>
       <source>&amp;Load...</source>
       <translation>加载(&amp;L)...</translation>
     </message>

@@ -60,6 +60,7 @@ const CommandText kCommands[] = {
     {cmd::TitleAndRemarks, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Title and remarks..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Edit title, date, name and remarks"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Title and remarks"), nullptr},
     {cmd::LimitAndRange, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Limit and range..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Edit the limit and the chart range"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Limit and range"), nullptr},
     {cmd::Settings, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Settings..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Edit the conversion settings"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Settings"), nullptr},
+    {cmd::CoverAcceptance, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Cover &acceptance..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Judge the covers against the design cover"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Cover acceptance"), nullptr},
     {cmd::EnableValueChange, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Enable value change"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Allow single values to be changed by double click"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Enable value change"), nullptr},
     {cmd::Chart, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Chart"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show or hide the chart"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Chart"), "chart"},
     {cmd::Values, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Values"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show or hide the values in the chart"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Values"), "values"},
@@ -95,7 +96,8 @@ const int kFileMenu[] = {
     cmd::Load, cmd::Open,  cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
     0,         cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
     0,         cmd::Exit};
-const int kEditMenu[] = {cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::Settings, 0, cmd::EnableValueChange};
+const int kEditMenu[] = {cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::Settings, cmd::CoverAcceptance, 0,
+                         cmd::EnableValueChange};
 const int kViewMenu[] = {cmd::Chart,
                          cmd::Values,
                          cmd::Statistics,

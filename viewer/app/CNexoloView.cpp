@@ -69,10 +69,11 @@ TBasicObj* CNexoloView::Obj() const {
 
 bool CNexoloView::Handles(int id) const {
     return options_.Handles(id) || id == cmd::LimitAndRange || id == cmd::TitleAndRemarks ||
-           id == cmd::Settings;
+           id == cmd::Settings || id == cmd::CoverAcceptance;
 }
 
 bool CNexoloView::IsCommandEnabled(int id) const {
+    if (id == cmd::CoverAcceptance) return Obj() && FindObjectDialogs(Obj()->type).coverAcceptance != nullptr;
     return options_.Enabled(id, Obj());
 }
 
@@ -90,6 +91,12 @@ void CNexoloView::OnCommand(int id) {
         return;
     case cmd::Settings:
         OnSettings();
+        return;
+    case cmd::CoverAcceptance:
+        if (Obj() && FindObjectDialogs(Obj()->type).coverAcceptance) {
+            DialogContext context{this, options_.current, options_.mmScale};
+            FindObjectDialogs(Obj()->type).coverAcceptance(*Obj(), context);
+        }
         return;
     default:
         break;

@@ -31,6 +31,7 @@ enum : int {
     Chinese = 2025,
     CheckForUpdates = 2026,
     Russian = 2125,
+    CoverAcceptance = 2300,
 
     Open = 57601,
     Save = 57603,

@@ -24,6 +24,7 @@ SummaryBuilder& Builder() {
 void RegisterObjectDialogs(int type, const ObjectDialogs& d) {
     ObjectDialogs& r = Registry()[type];
     Merge(r.limitAndRange, d.limitAndRange);
+    Merge(r.coverAcceptance, d.coverAcceptance);
     Merge(r.settings, d.settings);
     Merge(r.titleAndRemarks, d.titleAndRemarks);
     Merge(r.detailView, d.detailView);
@@ -39,6 +40,7 @@ ObjectDialogs FindObjectDialogs(int type) {
     auto own = Registry().find(type);
     if (type != kAnyType && own != Registry().end()) {
         Merge(result.limitAndRange, own->second.limitAndRange);
+        Merge(result.coverAcceptance, own->second.coverAcceptance);
         Merge(result.settings, own->second.settings);
         Merge(result.titleAndRemarks, own->second.titleAndRemarks);
         Merge(result.detailView, own->second.detailView);

@@ -66,6 +66,8 @@ struct ObjectDialogs {
     std::function<bool(TBasicObj& obj, DialogContext& context)> limitAndRange;
     // Settings (command 2022, double-click on the settings block). True when the object changed.
     std::function<bool(TBasicObj& obj, DialogContext& context)> settings;
+    // Cover acceptance: judges the object's covers against a design cover; changes nothing.
+    std::function<void(TBasicObj& obj, DialogContext& context)> coverAcceptance;
     // Replaces the built-in title dialogs. True when the object changed.
     std::function<bool(TBasicObj& obj, DialogContext& context)> titleAndRemarks;
     // Detail view of summary member `member` (0-based), opened by a double-click on its row.

@@ -1,5 +1,7 @@
-// The cover dialogs in the viewer: "Limit and Range" for the cover objects (types 1 to 3) and
+// The cover dialogs in the viewer: "Limit and Range" and "Cover acceptance" for the cover objects
+// (types 1 to 3) and
 // "Modify value" for every object that has no dialog of its own.
+#include "CCoverAcceptanceDlg.h"
 #include "CLimitDlg.h"
 #include "CModifyDlg.h"
 #include "app/ObjectDialogs.h"
@@ -29,11 +31,17 @@ std::optional<double> RunModifyDialog(const ModifyValueRequest& request, DialogC
     return state.GetValue();
 }
 
+void RunCoverAcceptance(TBasicObj& obj, DialogContext& context) {
+    CCoverAcceptanceDlg dlg(obj, context.parent);
+    dlg.exec();
+}
+
 } // namespace
 
 void RegisterCoverDialogs() {
     ObjectDialogs cover;
     cover.limitAndRange = &RunCoverLimitDialog;
+    cover.coverAcceptance = &RunCoverAcceptance;
     for (int type : {kTypeCoverList, kTypeCoverBars, kTypeCoverRaster}) RegisterObjectDialogs(type, cover);
     ObjectDialogs any;
     any.modifyValue = &RunModifyDialog;

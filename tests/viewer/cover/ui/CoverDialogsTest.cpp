@@ -2,6 +2,7 @@
 // widgets, and handed back to the object.
 #include "app/ObjectDialogs.h"
 #include "cover/CoverLimitFlow.h"
+#include "cover/ui/CCoverAcceptanceDlg.h"
 #include "cover/ui/CLimitDlg.h"
 #include "cover/ui/CModifyDlg.h"
 #include "cover/ui/CoverSpin.h"
@@ -9,6 +10,14 @@
 #include "objects/RegisterObjects.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTimer>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +38,16 @@ std::unique_ptr<TBasicObj> Sample(const char* name) {
 void Type(QLineEdit* edit, const QString& text) {
     edit->setText(text);
     emit edit->editingFinished();
+}
+
+// Answers the next modal message box (a file refused by a dialog, say) with its default button.
+void CloseNextMessage(QString* text) {
+    QTimer::singleShot(0, [text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->accept();
+        }
+    });
 }
 
 } // namespace
@@ -166,6 +185,8 @@ private slots:
             QVERIFY(limit.windowTitle() != "Limit and Range");
             QVERIFY(modify.windowTitle() != "Modify value");
             QVERIFY(limit.initialRange->text() != "I&nitial settings");
+            QVERIFY(QCoreApplication::translate("vordalis::CCoverAcceptanceDlg", "Cover acceptance") !=
+                    "Cover acceptance");
             for (const char* source : sources) {
                 const QString t = QCoreApplication::translate("Strings", source);
                 QVERIFY2(t != source, source);
@@ -177,12 +198,83 @@ private slots:
         }
     }
 
+    // list_cjk: 15 covers from 17 to 31 mm. Against 25 mm a beam passes (17 mm alone is out), a
+    // slab fails (17 mm lies beyond 1.5 x 5 mm).
+    void acceptanceJudgesTheObjectAndFurtherFiles() {
+        auto list = Sample("list_cjk.vdo");
+        CCoverAcceptanceDlg dlg(*list);
+        QCOMPARE(dlg.design->value(), 25.0);
+        QVERIFY(!dlg.minus->isEnabled());
+        QCOMPARE(dlg.minus->value(), 7.0);
+        QCOMPARE(dlg.plus->value(), 10.0);
+        QVERIFY(dlg.Result());
+        QCOMPARE(dlg.Result()->first.points, 15);
+        QCOMPARE(dlg.verdictLabel->text(), QString("Pass"));
+
+        dlg.member->setCurrentIndex(1);
+        QCOMPARE(dlg.minus->value(), 5.0);
+        QCOMPARE(dlg.verdictLabel->text(), QString("Fail"));
+
+        dlg.member->setCurrentIndex(2);
+        QVERIFY(dlg.minus->isEnabled() && dlg.plus->isEnabled());
+        dlg.minus->setValue(8);
+        dlg.plus->setValue(8);
+        QCOMPARE(dlg.Result()->first.within, 15);
+        QCOMPARE(dlg.verdictLabel->text(), QString("Pass"));
+
+        // A second sample is judged with the first; a rebound file is refused by name.
+        QCOMPARE(dlg.AddFiles({QString(VORDALIS_SAMPLES) + "/list_metric.vdo"}, true), 1);
+        QVERIFY(dlg.Result()->combined);
+        QCOMPARE(dlg.Result()->combined->points, 15 + 23);
+        QString message;
+        CloseNextMessage(&message);
+        QCOMPARE(dlg.AddFiles({QString(VORDALIS_SAMPLES) + "/china_2001.vdo"}, false), 0);
+        QVERIFY2(message.contains("china_2001.vdo"), qPrintable(message));
+        QCOMPARE(dlg.firstFiles->count(), 0);
+        QVERIFY(dlg.resultLabel->text().contains("Pass rate"));
+    }
+
+    // The printed page names the object (its header) and carries the judgement.
+    void acceptancePageIsPrinted() {
+        auto list = Sample("list_cjk.vdo");
+        CCoverAcceptanceDlg dlg(*list);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("acceptance.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        dlg.PrintTo(printer);
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(10000));
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* expected : {"Cover acceptance", "Design cover", "25.0 mm", "Pass rate", "93.3 %",
+                                     "Verdict: Pass", "VERNOSKANT"})
+            QVERIFY2(page.contains(expected), qPrintable(QString("%1 in\n%2").arg(expected, page)));
+    }
+
+    void acceptanceSpeaksTheStandardsChinese() {
+        QTranslator translator;
+        QVERIFY(translator.load("cover_zh_CN", COVER_TEST_QM_DIR));
+        QCoreApplication::installTranslator(&translator);
+        auto list = Sample("list_cjk.vdo");
+        CCoverAcceptanceDlg dlg(*list);
+        QCOMPARE(dlg.member->itemText(0), QString::fromUtf8("梁类构件"));
+        QCOMPARE(dlg.member->itemText(1), QString::fromUtf8("板类构件"));
+        QCOMPARE(dlg.verdictLabel->text(), QString::fromUtf8("合格"));
+        dlg.member->setCurrentIndex(1);
+        QCOMPARE(dlg.verdictLabel->text(), QString::fromUtf8("不合格"));
+        QCoreApplication::removeTranslator(&translator);
+    }
+
     void dialogsAreRegisteredForTheCoverTypes() {
         ClearObjectDialogs();
         RegisterCoverDialogs();
         for (int type : {kTypeCoverList, kTypeCoverBars, kTypeCoverRaster})
-            QVERIFY(static_cast<bool>(FindObjectDialogs(type).limitAndRange));
+            QVERIFY(static_cast<bool>(FindObjectDialogs(type).limitAndRange) &&
+                    static_cast<bool>(FindObjectDialogs(type).coverAcceptance));
         QVERIFY(!FindObjectDialogs(kTypeReboundSeries).limitAndRange);
+        QVERIFY(!FindObjectDialogs(kTypeReboundSeries).coverAcceptance);
         QVERIFY(static_cast<bool>(FindObjectDialogs(kTypeReboundSeries).modifyValue));
         ClearObjectDialogs();
     }
