@@ -21,7 +21,8 @@ const char* kHelp =
 } // namespace
 
 int main(int argc, char** argv) {
-    if (auto status = vordalis::program::AnswerStandardOptions("ondralink", kHelp, argc, argv)) return *status;
+    if (auto status = vordalis::program::AnswerStandardOptions("ondralink", kHelp, argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondralink"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.morvex.Ondralink"));

@@ -44,8 +44,8 @@ std::optional<int> AnswerStandardOptions(std::string_view name, std::string_view
 }
 
 int UsageError(std::string_view name, std::string_view problem) {
-    std::fprintf(stderr, "%.*s: %.*s\nTry '%.*s --help'.\n", int(name.size()), name.data(), int(problem.size()),
-                 problem.data(), int(name.size()), name.data());
+    std::fprintf(stderr, "%.*s: %.*s\nTry '%.*s --help'.\n", int(name.size()), name.data(),
+                 int(problem.size()), problem.data(), int(name.size()), name.data());
     return kExitUsage;
 }
 

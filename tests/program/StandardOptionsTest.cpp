@@ -7,7 +7,8 @@
 namespace vordalis::test {
 namespace {
 
-const char* const kPrograms[] = {"vordalis", "ondralink", "tamlo", "vordalis-cli", "vordalis-transfer", "instrument-sim"};
+const char* const kPrograms[] = {"vordalis",     "ondralink",         "tamlo",
+                                 "vordalis-cli", "vordalis-transfer", "instrument-sim"};
 
 // Without any display: --help and --version must not need a window system.
 ProgramRun RunNamed(const std::string& program, const std::vector<std::string>& args) {
@@ -52,10 +53,16 @@ TEST(StandardOptions, UsageErrorsAreOneLineAndAPointerToHelp) {
         {"vordalis-cli", {"type", "--json", missing}, "type: unknown option --json"},
         {"vordalis-cli", {"render", missing}, "render: missing -o OUT.pdf|OUT.svg|OUT.png"},
         {"vordalis-cli", {"render", missing, "-o"}, "render: missing value after -o"},
-        {"vordalis-cli", {"render", missing, "-o", "a.png", "--page", "two"}, "render: --page needs a page number from 1, not two"},
-        {"vordalis-cli", {"render", missing, "-o", "a.gif"}, "render: the output must end in .pdf, .svg or .png: a.gif"},
+        {"vordalis-cli",
+         {"render", missing, "-o", "a.png", "--page", "two"},
+         "render: --page needs a page number from 1, not two"},
+        {"vordalis-cli",
+         {"render", missing, "-o", "a.gif"},
+         "render: the output must end in .pdf, .svg or .png: a.gif"},
         {"vordalis-cli", {"convert", missing}, "convert: missing -o OUT.vdo"},
-        {"vordalis-cli", {"summary", "--kind", "all", missing, "-o", "s.vdo"}, "summary: --kind takes series, china-single or china-batch, not all"},
+        {"vordalis-cli",
+         {"summary", "--kind", "all", missing, "-o", "s.vdo"},
+         "summary: --kind takes series, china-single or china-batch, not all"},
         {"vordalis-transfer", {}, "list or get is required"},
         {"vordalis-transfer", {"--port", "x", "list"}, "--port takes a COM number from 1 to 256, not x"},
         {"vordalis-transfer", {"--device"}, "missing value after --device"},
@@ -63,7 +70,9 @@ TEST(StandardOptions, UsageErrorsAreOneLineAndAPointerToHelp) {
         {"instrument-sim", {}, "--store is required"},
         {"instrument-sim", {"--store"}, "missing value after --store"},
         {"instrument-sim", {"--store", "/tmp", "--fault", "melt"}, "unknown fault melt"},
-        {"instrument-sim", {"--store", "/tmp", "--rates", "fast"}, "--rates takes baud rates such as 38400,19200, not fast"},
+        {"instrument-sim",
+         {"--store", "/tmp", "--rates", "fast"},
+         "--rates takes baud rates such as 38400,19200, not fast"},
         {"instrument-sim", {"--store", "/tmp", "--speed"}, "unknown argument --speed"},
     };
     for (const UsageCase& c : cases) {

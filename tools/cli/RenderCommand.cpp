@@ -197,7 +197,8 @@ int RunRender(const Args& args) {
             if (i + 1 == args.size()) return UsageError("render: missing value after " + a);
             const std::string& value = args[++i];
             if (a == "--options") {
-                if (!ParseInt(value, options)) return UsageError("render: --options needs a number, not " + value);
+                if (!ParseInt(value, options))
+                    return UsageError("render: --options needs a number, not " + value);
                 haveOptions = true;
             } else if (a == "--page") {
                 if (!ParseInt(value, page) || page < 1)

@@ -31,8 +31,9 @@ int RunSummary(const Args& args) {
     } else if (kind == "china-batch") {
         choice.china = choice.batch = true;
     } else {
-        return UsageError(kind.empty() ? std::string("summary: missing --kind series|china-single|china-batch")
-                                       : "summary: --kind takes series, china-single or china-batch, not " + kind);
+        return UsageError(kind.empty()
+                              ? std::string("summary: missing --kind series|china-single|china-batch")
+                              : "summary: --kind takes series, china-single or china-batch, not " + kind);
     }
     if (out.empty()) return UsageError("summary: missing -o OUT.vdo");
     if (files.empty()) return UsageError("summary: missing FILE");

@@ -40,7 +40,8 @@ const char* kHelp =
 } // namespace
 
 int main(int argc, char** argv) {
-    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-cli", kHelp, argc, argv)) return *status;
+    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-cli", kHelp, argc, argv))
+        return *status;
     // A write beyond the file-size limit fails like any other write (and the half-written
     // temporary file is removed) instead of killing the process.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -61,6 +62,6 @@ int main(int argc, char** argv) {
     if (command == "summary") return vordalis::cli::RunSummary(args);
     if (command == "acceptance") return vordalis::cli::RunAcceptance(args);
     if (command == "export") return vordalis::cli::RunExport(args);
-    return vordalis::cli::UsageError((command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") +
-                                     command);
+    return vordalis::cli::UsageError(
+        (command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") + command);
 }

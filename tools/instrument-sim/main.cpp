@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
                 if (rate == "none" || rate.empty()) continue;
                 char* end = nullptr;
                 const long n = std::strtol(rate.c_str(), &end, 10);
-                if (*end != '\0' || n <= 0 || n > 1000000) Usage("--rates takes baud rates such as 38400,19200, not " + rate);
+                if (*end != '\0' || n <= 0 || n > 1000000)
+                    Usage("--rates takes baud rates such as 38400,19200, not " + rate);
                 options.rates.insert(static_cast<int>(n));
             }
         } else if (arg == "--send") {

@@ -58,7 +58,8 @@ int Usage(const std::string& problem) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-transfer", kHelp, argc, argv)) return *status;
+    if (auto status = vordalis::program::AnswerStandardOptions("vordalis-transfer", kHelp, argc, argv))
+        return *status;
     int port = -1;
     std::string device, command;
     transfer_tool::GetRequest request;
@@ -71,7 +72,8 @@ int main(int argc, char** argv) {
             if (arg == "--port") {
                 char* end = nullptr;
                 const long n = std::strtol(value.c_str(), &end, 10);
-                if (*end != '\0' || n < 1 || n > 256) return Usage("--port takes a COM number from 1 to 256, not " + value);
+                if (*end != '\0' || n < 1 || n > 256)
+                    return Usage("--port takes a COM number from 1 to 256, not " + value);
                 port = static_cast<int>(n) - 1;
             } else if (arg == "--device") {
                 device = value;

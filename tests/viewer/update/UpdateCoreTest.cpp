@@ -42,7 +42,8 @@ TEST(NewestInstaller, OffersThePackageOfANewerBuildOnly) {
     EXPECT_EQ(CVersion::FromFileName(own), OwnVersion());
     const size_t marker = own.find("_V_");
     ASSERT_NE(marker, std::string::npos);
-    const std::string newer = own.substr(0, marker) + "_V_" + std::to_string((OwnVersion().Value() >> 48) + 1) + "_0_0.deb";
+    const std::string newer =
+        own.substr(0, marker) + "_V_" + std::to_string((OwnVersion().Value() >> 48) + 1) + "_0_0.deb";
     EXPECT_TRUE(NewestInstaller({own, SignatureName(own)}, OwnVersion()).name.empty());
     EXPECT_EQ(NewestInstaller({own, SignatureName(own), newer, SignatureName(newer)}, OwnVersion()).name,
               newer);
