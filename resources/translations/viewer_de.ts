@@ -493,6 +493,30 @@
       <source>All Files (*)</source>
       <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+      <source>Export the readings or statistics as CSV for spreadsheets</source>
+      <translation>Messwerte oder Statistik als CSV für Tabellenkalkulationen exportieren</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exportieren</translation>
+    </message>
+    <message>
+      <source>Rep&amp;ort...</source>
+      <translation>&amp;Bericht...</translation>
+    </message>
+    <message>
+      <source>Show one report over several object files</source>
+      <translation>Einen Bericht über mehrere Objektdateien anzeigen</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Bericht</translation>
+    </message>
   </context>
   <context>
     <name>vordalis::CNexoloDoc</name>
@@ -638,6 +662,105 @@ Objekt leer oder ungültig</translation>
     <message>
       <source>Failed to launch ondralink!</source>
       <translation>ondralink konnte nicht gestartet werden!</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::ReportCommands</name>
+    <message>
+      <source>Date of the report</source>
+      <translation>Datum des Berichts</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Typ</translation>
+    </message>
+    <message>
+      <source>No.</source>
+      <translation>Nr.</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>Titel</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Datum</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Ergebnis</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>Seite</translation>
+    </message>
+    <message>
+      <source>Skipped files</source>
+      <translation>Übersprungene Dateien</translation>
+    </message>
+    <message>
+      <source>Cover list</source>
+      <translation>Überdeckungsliste</translation>
+    </message>
+    <message>
+      <source>Bar scan</source>
+      <translation>Linienscan</translation>
+    </message>
+    <message>
+      <source>Raster</source>
+      <translation>Raster</translation>
+    </message>
+    <message>
+      <source>Rebound series</source>
+      <translation>Rückprallserie</translation>
+    </message>
+    <message>
+      <source>Summary</source>
+      <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+      <source>JGJ/T 23 series</source>
+      <translation>JGJ/T 23-Serie</translation>
+    </message>
+    <message>
+      <source>Readings, CSV (*.csv)</source>
+      <translation>Messwerte, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV (*.csv)</source>
+      <translation>Statistik, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Readings, CSV for spreadsheets (*.csv)</source>
+      <translation>Messwerte, CSV für Tabellenkalkulation (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV for spreadsheets (*.csv)</source>
+      <translation>Statistik, CSV für Tabellenkalkulation (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exportieren</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Bericht</translation>
+    </message>
+    <message>
+      <source>Preparing the report...</source>
+      <translation>Bericht wird erstellt...</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Vordalis-Objektdateien (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Alle Dateien (*)</translation>
     </message>
   </context>
 </TS>

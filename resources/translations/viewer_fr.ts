@@ -493,6 +493,30 @@
       <source>All Files (*)</source>
       <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+      <source>Export the readings or statistics as CSV for spreadsheets</source>
+      <translation>Exporter les mesures ou les statistiques en CSV pour tableur</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exporter</translation>
+    </message>
+    <message>
+      <source>Rep&amp;ort...</source>
+      <translation>Ra&amp;pport...</translation>
+    </message>
+    <message>
+      <source>Show one report over several object files</source>
+      <translation>Afficher un rapport sur plusieurs fichiers objets</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Rapport</translation>
+    </message>
   </context>
   <context>
     <name>vordalis::CNexoloDoc</name>
@@ -638,6 +662,105 @@ Objet vide ou non valide</translation>
     <message>
       <source>Failed to launch ondralink!</source>
       <translation>Impossible de lancer ondralink !</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::ReportCommands</name>
+    <message>
+      <source>Date of the report</source>
+      <translation>Date du rapport</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <source>No.</source>
+      <translation>N°</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>Titre</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Date</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Résultat</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>Page</translation>
+    </message>
+    <message>
+      <source>Skipped files</source>
+      <translation>Fichiers ignorés</translation>
+    </message>
+    <message>
+      <source>Cover list</source>
+      <translation>Liste d'enrobages</translation>
+    </message>
+    <message>
+      <source>Bar scan</source>
+      <translation>Balayage linéaire</translation>
+    </message>
+    <message>
+      <source>Raster</source>
+      <translation>Trame</translation>
+    </message>
+    <message>
+      <source>Rebound series</source>
+      <translation>Série de rebonds</translation>
+    </message>
+    <message>
+      <source>Summary</source>
+      <translation>Synthèse</translation>
+    </message>
+    <message>
+      <source>JGJ/T 23 series</source>
+      <translation>Série JGJ/T 23</translation>
+    </message>
+    <message>
+      <source>Readings, CSV (*.csv)</source>
+      <translation>Mesures, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV (*.csv)</source>
+      <translation>Statistiques, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Readings, CSV for spreadsheets (*.csv)</source>
+      <translation>Mesures, CSV pour tableur (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV for spreadsheets (*.csv)</source>
+      <translation>Statistiques, CSV pour tableur (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Exporter</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Rapport</translation>
+    </message>
+    <message>
+      <source>Preparing the report...</source>
+      <translation>Préparation du rapport...</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Fichiers objet Vordalis (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Tous les fichiers (*)</translation>
     </message>
   </context>
 </TS>

@@ -493,6 +493,30 @@
       <source>All Files (*)</source>
       <translation>Все файлы (*)</translation>
     </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+      <source>Export the readings or statistics as CSV for spreadsheets</source>
+      <translation>Экспортировать показания или статистику в CSV для электронных таблиц</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Экспорт</translation>
+    </message>
+    <message>
+      <source>Rep&amp;ort...</source>
+      <translation>&amp;Отчёт...</translation>
+    </message>
+    <message>
+      <source>Show one report over several object files</source>
+      <translation>Показать один отчёт по нескольким файлам объектов</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Отчёт</translation>
+    </message>
   </context>
   <context>
     <name>vordalis::CNexoloDoc</name>
@@ -638,6 +662,105 @@ Object empty or not valid</source>
     <message>
       <source>Failed to launch ondralink!</source>
       <translation>Не удалось запустить ondralink!</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::ReportCommands</name>
+    <message>
+      <source>Date of the report</source>
+      <translation>Дата отчёта</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>Тип</translation>
+    </message>
+    <message>
+      <source>No.</source>
+      <translation>№</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>Заголовок</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Дата</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>Результат</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>Стр.</translation>
+    </message>
+    <message>
+      <source>Skipped files</source>
+      <translation>Пропущенные файлы</translation>
+    </message>
+    <message>
+      <source>Cover list</source>
+      <translation>Список защитных слоёв</translation>
+    </message>
+    <message>
+      <source>Bar scan</source>
+      <translation>Линейное сканирование</translation>
+    </message>
+    <message>
+      <source>Raster</source>
+      <translation>Растр</translation>
+    </message>
+    <message>
+      <source>Rebound series</source>
+      <translation>Серия отскоков</translation>
+    </message>
+    <message>
+      <source>Summary</source>
+      <translation>Сводка</translation>
+    </message>
+    <message>
+      <source>JGJ/T 23 series</source>
+      <translation>Серия JGJ/T 23</translation>
+    </message>
+    <message>
+      <source>Readings, CSV (*.csv)</source>
+      <translation>Показания, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV (*.csv)</source>
+      <translation>Статистика, CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Readings, CSV for spreadsheets (*.csv)</source>
+      <translation>Показания, CSV для электронных таблиц (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV for spreadsheets (*.csv)</source>
+      <translation>Статистика, CSV для электронных таблиц (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>Экспорт</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>Отчёт</translation>
+    </message>
+    <message>
+      <source>Preparing the report...</source>
+      <translation>Подготовка отчёта...</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Отмена</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Файлы объектов Vordalis (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>Все файлы (*)</translation>
     </message>
   </context>
 </TS>

@@ -493,6 +493,30 @@
       <source>All Files (*)</source>
       <translation>所有文件 (*)</translation>
     </message>
+    <message>
+      <source>&amp;Export...</source>
+      <translation>导出(&amp;E)...</translation>
+    </message>
+    <message>
+      <source>Export the readings or statistics as CSV for spreadsheets</source>
+      <translation>将读数或统计导出为电子表格用的 CSV</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>导出</translation>
+    </message>
+    <message>
+      <source>Rep&amp;ort...</source>
+      <translation>报告(&amp;O)...</translation>
+    </message>
+    <message>
+      <source>Show one report over several object files</source>
+      <translation>显示多个对象文件的汇总报告</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>报告</translation>
+    </message>
   </context>
   <context>
     <name>vordalis::CNexoloDoc</name>
@@ -638,6 +662,105 @@ Object empty or not valid</source>
     <message>
       <source>Failed to launch ondralink!</source>
       <translation>无法启动 ondralink！</translation>
+    </message>
+  </context>
+  <context>
+    <name>vordalis::ReportCommands</name>
+    <message>
+      <source>Date of the report</source>
+      <translation>报告日期</translation>
+    </message>
+    <message>
+      <source>Type</source>
+      <translation>类型</translation>
+    </message>
+    <message>
+      <source>No.</source>
+      <translation>编号</translation>
+    </message>
+    <message>
+      <source>Title</source>
+      <translation>标题</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>结果</translation>
+    </message>
+    <message>
+      <source>Page</source>
+      <translation>页</translation>
+    </message>
+    <message>
+      <source>Skipped files</source>
+      <translation>跳过的文件</translation>
+    </message>
+    <message>
+      <source>Cover list</source>
+      <translation>保护层列表</translation>
+    </message>
+    <message>
+      <source>Bar scan</source>
+      <translation>线扫描</translation>
+    </message>
+    <message>
+      <source>Raster</source>
+      <translation>网格扫描</translation>
+    </message>
+    <message>
+      <source>Rebound series</source>
+      <translation>回弹测区</translation>
+    </message>
+    <message>
+      <source>Summary</source>
+      <translation>汇总</translation>
+    </message>
+    <message>
+      <source>JGJ/T 23 series</source>
+      <translation>JGJ/T 23 测区</translation>
+    </message>
+    <message>
+      <source>Readings, CSV (*.csv)</source>
+      <translation>读数，CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV (*.csv)</source>
+      <translation>统计，CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Readings, CSV for spreadsheets (*.csv)</source>
+      <translation>读数，电子表格用 CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Statistics, CSV for spreadsheets (*.csv)</source>
+      <translation>统计，电子表格用 CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export</source>
+      <translation>导出</translation>
+    </message>
+    <message>
+      <source>Report</source>
+      <translation>报告</translation>
+    </message>
+    <message>
+      <source>Preparing the report...</source>
+      <translation>正在准备报告...</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
+      <source>Vordalis Object Files (*.vdo)</source>
+      <translation>Vordalis 对象文件 (*.vdo)</translation>
+    </message>
+    <message>
+      <source>All Files (*)</source>
+      <translation>所有文件 (*)</translation>
     </message>
   </context>
 </TS>

@@ -1,7 +1,12 @@
 #pragma once
 // The sub-commands of vordalis-cli. Each returns the process exit status.
+#include <cstdint>
 #include <string>
 #include <vector>
+
+namespace vordalis {
+class TBasicObj;
+}
 
 namespace vordalis::cli {
 
@@ -20,6 +25,16 @@ int RunExport(const Args& args);
 
 // acceptance --design MM [--member beam|slab|custom --minus MM --plus MM] FILE... [--second FILE...]
 int RunAcceptance(const Args& args);
+
+// report FILE... -o OUT.pdf [--title TEXT]
+int RunReport(const Args& args);
+
+// Commands that paint pages: a GUI application (offscreen without a display), and the viewer's
+// default options word for an object that stores none.
+void EnsureGuiApplication();
+int32_t CategoryDefault(const TBasicObj& obj);
+// The mm scale of the settings and the object's options as the viewer first shows it.
+void PrepareForPages(TBasicObj& obj);
 
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);

@@ -30,18 +30,6 @@ namespace {
 constexpr double kScreenHeight = 1080;
 // Resolution of printed pages rendered as images.
 constexpr double kPageImageDpi = 150;
-constexpr int32_t kViewerDefault = 0x642F;
-
-// The viewer's default for the object's category: the stored "ModeN" word, else the built-in
-// one; value change off, initial settings and bit 17 on.
-int32_t CategoryDefault(const TBasicObj& obj) {
-    int c = obj.category >= 0 && obj.category <= 3 ? obj.category : 0;
-    int32_t stored = settings::ReadDword(settings::ModeName(c), settings::kDefaultMode);
-    int32_t word = stored == 0 ? kViewerDefault : opts::UnpackOptions(stored) & ~opts::kNotStored;
-    return (word & ~opts::kValueChange) | opts::kLimitFromInstrument | opts::kRangeFromInstrument |
-           opts::kBit17;
-}
-
 bool EndsWith(const std::string& s, const std::string& tail) {
     if (s.size() < tail.size()) return false;
     for (size_t i = 0; i < tail.size(); ++i)
@@ -217,22 +205,7 @@ int RunRender(const Args& args) {
     bool pdf = EndsWith(out, ".pdf"), svg = EndsWith(out, ".svg"), png = EndsWith(out, ".png");
     if (!(pdf || svg || png)) return UsageError("render: the output must end in .pdf, .svg or .png: " + out);
 
-    // Fonts and painting need a GUI application; without a display it runs offscreen. The
-    // platform's notes (a missing runtime folder, say) are no business of a batch tool's stderr.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg)
-            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    });
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QGuiApplication> app;
-    if (!QGuiApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vordalis-cli";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    EnsureGuiApplication();
 
     FileSource source(file);
     std::unique_ptr<TBasicObj> obj;

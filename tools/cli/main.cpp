@@ -30,6 +30,8 @@ const char* kHelp =
     "                          second sample required)\n"
     "  export FILE... [-o OUT.csv] [--statistics] [--excel]\n"
     "                          readings (or statistics) as CSV for spreadsheets\n"
+    "  report FILE... -o OUT.pdf [--title TEXT]\n"
+    "                          one PDF over many objects, a table of contents first\n"
     "\n"
     "  --help                  show this help and exit\n"
     "  --version               show the version and exit\n"
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
     if (command == "summary") return vordalis::cli::RunSummary(args);
     if (command == "acceptance") return vordalis::cli::RunAcceptance(args);
     if (command == "export") return vordalis::cli::RunExport(args);
+    if (command == "report") return vordalis::cli::RunReport(args);
     return vordalis::cli::UsageError(
         (command.size() > 1 && command[0] == '-' ? "unknown option " : "unknown command ") + command);
 }

@@ -7,6 +7,7 @@
 #include "CNexoloView.h"
 #include "Commands.h"
 #include "ObjectDialogs.h"
+#include "ReportCommands.h"
 #include "TransferCommands.h"
 #include "WindowPlacement.h"
 #include "settings/Settings.h"
@@ -51,6 +52,8 @@ const CommandText kCommands[] = {
     {cmd::Save, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Save"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save the object"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save"), "save"},
     {cmd::SaveAs, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save &As..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save the object under a new name"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save As"), nullptr},
     {cmd::Copy, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Copy"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Copy the page to the clipboard"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Copy"), "copy"},
+    {cmd::Export, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Export..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Export the readings or statistics as CSV for spreadsheets"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Export"), nullptr},
+    {cmd::Report, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Rep&ort..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show one report over several object files"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Report"), nullptr},
     {cmd::Print, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Print..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Print the object"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Print"), "print"},
     {cmd::PrintPreview, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Print Pre&view"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the printed pages"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Print Preview"), "preview"},
     {cmd::PrintSetup, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "P&rint Setup..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Change the printer and printing options"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Print Setup"), nullptr},
@@ -94,7 +97,8 @@ const char* const kMenuTitles[] = {QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&F
 // Menu entries by menu, 0 a separator, -1 the recent files.
 const int kFileMenu[] = {
     cmd::Load, cmd::Open,  cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
-    0,         cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
+    0,         cmd::Export, cmd::Report,       0,
+    cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
     0,         cmd::Exit};
 const int kEditMenu[] = {cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::Settings, cmd::CoverAcceptance, 0,
                          cmd::EnableValueChange};
@@ -370,6 +374,7 @@ void CMainFrame::UpdateCommandUI() {
             case cmd::Print:
             case cmd::PrintPreview:
             case cmd::Copy:
+            case cmd::Export:
                 enabled = obj != nullptr;
                 break;
             case cmd::Load:
@@ -430,6 +435,12 @@ void CMainFrame::OnCommand(int id) {
         break;
     case cmd::PrintSetup:
         OnFilePrintSetup();
+        break;
+    case cmd::Export:
+        OnExportCsv(this, *doc_);
+        break;
+    case cmd::Report:
+        OnReport(this, *printer_);
         break;
     case cmd::Pageborder:
         CBorderSetup(this).exec();

@@ -32,6 +32,9 @@ enum : int {
     CheckForUpdates = 2026,
     Russian = 2125,
     CoverAcceptance = 2300,
+    // Data out: CSV of the open object, a report over several files.
+    Export = 2320,
+    Report = 2321,
 
     Open = 57601,
     Save = 57603,

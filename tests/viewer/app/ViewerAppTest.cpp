@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ObjectDialogs.h"
+#include "ReportCommands.h"
 #include "TorvFensterTitel.h"
 #include "WindowPlacement.h"
 #include "model/Strings.h"
@@ -19,6 +20,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProgressDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -630,6 +635,90 @@ private slots:
         Trigger(cmd::PrintPreview);
         QVERIFY(previewPages > 1);
         QCOMPARE(previewPages, View()->PrintPageCount(Frame()->Printer()));
+    }
+
+    // File > Export...: the kind follows the chosen file type; the file holds what the page shows.
+    void exportWritesReadingsOrStatistics() {
+        Start(Sample("list_metric.vdo"));
+        QVERIFY(Enabled(cmd::Export));
+        // The dialog proposes the object's name; here in a folder of the test's own.
+        const QString path = files_.filePath("list_metric");
+        for (const QString filter : {"Statistics, CSV (*.csv)", "Readings, CSV for spreadsheets (*.csv)"}) {
+            watcher_->SetHandler([&](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                QVERIFY(dialog);
+                dialog->selectNameFilter(filter);
+                dialog->setDirectory(files_.path());
+                dialog->selectFile("list_metric.csv");
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            Trigger(cmd::Export);
+            QFile f(path + ".csv");
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QList<QByteArray> lines = f.readAll().split('\n');
+            f.remove();
+            if (filter.startsWith("Statistics")) {
+                QVERIFY(lines[0].startsWith("file,type,number,title,date,series,count,mean"));
+                QVERIFY2(lines[1].contains(",Deck east,2024-03-14T00:00:00,,23,31.9,5.5,22,41,13.0,mm,"), lines[1]);
+            } else {
+                // The spreadsheet form: byte-order mark, ';', one row per reading.
+                QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "file;type;number;title;date;index;x;y;value;unit;flags"));
+                QCOMPARE(lines.size(), 1 + 23 + 1);
+                QVERIFY2(lines[4].endsWith(";4;;;22;mm;below_limit\r"), lines[4]);
+            }
+        }
+        // Without an object there is nothing to export.
+        Doc()->OnNewDocument();
+        QVERIFY(!Enabled(cmd::Export));
+        QVERIFY(Enabled(cmd::Report));
+    }
+
+    // File > Report... prints through PrintReportWithProgress: contents first, then each
+    // object's printed pages; past a handful of files a progress dialog offers Cancel.
+    void reportPrintsEveryFileAndCancels() {
+        Start("");
+        auto pdfPages = [](const QString& pdf) {
+            QFile f(pdf);
+            if (!f.open(QIODevice::ReadOnly)) return -1;
+            QByteArray bytes = f.readAll();
+            return int(bytes.count("/Type /Page\n")) + int(bytes.count("/Type /Page ")) +
+                   int(bytes.count("/Type /Page/")) + int(bytes.count("/Type /Page>"));
+        };
+        auto pdfPrinter = [](QPrinter& printer, const QString& pdf) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+        };
+        QStringList files;
+        for (const char* name : {"list_metric.vdo", "china_2011.vdo", "rebound_instrument.vdo"}) files << Sample(name);
+        QPrinter printer(QPrinter::HighResolution);
+        pdfPrinter(printer, files_.filePath("report.pdf"));
+        QVERIFY(PrintReportWithProgress(Frame(), files, printer));
+        int expected = 1;
+        for (const QString& f : files) {
+            Doc()->OnOpenDocument(f, Frame());
+            expected += View()->PrintPageCount(printer);
+        }
+        QCOMPARE(pdfPages(files_.filePath("report.pdf")), expected);
+
+        QStringList many;
+        for (int i = 0; i < 40; ++i) {
+            const QString copy = files_.filePath(QString("r%1.vdo").arg(i));
+            QFile::copy(Sample("rebound_instrument.vdo"), copy);
+            many << copy;
+        }
+        bool sawProgress = false;
+        watcher_->SetHandler([&](QWidget* w) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(w)) {
+                sawProgress = true;
+                progress->cancel();
+            }
+        });
+        QPrinter second(QPrinter::HighResolution);
+        pdfPrinter(second, files_.filePath("cancelled.pdf"));
+        QVERIFY(!PrintReportWithProgress(Frame(), many, second));
+        QVERIFY(sawProgress);
+        QVERIFY(Enabled(cmd::Report));
     }
 
     void copyLeavesSvgOnTheClipboard() {
