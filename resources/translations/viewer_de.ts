@@ -506,7 +506,7 @@
       <translation>Exportieren</translation>
     </message>
     <message>
-      <source>Rep&amp;ort...</source>
+      <source>Repor&amp;t...</source>
       <translation>&amp;Bericht...</translation>
     </message>
     <message>

@@ -506,7 +506,7 @@
       <translation>Exporter</translation>
     </message>
     <message>
-      <source>Rep&amp;ort...</source>
+      <source>Repor&amp;t...</source>
       <translation>Ra&amp;pport...</translation>
     </message>
     <message>

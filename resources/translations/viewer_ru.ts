@@ -506,7 +506,7 @@
       <translation>Экспорт</translation>
     </message>
     <message>
-      <source>Rep&amp;ort...</source>
+      <source>Repor&amp;t...</source>
       <translation>&amp;Отчёт...</translation>
     </message>
     <message>

@@ -506,7 +506,7 @@
       <translation>导出</translation>
     </message>
     <message>
-      <source>Rep&amp;ort...</source>
+      <source>Repor&amp;t...</source>
       <translation>报告(&amp;O)...</translation>
     </message>
     <message>
