@@ -50,7 +50,7 @@ CTransferDlg::CTransferDlg(QWidget* parent)
     setFixedSize(Dlu(0, 0, 368, 182).size());
 
     folder_->installEventFilter(this);
-    connect(save_, &QPushButton::clicked, this, [this] { Logic().OnSaveSelected(); });
+    connect(save_, &QPushButton::clicked, this, [this] { Request([this] { Logic().OnSaveSelected(); }); });
     connect(browse_, &QPushButton::clicked, this, &CTransferDlg::Browse);
 }
 

@@ -40,10 +40,14 @@ bool CTamloDlg::Initialise() {
     // Scripted runs (tests, demonstrations) tick an object the way the user would:
     // VORDALIS_TAMLO_TICK holds its path below the root, e.g. MEAS\000123.
     const QByteArray tick = qgetenv("VORDALIS_TAMLO_TICK");
-    if (!tick.isEmpty() && transfer::IsPoolValid()) {
-        transfer::ObjectPool& pool = transfer::LibraryPool();
-        const int node = pool.FindObject(tick.toStdString());
-        if (node >= 0) pool.TickItem(node, true);
+    if (!tick.isEmpty()) {
+        // The pool belongs to the link's thread.
+        Request([path = tick.toStdString()] {
+            if (!transfer::IsPoolValid()) return;
+            transfer::ObjectPool& pool = transfer::LibraryPool();
+            const int node = pool.FindObject(path);
+            if (node >= 0) pool.TickItem(node, true);
+        });
     }
     return true;
 }

@@ -20,6 +20,9 @@ public:
     virtual bool EndObject(bool ok) = 0;
     virtual bool IsFileOpen() const = 0;
     virtual bool IsComplete() const = 0;
+    // The object's own end arrived (its terminator or end marker), so nothing more belongs
+    // to it. A raw object has no end of its own: complete only means long enough.
+    virtual bool EndReceived() const { return false; }
     virtual int Write(const uint8_t* data, int n) = 0;
     virtual bool ChangeDirectory(const std::string& path) = 0;
 

@@ -2,6 +2,7 @@
 // A channel to an instrument: opens, identifies the instrument behind it, lists its stored
 // objects, selects a folder, starts the sending of one object and delivers its bytes.
 #include "transfer/ObjectPool.h"
+#include "transfer/Wakeup.h"
 
 #include <cstdint>
 #include <string>
@@ -20,6 +21,11 @@ public:
     virtual bool IsObjectOpen() const = 0;
     virtual int BytesAvailable() = 0;
     virtual int Read(uint8_t* buffer, int count, int timeoutMs) = 0;
+    // Waits up to timeoutMs for bytes of the open object, or until wakeFd becomes readable.
+    // Base: what BytesAvailable has is there at once; nothing more comes while waiting.
+    virtual WaitResult WaitForData(int timeoutMs, int wakeFd) {
+        return BytesAvailable() > 0 ? WaitResult::Data : WaitForWakeup(wakeFd, timeoutMs);
+    }
     virtual ObjectPool* ReadDirectory() = 0; // nullptr: none
     virtual bool ChangeDirectory(const std::string& name) = 0;
     virtual void AbortObject() {}

@@ -72,6 +72,11 @@ int SFrontEnd::Read(uint8_t* buffer, int count, int timeoutMs) {
     return isOpen_ && objectOpen_ ? port_.ReadBlock(buffer, count, timeoutMs) : 0;
 }
 
+WaitResult SFrontEnd::WaitForData(int timeoutMs, int wakeFd) {
+    if (!isOpen_ || !objectOpen_) return WaitForWakeup(wakeFd, timeoutMs);
+    return port_.WaitForInput(timeoutMs, wakeFd);
+}
+
 ObjectPool* SFrontEnd::ReadDirectory() {
     if (!isOpen_) {
         SetPoolValid(false);

@@ -17,6 +17,7 @@ public:
     bool IsObjectOpen() const override { return isOpen_ && objectOpen_; }
     int BytesAvailable() override;
     int Read(uint8_t* buffer, int count, int timeoutMs) override;
+    WaitResult WaitForData(int timeoutMs, int wakeFd) override;
     ObjectPool* ReadDirectory() override;
     bool ChangeDirectory(const std::string& name) override;
     void AbortObject() override;

@@ -194,6 +194,26 @@ int SerialPort::BytesWaiting() const {
     return n;
 }
 
+WaitResult SerialPort::WaitForInput(int timeoutMs, int wakeFd) {
+    if (fd_ < 0) return WaitForWakeup(wakeFd, timeoutMs);
+    if (BytesWaiting() > 0) return WaitResult::Data;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const int left = static_cast<int>(
+            std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count()));
+        if (left <= 0) return WaitResult::Timeout;
+        pollfd p[2] = {{fd_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
+        const int r = ::poll(p, wakeFd >= 0 ? 2 : 1, left);
+        if (r < 0 && errno == EINTR) return WaitResult::Woken; // a signal: let the caller look
+        if (r < 0) return WaitForWakeup(wakeFd, left);
+        if (r == 0) return WaitResult::Timeout;
+        if (wakeFd >= 0 && (p[1].revents & POLLIN)) return WaitResult::Woken;
+        if (BytesWaiting() > 0) return WaitResult::Data;
+        // Readable without bytes: the other side hung up. Nothing will arrive; sleep it out.
+        if (p[0].revents & (POLLHUP | POLLERR | POLLNVAL | POLLIN)) return WaitForWakeup(wakeFd, left);
+    }
+}
+
 void SerialPort::CloseHandle() {
     if (fd_ >= 0) {
         ::ioctl(fd_, TIOCNXCL);

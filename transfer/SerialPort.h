@@ -2,6 +2,8 @@
 // One serial port on a terminal device: opened exclusively (TIOCEXCL and an advisory lock,
 // so a port another program holds fails to open), raw mode, reads with time-outs in ms.
 // Works on real ports and on pseudo-terminals.
+#include "transfer/Wakeup.h"
+
 #include <cstdint>
 
 namespace vordalis::transfer {
@@ -26,6 +28,9 @@ public:
     bool WriteByte(int value);
     void PurgeInput();
     int BytesWaiting() const;
+    // Waits up to timeoutMs until bytes are waiting or wakeFd (-1: none) becomes readable.
+    // A device that hung up has nothing more to say: the wait then runs its full length.
+    WaitResult WaitForInput(int timeoutMs, int wakeFd);
     void CloseHandle();
 
     bool IsOpen() const { return fd_ >= 0; }

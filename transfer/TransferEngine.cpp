@@ -223,6 +223,15 @@ bool TransferEngine::IsComplete() const {
     return backEnds_[currentBackEnd_]->IsComplete();
 }
 
+bool TransferEngine::EndReceived() const {
+    return backEnds_[currentBackEnd_]->EndReceived();
+}
+
+WaitResult TransferEngine::WaitForData(int timeoutMs, int wakeFd) {
+    FrontEnd* front = CurrentFront();
+    return front && front->IsOpen() ? front->WaitForData(timeoutMs, wakeFd) : WaitForWakeup(wakeFd, timeoutMs);
+}
+
 int TransferEngine::BytesWritten() const {
     return backEnds_[currentBackEnd_]->Total();
 }

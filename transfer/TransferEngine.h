@@ -6,7 +6,7 @@
 //   Select(type, port, false); SelectBackEnd(kSaveByName, folder);
 //   ObjectPool* pool = Directory(); pool->FillTree(&tree, DisplayName(Wanted()), true);
 //   for each pool->NextTicked(name, ext, path, markDone): ChangeDirectory(path, false);
-//     StartTransfer(name, ext == "B"); ReceivePhases::Tick every 120 ms until Complete;
+//     StartTransfer(name, ext == "B"); ReceivePhases::Step and Wait until Complete;
 //     Finish() (or AbortTransfer() on an error or the Abort button).
 #include "transfer/BackEnd.h"
 #include "transfer/FrontEnd.h"
@@ -55,6 +55,9 @@ public:
     int BytesAvailable();
     void Pump();
     bool IsComplete() const;
+    bool EndReceived() const;
+    // Waits up to timeoutMs for bytes on the current front end, or until wakeFd is readable.
+    WaitResult WaitForData(int timeoutMs, int wakeFd = -1);
     int BytesWritten() const;
     bool Finish();
     void AbortTransfer();

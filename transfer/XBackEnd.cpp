@@ -16,6 +16,10 @@ bool XBackEnd::IsComplete() const {
     return mode_ == 1 ? total_ > 6 : unpacker_.State() == Unpacker::Complete;
 }
 
+bool XBackEnd::EndReceived() const {
+    return mode_ != 1 && unpacker_.State() == Unpacker::Complete;
+}
+
 int XBackEnd::Write(const uint8_t* data, int n) {
     if (!isOpen_ || !file_ || n <= 0) return 0;
     std::array<uint8_t, kBlock> block;

@@ -13,6 +13,7 @@ public:
     bool BeginObject(const std::string& name, int mode) override;
     bool EndObject(bool ok) override;
     bool IsComplete() const override;
+    bool EndReceived() const override;
     int Write(const uint8_t* data, int n) override;
 
     const Unpacker& GetUnpacker() const { return unpacker_; }

@@ -1,8 +1,10 @@
 #pragma once
 // What the transfer dialogs' logic asks of its window. The Qt dialogs implement it; the logic
-// itself stays free of any toolkit.
+// itself stays free of any toolkit. The logic calls it from the link's thread: updates reach
+// the window in the order they were given, and ShowMessage and the tree's answers wait for it.
 #include "transfer/TreeControl.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,8 @@ public:
     virtual void FocusClose() = 0;
     // Ends the dialog (after the logic has done its closing work).
     virtual void EndDialog() = 0;
+    // Runs apply on the window's thread after the updates given before it.
+    virtual void Publish(std::function<void()> apply) { apply(); }
 };
 
 } // namespace vordalis::transfer

@@ -10,13 +10,18 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTreeWidget>
+
+#include <chrono>
+#include <thread>
 
 namespace vordalis {
 
@@ -26,7 +31,7 @@ using transfer::Text;
 namespace {
 
 TransferDialog::MessageHook g_messageHook;
-int g_beeps = 0;
+std::atomic<int> g_beeps = 0;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -38,8 +43,40 @@ QLabel* SunkenField(QWidget* parent) {
 
 } // namespace
 
+// The object pool's tree as the link's thread sees it: every call reaches the tree widget on
+// the window's thread, in order; those that answer wait for it.
+class TransferDialog::LinkTree : public transfer::TreeControl {
+public:
+    explicit LinkTree(TransferDialog& dialog) : dialog_(dialog) {}
+    void DeleteAllItems() override {
+        dialog_.OnWindow([this] { Tree().DeleteAllItems(); });
+    }
+    transfer::TreeItem InsertItem(transfer::TreeItem parent, const std::string& text, int image) override {
+        return dialog_.AskWindow<transfer::TreeItem>([=, this] { return Tree().InsertItem(parent, text, image); });
+    }
+    void SetCheck(transfer::TreeItem item, bool checked) override {
+        dialog_.OnWindow([=, this] { Tree().SetCheck(item, checked); });
+    }
+    bool GetCheck(transfer::TreeItem item) const override {
+        return dialog_.AskWindow<bool>([=, this] { return Tree().GetCheck(item); });
+    }
+    void SetImage(transfer::TreeItem item, int image) override {
+        dialog_.OnWindow([=, this] { Tree().SetImage(item, image); });
+    }
+    void Expand(transfer::TreeItem item) override {
+        dialog_.OnWindow([=, this] { Tree().Expand(item); });
+    }
+    void EnsureVisibleAndSelect(transfer::TreeItem item) override {
+        dialog_.OnWindow([=, this] { Tree().EnsureVisibleAndSelect(item); });
+    }
+
+private:
+    QtTreeControl& Tree() const { return *dialog_.treeControl_; }
+    TransferDialog& dialog_;
+};
+
 TransferDialog::TransferDialog(Program program, const QString& fontFamily, int pointSize, QWidget* parent)
-    : QDialog(parent), logic_(program, *this, QDir::tempPath().toStdString()) {
+    : QDialog(parent), logic_(program, *this, QDir::tempPath().toStdString()), worker_(logic_) {
     QFont font(fontFamily, pointSize);
     setFont(font);
     // Dialog units: a quarter of the average character width, an eighth of the line height.
@@ -75,19 +112,87 @@ TransferDialog::TransferDialog(Program program, const QString& fontFamily, int p
     for (QPushButton* b : {abort_, close_}) b->setAutoDefault(false);
 
     treeControl_ = std::make_unique<QtTreeControl>(tree_, TreeImages(program));
+    linkTree_ = std::make_unique<LinkTree>(*this);
 
-    connect(ports_, &QComboBox::activated, this, [this](int row) { logic_.OnPortChosen(row); });
-    connect(abort_, &QPushButton::clicked, this, [this] { logic_.OnAbort(); });
+    connect(ports_, &QComboBox::activated, this, [this](int row) { Request([this, row] { logic_.OnPortChosen(row); }); });
+    connect(abort_, &QPushButton::clicked, this, [this] { Request([this] { logic_.OnAbort(); }); });
     connect(close_, &QPushButton::clicked, this, &TransferDialog::reject);
-    timer1_.setInterval(transfer::TransferDialogLogic::kTimer1Ms);
-    timer2_.setInterval(transfer::TransferDialogLogic::kTimer2Ms);
-    timer3_.setInterval(transfer::TransferDialogLogic::kTimer3Ms);
-    connect(&timer1_, &QTimer::timeout, this, [this] { logic_.OnTimer1(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { logic_.OnTimer2(); });
-    connect(&timer3_, &QTimer::timeout, this, [this] { logic_.OnTimer3(); });
 }
 
-TransferDialog::~TransferDialog() = default;
+TransferDialog::~TransferDialog() {
+    // The link's thread may be waiting for an answer of the window: keep answering (without
+    // message boxes) until it has ended. Its engine is closed with the logic afterwards.
+    stopping_ = true;
+    worker_.RequestStop();
+    while (!worker_.Finished()) {
+        RunWindowUpdates();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    worker_.Join();
+    RunWindowUpdates();
+}
+
+bool TransferDialog::OnWindowThread() const { return QThread::currentThread() == thread(); }
+
+void TransferDialog::OnWindow(std::function<void()> update) {
+    if (OnWindowThread()) {
+        update();
+        return;
+    }
+    bool first;
+    {
+        std::lock_guard<std::mutex> guard(updatesLock_);
+        first = updates_.empty();
+        updates_.push_back(std::move(update));
+    }
+    if (first) QMetaObject::invokeMethod(this, [this] { RunWindowUpdates(); }, Qt::QueuedConnection);
+}
+
+template <class T> T TransferDialog::AskWindow(std::function<T()> question) {
+    if (OnWindowThread()) return question();
+    std::promise<T> answer;
+    std::future<T> result = answer.get_future();
+    ++asking_;
+    OnWindow([&] { answer.set_value(question()); });
+    T value = result.get();
+    --asking_;
+    return value;
+}
+
+void TransferDialog::RunWindowUpdates() {
+    for (;;) {
+        std::function<void()> update;
+        {
+            std::lock_guard<std::mutex> guard(updatesLock_);
+            if (updates_.empty()) return;
+            update = std::move(updates_.front());
+            updates_.pop_front();
+        }
+        update();
+    }
+}
+
+void TransferDialog::Request(const std::function<void()>& request) {
+    // While the link's thread waits for this window (a question is open), it cannot take a
+    // request; it finds it when it goes on.
+    if (asking_ > 0 || worker_.Finished()) {
+        worker_.Post(request);
+        return;
+    }
+    QEventLoop loop;
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    worker_.Post([this, request, done, &loop] {
+        request();
+        logic_.PublishMode();
+        OnWindow([done, &loop] {
+            *done = true;
+            loop.quit();
+        });
+    });
+    if (!*done) loop.exec();
+}
+
+void TransferDialog::Publish(std::function<void()> apply) { OnWindow(std::move(apply)); }
 
 QRect TransferDialog::Dlu(int x, int y, int w, int h) const {
     return QRect(qRound(x * unitX_), qRound(y * unitY_), qRound(w * unitX_), qRound(h * unitY_));
@@ -100,10 +205,11 @@ bool TransferDialog::Initialise() {
     close_->setText(Q(Text(Msg::CloseLabel)));
     abort_->setText(Q(Text(Msg::AbortLabel)));
     tree_->setEnabled(true);
-    if (!logic_.Initialise()) return false;
-    timer1_.start();
-    timer2_.start();
-    timer3_.start();
+    worker_.Start();
+    bool ok = false;
+    Request([this, &ok] { ok = logic_.Initialise(); });
+    if (!ok) return false;
+    worker_.StartTimers();
     return true;
 }
 
@@ -114,11 +220,16 @@ transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, tra
                                                     transfer::MessageButtons buttons) {
     using transfer::MessageAnswer;
     using transfer::MessageButtons;
-    const bool timerWasRunning = timer1_.isActive();
-    timer1_.stop();
+    // The link's thread waits for the answer: its timers stand still meanwhile.
+    if (!OnWindowThread())
+        return AskWindow<MessageAnswer>([=, this] { return ShowMessage(text, icon, buttons); });
     Beep();
     MessageAnswer answer;
-    if (g_messageHook) {
+    if (stopping_) {
+        answer = buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
+                 : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                        : MessageAnswer::Ok;
+    } else if (g_messageHook) {
         answer = g_messageHook(text, icon, buttons);
     } else {
         QMessageBox box(this);
@@ -140,64 +251,82 @@ transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, tra
                  : result == QMessageBox::Ok   ? MessageAnswer::Ok
                                                : MessageAnswer::Cancel;
     }
-    if (timerWasRunning && !logic_.Closed()) timer1_.start();
     return answer;
 }
 
 void TransferDialog::Beep() {
     ++g_beeps;
-    QApplication::beep();
+    OnWindow([] { QApplication::beep(); });
 }
 
-transfer::TreeControl& TransferDialog::Tree() { return *treeControl_; }
+transfer::TreeControl& TransferDialog::Tree() {
+    if (OnWindowThread()) return *treeControl_;
+    return *linkTree_;
+}
 
 void TransferDialog::SetPortRows(const std::vector<std::string>& rows, int selected) {
-    ports_->clear();
-    for (const std::string& row : rows) ports_->addItem(Q(row));
-    ports_->setCurrentIndex(selected);
+    OnWindow([=, this] {
+        ports_->clear();
+        for (const std::string& row : rows) ports_->addItem(Q(row));
+        ports_->setCurrentIndex(selected);
+    });
 }
 
 void TransferDialog::SetInstrument(const std::string& name, const std::string& serial, const std::string& version) {
-    name_->setText(Q(name));
-    serial_->setText(Q(serial));
-    version_->setText(Q(version));
+    OnWindow([=, this] {
+        name_->setText(Q(name));
+        serial_->setText(Q(serial));
+        version_->setText(Q(version));
+    });
 }
 
-void TransferDialog::SetStatus(const std::string& text) { status_->setText(Q(text)); }
-void TransferDialog::SetLink(const std::string& text) { link_->setText(Q(text)); }
+void TransferDialog::SetStatus(const std::string& text) {
+    OnWindow([=, this] { status_->setText(Q(text)); });
+}
+void TransferDialog::SetLink(const std::string& text) {
+    OnWindow([=, this] { link_->setText(Q(text)); });
+}
 
 void TransferDialog::SetButtons(bool saveEnabled, bool abortEnabled) {
-    // A button disabled while it has the focus would pass it on along the tab chain, maybe to
-    // the folder field, whose focus holds the transfer timer; Abort or Close takes it instead.
-    if (abortEnabled) abort_->setEnabled(true);
-    SetSaveEnabled(saveEnabled);
-    if (!abortEnabled) {
-        if (abort_->hasFocus()) close_->setFocus();
-        abort_->setEnabled(false);
-    }
+    OnWindow([=, this] {
+        // A button disabled while it has the focus would pass it on along the tab chain, maybe
+        // to the folder field, whose focus holds the transfer timer; Abort or Close takes it.
+        if (abortEnabled) abort_->setEnabled(true);
+        SetSaveEnabled(saveEnabled);
+        if (!abortEnabled) {
+            if (abort_->hasFocus()) close_->setFocus();
+            abort_->setEnabled(false);
+        }
+    });
 }
 
-void TransferDialog::AdvanceBusy() { busy_->Advance(); }
-void TransferDialog::ClearBusy() { busy_->Clear(); }
+void TransferDialog::AdvanceBusy() {
+    OnWindow([this] { busy_->Advance(); });
+}
+void TransferDialog::ClearBusy() {
+    OnWindow([this] { busy_->Clear(); });
+}
 
-void TransferDialog::StopTimer1() { timer1_.stop(); }
+void TransferDialog::StopTimer1() { worker_.SetTimer1(false); }
 void TransferDialog::StartTimer1() {
-    if (!timer1_.isActive() && !logic_.Closed()) timer1_.start();
+    if (!logic_.Closed()) worker_.SetTimer1(true);
 }
-void TransferDialog::StopAllTimers() {
-    timer1_.stop();
-    timer2_.stop();
-    timer3_.stop();
-}
+void TransferDialog::StopAllTimers() { worker_.StopTimers(); }
 
 void TransferDialog::FocusAbort() {
-    // A disabled Abort cannot hold the focus; Close takes it rather than the folder field,
-    // whose focus would hold the transfer timer.
-    if (abort_->isEnabled()) abort_->setFocus();
-    else close_->setFocus();
+    OnWindow([this] {
+        // A disabled Abort cannot hold the focus; Close takes it rather than the folder field,
+        // whose focus would hold the transfer timer.
+        if (abort_->isEnabled()) abort_->setFocus();
+        else close_->setFocus();
+    });
 }
-void TransferDialog::FocusClose() { close_->setFocus(); }
-void TransferDialog::EndDialog() { done(0); }
+void TransferDialog::FocusClose() {
+    OnWindow([this] { close_->setFocus(); });
+}
+void TransferDialog::EndDialog() {
+    OnWindow([this] { done(0); });
+}
 
 void TransferDialog::accept() {}
 
@@ -206,7 +335,13 @@ void TransferDialog::reject() {
         QDialog::reject();
         return;
     }
-    if (!logic_.OnClose()) ResetFolderField();
+    if (logic_.Editing()) {
+        ResetFolderField();
+        return;
+    }
+    bool closed = true;
+    Request([this, &closed] { closed = logic_.OnClose(); });
+    if (!closed) ResetFolderField();
 }
 
 int RunTransferProgram(const std::function<std::unique_ptr<TransferDialog>()>& makeDialog) {

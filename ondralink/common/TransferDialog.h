@@ -1,16 +1,20 @@
 #pragma once
 // The window both transfer programs share: the tree of the instrument's objects, the port
 // list, the instrument box, the busy indicator, link and status fields, Abort and Close, and
-// the three timers. The behaviour lives in TransferDialogLogic; each program lays the
-// controls out and adds its own.
+// the three timers. The behaviour lives in TransferDialogLogic, which runs with the engine on
+// the link's thread (LinkWorker); the window posts it the user's requests and shows the
+// updates it sends back, in order. Each program lays the controls out and adds its own.
 #include "ondralink/common/DialogView.h"
+#include "ondralink/common/LinkWorker.h"
 #include "ondralink/common/TransferDialogLogic.h"
 
 #include <QDialog>
-#include <QTimer>
 
+#include <deque>
 #include <functional>
+#include <future>
 #include <memory>
+#include <mutex>
 
 class QComboBox;
 class QGroupBox;
@@ -67,6 +71,7 @@ public:
     void FocusAbort() override;
     void FocusClose() override;
     void EndDialog() override;
+    void Publish(std::function<void()> apply) override;
 
 public slots:
     void accept() override; // Enter does not end the dialog
@@ -79,6 +84,9 @@ protected:
     // The folder field is being edited (the transfer tool); Escape then only resets it.
     virtual void ResetFolderField() {}
     virtual void SetSaveEnabled(bool) {}
+    // Runs a user's request on the link's thread and returns when it is done; the window
+    // keeps painting and showing the updates meanwhile.
+    void Request(const std::function<void()>& request);
 
     QTreeWidget* tree_;
     QGroupBox* portGroup_;
@@ -94,9 +102,22 @@ protected:
     QPushButton* close_;
 
 private:
+    class LinkTree;
+    bool OnWindowThread() const;
+    // Runs update on the window's thread after the ones given before it.
+    void OnWindow(std::function<void()> update);
+    // The same, waiting for the answer (at once when called on the window's thread).
+    template <class T> T AskWindow(std::function<T()> question);
+    void RunWindowUpdates();
+
     std::unique_ptr<QtTreeControl> treeControl_;
-    QTimer timer1_, timer2_, timer3_;
+    std::unique_ptr<LinkTree> linkTree_;
     transfer::TransferDialogLogic logic_;
+    transfer::LinkWorker worker_;
+    std::mutex updatesLock_;
+    std::deque<std::function<void()>> updates_;
+    std::atomic<int> asking_ = 0;        // the link's thread waits for an answer
+    std::atomic<bool> stopping_ = false; // the window is going: questions get no box
     double unitX_ = 1.5, unitY_ = 1.625;
 };
 

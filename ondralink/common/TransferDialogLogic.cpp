@@ -17,6 +17,13 @@ namespace {
 
 int g_firstByteTicks = TransferDialogLogic::kFirstByteTicks;
 
+// The receive waiting times; the first byte's may be shortened by tests.
+ReceiveWaits Waits() {
+    ReceiveWaits waits;
+    waits.firstByte = std::chrono::milliseconds(g_firstByteTicks * TransferDialogLogic::kTimer1Ms);
+    return waits;
+}
+
 std::string WorkingDirectory() {
     std::error_code ec;
     return std::filesystem::current_path(ec).string();
@@ -41,13 +48,34 @@ void TransferDialogLogic::SetFirstByteTicksForTesting(int ticks) {
     g_firstByteTicks = ticks > 0 ? ticks : kFirstByteTicks;
 }
 
+std::string TransferDialogLogic::DataFolder() const {
+    std::lock_guard<std::mutex> lock(folderLock_);
+    return dataFolder_;
+}
+
+void TransferDialogLogic::SetDataFolder(const std::string& folder) {
+    std::lock_guard<std::mutex> lock(folderLock_);
+    dataFolder_ = folder;
+}
+
+WaitResult TransferDialogLogic::WaitOnLine(int wakeFd) const {
+    return phases_.Wait(*engine_, wakeFd);
+}
+
+void TransferDialogLogic::PublishMode() {
+    const int mode = mode_;
+    if (mode == publishedMode_) return;
+    publishedMode_ = mode;
+    view_.Publish([this, mode] { shownMode_ = mode; });
+}
+
 std::string TransferDialogLogic::ResultPath() const {
     return (std::filesystem::path(tempFolder_) / kResultFile).string();
 }
 
 bool TransferDialogLogic::Initialise() {
     SetLanguage(LanguageFromSettings());
-    dataFolder_ = U16ToUtf8(settings::ReadString(settings::kDataFolder, Utf8ToU16(WorkingDirectory())));
+    SetDataFolder(U16ToUtf8(settings::ReadString(settings::kDataFolder, Utf8ToU16(WorkingDirectory()))));
     try {
         engine_ = std::make_unique<TransferEngine>(0);
         engine_->SetAskReplace([this](const std::string& question) {
@@ -120,7 +148,7 @@ bool TransferDialogLogic::Refresh(bool forced) {
                     engine_->Finish();
                 } catch (...) {
                 }
-                engine_->SelectBackEnd(TransferEngine::kSaveByName, dataFolder_);
+                engine_->SelectBackEnd(TransferEngine::kSaveByName, DataFolder());
             }
             GoIdle();
         }
@@ -184,7 +212,7 @@ std::string TransferDialogLogic::IdleStatus() const {
 
 void TransferDialogLogic::GoIdle() {
     mode_ = kIdle;
-    phase_ = 0;
+    phases_.Clear();
     UpdateButtons();
     if (!IsLoader()) view_.SetLink({});
     view_.SetStatus(IdleStatus());
@@ -221,7 +249,7 @@ void TransferDialogLogic::OnSaveSelected() {
     if (IsLoader() || closed_ || mode_ == kLoading) return;
     try {
         LibraryPool().RestartIteration();
-        engine_->SelectBackEnd(TransferEngine::kSaveByName, dataFolder_);
+        engine_->SelectBackEnd(TransferEngine::kSaveByName, DataFolder());
         engine_->ChangeDirectory("\\", false);
     } catch (const IoFileError& e) {
         view_.ShowMessage(MessageOf(e), MessageIcon::Error, MessageButtons::Ok);
@@ -234,7 +262,6 @@ void TransferDialogLogic::OnSaveSelected() {
 
 bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) {
     lastKB_ = -1;
-    waitTicks_ = 0;
     if (mode_ != kLoading) return false;
     ObjectPool& pool = LibraryPool();
     if (finished) {
@@ -258,7 +285,8 @@ bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) 
     }
     if (found) {
         const bool isB = extension == "B" || extension == "b";
-        phase_ = 1;
+        phases_ = ReceivePhases(Waits());
+        phases_.Start();
         if (!IsLoader()) view_.SetLink(engine_->StatusText());
         if (engine_->StartTransfer(name, isB)) {
             view_.SetStatus(Text(Msg::PleaseWait));
@@ -278,7 +306,7 @@ void TransferDialogLogic::OnTimer1() {
         return;
     }
     if (!IsLoader() && editing_) return;
-    if (mode_ != kLoading || phase_ == 0) return;
+    if (mode_ != kLoading || phases_.Current() == ReceivePhases::None) return;
     try {
         StepTransfer();
     } catch (const IoFileError& e) {
@@ -303,22 +331,8 @@ void TransferDialogLogic::OnTimer1() {
 }
 
 void TransferDialogLogic::StepTransfer() {
-    const int available = engine_->BytesAvailable();
-    if (available > 0) {
-        if (phase_ == 1 || phase_ == 3) phase_ = 2;
-        if (phase_ == 2) engine_->Pump();
-    } else if (phase_ == 1) {
-        phase_ = 3;
-        waitTicks_ = g_firstByteTicks;
-    } else if (phase_ == 2) {
-        phase_ = 3;
-        waitTicks_ = engine_->IsComplete() ? 4 : 33;
-    } else if (phase_ == 3) {
-        if (engine_->IsComplete()) phase_ = 4;
-        else if (--waitTicks_ <= 0) throw IoSysError{4};
-    }
-
-    if (phase_ == 2 || phase_ == 4 || phase_ == 5) {
+    const int phase = phases_.Step(*engine_);
+    if (phases_.Pumped() || phase == ReceivePhases::Complete || phase == ReceivePhases::AbortRequested) {
         const int kb = engine_->BytesWritten() / 1024;
         if (kb > lastKB_) {
             lastKB_ = kb;
@@ -327,9 +341,14 @@ void TransferDialogLogic::StepTransfer() {
             view_.SetStatus(text);
         }
     }
-    if (phase_ == 2) view_.AdvanceBusy();
+    // The block swings at the pace it always had while data arrive.
+    const auto now = std::chrono::steady_clock::now();
+    if (phases_.Pumped() && now - lastBusy_ >= std::chrono::milliseconds(kBusyStepMs)) {
+        lastBusy_ = now;
+        view_.AdvanceBusy();
+    }
 
-    if (phase_ == 4) {
+    if (phase == ReceivePhases::Complete) {
         view_.ClearBusy();
         view_.StopTimer1();
         if (IsLoader()) {
@@ -352,7 +371,7 @@ void TransferDialogLogic::StepTransfer() {
             // The next ticked object follows at once.
             RequestNext(ok, false, false);
         }
-    } else if (phase_ == 5) {
+    } else if (phase == ReceivePhases::AbortRequested) {
         view_.ClearBusy();
         engine_->AbortTransfer();
         RequestNext(false, true, false);
@@ -387,7 +406,7 @@ void TransferDialogLogic::OnTimer3() {
 }
 
 void TransferDialogLogic::OnAbort() {
-    if (phase_ != 0 && phase_ != 4) phase_ = 5;
+    phases_.RequestAbort();
 }
 
 void TransferDialogLogic::OnFolderEditStart() {
@@ -400,16 +419,16 @@ std::string TransferDialogLogic::OnFolderEditEnd(const std::string& text) {
     std::string folder = text;
     if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     if (CanEnter(folder)) {
-        dataFolder_ = folder;
+        SetDataFolder(folder);
     } else {
         view_.ShowMessage(Format(Msg::FolderMissing, folder), MessageIcon::Exclamation, MessageButtons::Ok);
     }
     if (!closed_) view_.StartTimer1();
-    return dataFolder_;
+    return DataFolder();
 }
 
 void TransferDialogLogic::OnFolderChosen(const std::string& folder) {
-    if (!folder.empty()) dataFolder_ = folder;
+    if (!folder.empty()) SetDataFolder(folder);
 }
 
 bool TransferDialogLogic::OnClose() {
@@ -423,7 +442,7 @@ void TransferDialogLogic::Close() {
     closed_ = true;
     view_.StopAllTimers();
     if (engine_ && mode_ != kFinished) engine_->AbortTransfer();
-    settings::WriteString(settings::kDataFolder, Utf8ToU16(dataFolder_));
+    settings::WriteString(settings::kDataFolder, Utf8ToU16(DataFolder()));
     view_.EndDialog();
 }
 

@@ -2,13 +2,18 @@
 // The behaviour of the two transfer dialogs, event by event: the loader (fetch the first
 // ticked object into "Tamlo.vdo", check it, close) and the transfer tool (save every ticked
 // object into the "Save in" folder). Both find instruments on all ports, show the chosen
-// instrument's folder tree and drive one TransferEngine from three timers:
-// 120 ms (move received bytes), 400 ms (follow the ticks), 3500 ms (look for instruments).
+// instrument's folder tree and drive one TransferEngine from the link's thread (LinkWorker):
+// the receive step whenever the line has news (else every 120 ms), 400 ms (follow the ticks),
+// 3500 ms (look for instruments). Only the folder field's handlers run on the window's thread.
 #include "ondralink/common/DialogView.h"
+#include "transfer/ReceivePhases.h"
 #include "transfer/TransferEngine.h"
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -25,6 +30,7 @@ public:
     static constexpr int kTimer2Ms = 400;
     static constexpr int kTimer3Ms = 3500;
     static constexpr int kFirstByteTicks = 125; // 15 s for the first byte of an object
+    static constexpr int kBusyStepMs = kTimer1Ms; // the busy indicator's pace while data arrive
     static constexpr int kCloseTicks = 4;
     static constexpr const char* kResultFile = "Tamlo.vdo";
     static constexpr const char* kNoComPort = "No COM port found!";
@@ -52,13 +58,21 @@ public:
     // edited: then only the field returns to DataFolder() and the dialog stays open.
     bool OnClose();
 
+    // An object is on its way: the link's thread waits on the line (WaitOnLine) and calls
+    // OnTimer1 whenever it returns, instead of every 120 ms.
+    bool Receiving() const { return mode_ == kLoading && phases_.Current() != ReceivePhases::None; }
+    WaitResult WaitOnLine(int wakeFd) const;
+    // Makes the mode the window's thread reads follow the updates the view was given so far.
+    void PublishMode();
+
     Program Kind() const { return program_; }
-    int Mode() const { return mode_; }
-    int Phase() const { return phase_; }
+    // The mode as far as the window shows it (the link's thread may be a step ahead).
+    int Mode() const { return shownMode_; }
+    int Phase() const { return phases_.Current(); }
     bool Editing() const { return editing_; }
     bool Closed() const { return closed_; }
     int TickedCount() const { return tickedCount_; }
-    const std::string& DataFolder() const { return dataFolder_; }
+    std::string DataFolder() const;
     std::string ResultPath() const;
     TransferEngine* Engine() { return engine_.get(); }
 
@@ -75,6 +89,7 @@ private:
     void UpdateButtons();
     bool RequestNext(bool markDone, bool finished, bool retry);
     void StepTransfer();
+    void SetDataFolder(const std::string& folder);
     void TransferFailed(); // data invalid or missing: Retry or Cancel
     void Success();
     void Close();
@@ -83,11 +98,14 @@ private:
     Program program_;
     DialogView& view_;
     std::string tempFolder_;
+    mutable std::mutex folderLock_; // the folder field writes, the link's thread reads
     std::string dataFolder_;
     std::unique_ptr<TransferEngine> engine_;
-    int mode_ = kIdle;
-    int phase_ = 0;
-    int waitTicks_ = 0;
+    std::atomic<int> mode_ = kIdle;
+    std::atomic<int> shownMode_ = kIdle;
+    int publishedMode_ = kIdle;
+    ReceivePhases phases_;
+    std::chrono::steady_clock::time_point lastBusy_{};
     int lastKB_ = -1;
     int tickedCount_ = 0;
     int closeTicks_ = 0;
@@ -95,8 +113,8 @@ private:
     int currentPort_ = -1;
     std::string wantedName_;
     bool present_ = false;
-    bool editing_ = false;
-    bool closed_ = false;
+    std::atomic<bool> editing_ = false;
+    std::atomic<bool> closed_ = false;
     std::array<std::string, TransferEngine::kPorts> portText_;
     std::vector<int> rowPort_;
     int selectedPort_ = -1; // the port of the selected row of the port list

@@ -62,12 +62,18 @@ std::vector<std::string> Simulator::Entries() const {
     return names;
 }
 
+void Simulator::Count(uint64_t& counter, size_t bytes) {
+    counter += bytes;
+    stats_.lineSeconds += static_cast<double>(bytes) * 10.0 / baud_;
+}
+
 void Simulator::Write(const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t r = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (r > 0) {
             done += static_cast<size_t>(r);
+            Count(stats_.sent, static_cast<size_t>(r));
         } else if (r < 0 && (errno == EAGAIN || errno == EINTR)) {
             pollfd p{fd_, POLLOUT, 0};
             ::poll(&p, 1, 100);
@@ -205,7 +211,10 @@ void Simulator::SendSome() {
         chunk = std::min<size_t>(chunk, static_cast<size_t>(allowed) - sent_ + 1);
     }
     const ssize_t r = ::write(fd_, outgoing_.data() + sent_, chunk);
-    if (r > 0) sent_ += static_cast<size_t>(r);
+    if (r > 0) {
+        sent_ += static_cast<size_t>(r);
+        Count(stats_.sent, static_cast<size_t>(r));
+    }
 }
 
 void Simulator::OnByte(uint8_t b) {
@@ -261,6 +270,7 @@ void Simulator::Run(const std::atomic<bool>& stop) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
                 continue;
             }
+            if (n > 0) Count(stats_.received, static_cast<size_t>(n));
             for (ssize_t i = 0; i < n; ++i) OnByte(buffer[i]);
         }
         if (sending_) SendSome();

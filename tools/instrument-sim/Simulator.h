@@ -29,11 +29,20 @@ struct SimOptions {
     bool verbose = false;
 };
 
+// What went over the line in both directions, and how long those bytes take at the baud
+// rate in effect when each went (10 bits a byte): the least time any transfer can take.
+struct LineStats {
+    uint64_t sent = 0;
+    uint64_t received = 0;
+    double lineSeconds = 0;
+};
+
 class Simulator {
 public:
     Simulator(int masterFd, SimOptions options);
     // Serves until stop becomes true or the pseudo-terminal fails.
     void Run(const std::atomic<bool>& stop);
+    const LineStats& Stats() const { return stats_; }
 
 private:
     void OnByte(uint8_t b);
@@ -41,6 +50,7 @@ private:
     void StartSending(const std::filesystem::path& file, bool raw);
     void SendSome();
     void Write(const std::string& bytes);
+    void Count(uint64_t& counter, size_t bytes);
     std::vector<std::string> Entries() const;
     std::filesystem::path Current() const;
 
@@ -59,6 +69,7 @@ private:
     size_t stopAt_ = 0; // truncating faults stop here
     double sendStart_ = 0;
     bool sending_ = false;
+    LineStats stats_;
 };
 
 } // namespace instrument_sim

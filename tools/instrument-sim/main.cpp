@@ -1,5 +1,6 @@
 // instrument-sim: a simulated instrument on a pseudo-terminal. Prints the device path to use
-// as its first line, then serves the object files below --store until it is stopped.
+// as its first line, then serves the object files below --store until it is stopped; then it
+// prints the bytes it sent and received and how long they take on the line.
 #include "Simulator.h"
 #include "program/StandardOptions.h"
 
@@ -42,6 +43,8 @@ const char* kHelp =
     "  --help              show this help and exit\n"
     "  --version           (without TEXT) show the program's version and exit\n"
     "\n"
+    "Stopped (Ctrl+C), it prints a last line with the bytes it sent and received and their time\n"
+    "on the line at the rates in effect.\n"
     "Exit status: 0 stopped by a signal, 1 no pseudo-terminal, 2 wrong arguments.\n"
     "See instrument-sim(1).\n";
 
@@ -164,6 +167,11 @@ int main(int argc, char** argv) {
 
     instrument_sim::Simulator simulator(master, options);
     simulator.Run(g_stop);
+    const instrument_sim::LineStats& stats = simulator.Stats();
+    std::printf("sent %llu bytes, received %llu bytes, line time %.3f s\n",
+                static_cast<unsigned long long>(stats.sent), static_cast<unsigned long long>(stats.received),
+                stats.lineSeconds);
+    std::fflush(stdout);
     ::close(slave);
     ::close(master);
     return 0;

@@ -20,5 +20,7 @@ int Get(vordalis::transfer::TransferEngine& engine, const GetRequest& request);
 
 // Set by SIGINT/SIGTERM: a running object is aborted and the program ends.
 bool Interrupted();
+// Becomes readable on SIGINT/SIGTERM, so a wait on the line ends at once.
+int InterruptFd();
 
 } // namespace transfer_tool

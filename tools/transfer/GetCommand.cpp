@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <thread>
 
 #include <unistd.h>
 
@@ -33,28 +32,51 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-// Receives the object the instrument was asked for, tick by tick as the dialogs' timer does.
-Outcome Receive(TransferEngine& engine, const std::string& shownName) {
-    const bool progress = ::isatty(STDERR_FILENO);
+// Objects done of objects requested and the bytes of the one arriving, on one line of a
+// terminal, at most every 100 ms.
+class Progress {
+public:
+    explicit Progress(int requested) : shown_(::isatty(STDERR_FILENO)), requested_(requested) {}
+    void Object(const std::string& name) {
+        name_ = name;
+        last_ = {};
+    }
+    void Bytes(int bytes, bool final) {
+        if (!shown_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!final && now - last_ < std::chrono::milliseconds(100)) return;
+        last_ = now;
+        std::fprintf(stderr, "\r(%d/%d) %s: %d bytes\033[K", done_ + (final ? 1 : 0), requested_, name_.c_str(),
+                     bytes);
+        if (final) std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+    void Done() { ++done_; }
+
+private:
+    bool shown_;
+    int requested_;
+    int done_ = 0;
+    std::string name_;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+// Receives the object the instrument was asked for, waiting on the line between the steps.
+Outcome Receive(TransferEngine& engine, Progress& progress) {
     ReceivePhases phases;
     phases.Start();
-    int lastShown = -1;
     for (;;) {
         if (Interrupted()) {
             engine.AbortTransfer();
             return Outcome::Fatal;
         }
-        const ReceivePhases::Phase phase = phases.Tick(engine);
-        if (progress && engine.BytesWritten() != lastShown) {
-            lastShown = engine.BytesWritten();
-            std::fprintf(stderr, "\r%s: %d bytes", shownName.c_str(), lastShown);
-            std::fflush(stderr);
-        }
+        const ReceivePhases::Phase phase = phases.Step(engine);
         if (phase == ReceivePhases::Complete) {
-            if (progress) std::fputc('\n', stderr);
+            progress.Bytes(engine.BytesWritten(), true);
             return engine.Finish() ? Outcome::Saved : Outcome::NotSaved;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(ReceivePhases::kTickMs));
+        if (phases.Pumped()) progress.Bytes(engine.BytesWritten(), false);
+        phases.Wait(engine, InterruptFd());
     }
 }
 
@@ -110,6 +132,7 @@ int Get(TransferEngine& engine, const GetRequest& request) {
     pool->Sync();
     const int requested = pool->CountTicked();
     int saved = 0;
+    Progress progress(requested);
 
     pool->RestartIteration();
     engine.ChangeDirectory("\\", false);
@@ -125,6 +148,7 @@ int Get(TransferEngine& engine, const GetRequest& request) {
         const std::string shown =
             (backEnd->SubPath().empty() ? "" : backEnd->SubPath().substr(1) + "\\") + name;
         markDone = true; // a failed object is not tried again
+        progress.Object(shown);
         if (!engine.StartTransfer(name, EqualsNoCase(extension, "B"))) {
             engine.AbortTransfer();
             if (fileProblem) return 1; // nothing can be saved in this folder
@@ -133,7 +157,9 @@ int Get(TransferEngine& engine, const GetRequest& request) {
             continue;
         }
         try {
-            switch (Receive(engine, shown)) {
+            const Outcome outcome = Receive(engine, progress);
+            progress.Done();
+            switch (outcome) {
             case Outcome::Saved:
                 ++saved;
                 std::printf("%s\n", (backEnd->OutputFolder() / backEnd->Name()).c_str());

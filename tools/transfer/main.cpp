@@ -10,6 +10,7 @@
 #include "transfer/Instruments.h"
 #include "transfer/Messages.h"
 #include "transfer/PortList.h"
+#include "transfer/Wakeup.h"
 
 #include <csignal>
 #include <cstdio>
@@ -19,12 +20,17 @@
 namespace transfer_tool {
 namespace {
 volatile std::sig_atomic_t g_interrupted = 0;
+vordalis::transfer::Wakeup* g_wakeup = nullptr;
 void OnSignal(int) {
     g_interrupted = 1;
+    if (g_wakeup) g_wakeup->Signal();
 }
 } // namespace
 bool Interrupted() {
     return g_interrupted != 0;
+}
+int InterruptFd() {
+    return g_wakeup ? g_wakeup->Fd() : -1;
 }
 } // namespace transfer_tool
 
@@ -108,6 +114,8 @@ int main(int argc, char** argv) {
 
     vordalis::UseQSettingsBackend();
     SetLanguage(LanguageFromSettings());
+    static Wakeup interrupt;
+    transfer_tool::g_wakeup = &interrupt;
     std::signal(SIGINT, transfer_tool::OnSignal);
     std::signal(SIGTERM, transfer_tool::OnSignal);
 
