@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,6 +41,28 @@ void AllItems(QTreeWidgetItem* item, QList<QTreeWidgetItem*>& out) {
     out << item;
     for (int i = 0; i < item->childCount(); ++i) AllItems(item->child(i), out);
 }
+
+// A 10 ms timer on the window's thread that notes the longest it had to wait between two shots.
+class LatencyProbe {
+public:
+    LatencyProbe() {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            ++shots_;
+            longest_ = std::max(longest_, since_.restart());
+        });
+        since_.start();
+        timer_.start();
+    }
+    qint64 LongestMs() const { return longest_; }
+    int Shots() const { return shots_; }
+
+private:
+    QTimer timer_;
+    QElapsedTimer since_;
+    qint64 longest_ = 0;
+    int shots_ = 0;
+};
 
 } // namespace
 
@@ -154,6 +177,43 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(QString::fromStdU16String(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u"")),
                  second.path());
+    }
+
+    // The window's thread never waits for the line: not while a port without instrument is
+    // asked for its identity (1 s at the start and again every 3.5 s), not while a slow object
+    // arrives at 9600 baud.
+    void windowAnswersWhileTheLinkWaits() {
+        QTemporaryDir store, out;
+        WriteFile(store.path() + "/100777", QByteArray(2999, '5') + "\x06"); // 3.1 s at 9600 baud
+        vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
+        {
+            Instrument silent(store.path(), {"--fault", "silent"});
+            MessageRecorder recorder;
+            LatencyProbe probe;
+            QElapsedTimer took;
+            took.start();
+            auto dialog = StartDialog();
+            QVERIFY(dialog);
+            QVERIFY(took.elapsed() >= 1000); // the identification waited for its answer
+            QTest::qWait(4000);               // and once more on the 3.5 s timer
+            QVERIFY(recorder.messages.empty());
+            QVERIFY(probe.Shots() > 100);
+            QVERIFY2(probe.LongestMs() <= 100, QByteArray::number(probe.LongestMs()));
+        }
+        Instrument slow(store.path(), {"--pace", "--rates", "none", "--send", "plain"});
+        MessageRecorder recorder;
+        auto dialog = StartDialog();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->SaveButton()->isEnabled());
+        LatencyProbe probe;
+        QElapsedTimer took;
+        took.start();
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
+        QVERIFY(took.elapsed() >= 3000);
+        QVERIFY(recorder.messages.empty());
+        QCOMPARE(ReadFile(out.path() + "/100777.vdo"), ReadFile(store.path() + "/100777") + kLabel + "\x06");
+        QVERIFY2(probe.LongestMs() <= 100, QByteArray::number(probe.LongestMs()));
     }
 
     void noComPortEndsTheDialog() {
