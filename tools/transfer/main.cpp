@@ -54,6 +54,8 @@ const char* kHelp =
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
     "\n"
+    "On a terminal, get shows its progress on stderr: objects done of objects requested and the\n"
+    "bytes of the one arriving.\n"
     "Exit status: 0 every requested object was saved, 1 a failure, 2 wrong arguments.\n"
     "See vordalis-transfer(1).\n";
 
