@@ -1,6 +1,7 @@
 // vordalis-cli render: paints an object's page as the viewer does, into PDF, SVG or PNG.
 #include "Commands.h"
 
+#include "PrintedPages.h"
 #include "QtCanvas.h"
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"
@@ -11,13 +12,15 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
+#include <QPrinter>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -70,38 +73,25 @@ int Save(const std::string& out, const QByteArray& bytes) {
     return 0;
 }
 
+// Every printed page (or only one) exactly as the viewer prints it to a PDF file.
 int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setResolution(600);
-    writer.setPageLayout(A4Layout());
-    writer.setCreator(QStringLiteral("Vordalis"));
-    writer.setTitle(QString::fromStdU16String(obj.title));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        PrintError(out + ": cannot be written");
-        return 1;
-    }
-    QtCanvas::Device device = A4Device(writer.resolution());
-    QtCanvas canvas(painter, device);
-    int count = obj.GetPageCount(canvas);
+    QTemporaryDir scratch;
+    QString path = scratch.filePath(QStringLiteral("page.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    SetUpPdfPrinter(printer, path, QString::fromStdU16String(obj.title));
+    int count = PrintedPageCount(obj, printer);
     if (onlyPage > count) {
-        painter.end();
         PrintError("page " + std::to_string(onlyPage) + " does not exist (" + std::to_string(count) +
                    " pages)");
         return 1;
     }
     int first = onlyPage > 0 ? onlyPage : 1, last = onlyPage > 0 ? onlyPage : count;
-    for (int p = first; p <= last; ++p) {
-        if (p > first) writer.newPage();
-        QtCanvas pageCanvas(painter, device);
-        obj.PrintPage(pageCanvas, p);
+    QFile pdf(path);
+    if (!scratch.isValid() || !PrintPages(obj, printer, first, last) || !pdf.open(QIODevice::ReadOnly)) {
+        PrintError(out + ": cannot be written");
+        return 1;
     }
-    painter.end();
-    buffer.close();
-    return Save(out, bytes);
+    return Save(out, pdf.readAll());
 }
 
 // The screen page (page 0) or a printed page as an image or SVG drawing.
@@ -149,6 +139,8 @@ int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg)
         QSvgGenerator gen;
         gen.setOutputDevice(&buffer);
         gen.setSize(pixels);
+        // A printed page declares its paper size (an A4 page is 210 x 297 mm).
+        if (onlyPage > 0) gen.setResolution(static_cast<int>(kPageImageDpi));
         gen.setViewBox(QRect(QPoint(0, 0), pixels));
         gen.setTitle(QString::fromStdU16String(obj.title));
         QPainter painter;
@@ -162,6 +154,11 @@ int WritePicture(TBasicObj& obj, const std::string& out, int onlyPage, bool svg)
         return Save(out, bytes);
     }
     QImage image(pixels, QImage::Format_RGB32);
+    if (onlyPage > 0) {
+        int dotsPerMetre = static_cast<int>(kPageImageDpi / 0.0254 + 0.5);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+    }
     QPainter painter(&image);
     paint(painter);
     painter.end();

@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "ObjectDialogs.h"
 #include "PageCanvas.h"
+#include "PrintedPages.h"
 #include "TitleAndRemarks.h"
 #include "TransferBusy.h"
 #include "model/Strings.h"
@@ -403,28 +404,14 @@ int CNexoloView::PrintPageCount(QPrinter& printer) {
     TBasicObj* obj = Obj();
     if (!obj) return 1;
     options_.EnsureObjectOptions(*obj);
-    // Counting pages is a layout pass; a scratch painter stands in for the printer's so that
-    // no print job starts.
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    std::unique_ptr<Canvas> canvas = MakePrinterCanvas(painter, printer);
-    return std::max(1, obj->GetPageCount(*canvas));
+    return PrintedPageCount(*obj, printer);
 }
 
 void CNexoloView::PrintPages(QPrinter& printer, int fromPage, int toPage) {
     TBasicObj* obj = Obj();
     if (!obj) return;
     options_.EnsureObjectOptions(*obj);
-    QPainter painter;
-    printer.setFullPage(true);
-    if (!painter.begin(&printer)) return;
-    std::unique_ptr<Canvas> canvas = MakePrinterCanvas(painter, printer);
-    for (int page = fromPage; page <= toPage; ++page) {
-        if (page > fromPage) printer.newPage();
-        painter.save();
-        obj->PrintPage(*canvas, page);
-        painter.restore();
-    }
+    vordalis::PrintPages(*obj, printer, fromPage, toPage);
 }
 
 bool CNexoloView::CopyToClipboard() {

@@ -2,17 +2,12 @@
 
 #include "QtCanvas.h"
 
-#include <QPrinter>
 #include <QWidget>
 
 namespace vordalis {
 
 std::unique_ptr<Canvas> MakeScreenCanvas(QPainter& painter, const QWidget& widget) {
     return std::make_unique<QtCanvas>(painter, QtCanvas::ForWidget(widget));
-}
-
-std::unique_ptr<Canvas> MakePrinterCanvas(QPainter& painter, QPrinter& printer) {
-    return std::make_unique<QtCanvas>(painter, QtCanvas::ForPrinter(printer));
 }
 
 std::unique_ptr<Canvas> MakeCopyCanvas(QPainter& painter, double dotsPerInch) {
