@@ -65,26 +65,26 @@ def main():
     # Metric, bar distance 150 mm, limit 25 mm, one position without a reading; options not
     # stored, so the viewer's default applies.
     write("list_metric.vdo", cover_list(
-        123, 12, 25, "mm",
+        100123, 12, 25, "mm",
         [34, 31, 28, 22, 36, 40, 38, 27, 0, 24, 33, 35, 41, 29, 26, 30, 37, 23, 32, 36, 39, 31, 28, 34],
         "V5(20417;S-101)-", (14, 3, 2024), "J. Hale", "Deck east", "Slab underside, axis C, 150 mm bar grid",
         layer=150))
     # Imperial: diameter in eighths of an inch, covers in hundredths; grayscale, grid, values.
     write("list_imperial.vdo", cover_list(
-        7, 5, 38, "inch",
+        100007, 5, 38, "inch",
         [150, 162, 141, 175, 133, 158, 149, 170, 126, 155, 161, 147],
         "V5i(20417;S-101)431", (2, 11, 2023), "R. Stone", "Wall W2", "Retaining wall, inside face",
         to_mm=lambda v: (v * 254 + 500) // 1000))
     # Two-layer correction: double bars in the first layer, 25 mm second layer, 150 x 100 mesh;
     # green/red shades, frame, values; the current limit differs from the instrument's.
     write("list_two_layer.vdo", cover_list(
-        45, 16, 30, "mm",
+        100045, 16, 30, "mm",
         [42, 47, 39, 28, 51, 44, 36, 29, 48, 45],
         "V5(20417;S-101)863", (21, 6, 2024), "M. Reyes", "Beam B7", "Two-layer mesh, soffit",
         layer=1 | 2 | (1 << 2) | (2 << 4), current_limit=35))
     # Names and texts beyond Latin-1 travel as wide text.
     write("list_cjk.vdo", cover_list(
-        9, 10, 20, "mm",
+        100009, 10, 20, "mm",
         [25, 22, 18, 27, 31, 19, 24, 26, 23, 29, 21, 17, 28, 30, 25],
         "V4(88;)-", (5, 1, 2025), "王工程师", "桥墩 P3", "东侧，混凝土保护层检测",
         ))

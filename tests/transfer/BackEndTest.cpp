@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -261,4 +262,23 @@ TEST_F(BackEndTest, ObjectNumberByFamily) {
         }
     }
     EXPECT_EQ(ObjectNumber((dir_ / "missing").string(), "Vernoskant 5").kind, -1);
+}
+
+// The loader checks a received object's number as an instrument writes it, so every bundled
+// sample that an instrument could have sent must pass that check to be tried with the simulator.
+TEST(BundledSamples, CarryTheNumberAnInstrumentGivesThem) {
+    const std::pair<std::string, std::string> families[] = {
+        {"list_", "Vernoskant 5"}, {"bars_", "Vernoskant 5"}, {"raster_", "Vernoskant 5"},
+        {"rebound_", "Torvihammer"}, {"china_", "Torvihammer"}};
+    int checked = 0;
+    for (const auto& entry : fs::directory_iterator(VORDALIS_SAMPLES)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.path().extension() != ".vdo" || name.starts_with("summary_")) continue; // summaries come from the viewer
+        const auto family = std::find_if(std::begin(families), std::end(families),
+                                         [&](const auto& f) { return name.starts_with(f.first); });
+        ASSERT_NE(family, std::end(families)) << name << ": which instrument sends it?";
+        EXPECT_GE(ObjectNumber(entry.path().string(), family->second).kind, 0) << name;
+        ++checked;
+    }
+    EXPECT_GE(checked, 20);
 }

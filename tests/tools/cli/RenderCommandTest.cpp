@@ -146,7 +146,7 @@ TEST_F(CliRender, ConvertWritesTheObjectBackInMillimetres) {
     EXPECT_FALSE(fs::exists(refused));
     CliResult missing = RunCli("convert " + ShellQuote(Out("nothing.vdo")) + " -o " + ShellQuote(refused));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("Object empty or not valid"), std::string::npos);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
 }
 
 TEST_F(CliRender, InfoDescribesEveryFieldOfACoverList) {
@@ -155,7 +155,7 @@ TEST_F(CliRender, InfoDescribesEveryFieldOfACoverList) {
     ASSERT_EQ(r.status, 0) << r.err;
     std::string metric = r.out.substr(0, r.out.find('\n'));
     for (const char* key :
-         {"\"type\":1", "\"category\":0", "\"number\":123", "\"bar_diameter\":12", "\"layer_word\":150",
+         {"\"type\":1", "\"category\":0", "\"number\":100123", "\"bar_diameter\":12", "\"layer_word\":150",
           "\"bar_distance\":150", "\"limit\":25", "\"initial_limit\":25", "\"count\":24",
           "\"covers\":[34,31,28,22,36,40,38,27,0,24,", "\"statistics\":{\"count\":23,"})
         EXPECT_NE(metric.find(key), std::string::npos) << key << "\n" << metric;
