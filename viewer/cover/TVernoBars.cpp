@@ -1,6 +1,7 @@
 #include "TVernoBars.h"
 
 #include "CoverUnits.h"
+#include "model/SeriesStatistics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -355,19 +356,8 @@ void TVernoBars::Describe(Json& out) const {
     out.Set("default_lower", Json::Int(defaultLower));
     out.Set("default_upper", Json::Int(defaultUpper));
     // Per-scan statistics, as the statistics block shows them.
-    auto stats = [](TValueSeries& s) {
-        Json j = Json::Object();
-        bool have = s.Count() > 0;
-        j.Set("count", Json::Int(s.Count()));
-        j.Set("mean", have ? Json::Number(s.Mean()) : Json::Null());
-        j.Set("stddev", s.Count() > 1 ? Json::Number(s.StdDev()) : Json::Null());
-        j.Set("min", have ? Json::Int(s.Min()) : Json::Null());
-        j.Set("max", have ? Json::Int(s.Max()) : Json::Null());
-        j.Set("percent_outside", have ? Json::Number(s.PercentOutside()) : Json::Null());
-        return j;
-    };
-    out.Set("x_statistics", stats(self.xScan));
-    out.Set("y_statistics", stats(self.yScan));
+    out.Set("x_statistics", DescribeStatistics(&self.xScan));
+    out.Set("y_statistics", DescribeStatistics(&self.yScan));
 }
 
 } // namespace vordalis

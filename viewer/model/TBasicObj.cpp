@@ -1,5 +1,6 @@
 #include "TBasicObj.h"
 
+#include "SeriesStatistics.h"
 #include "TValueSeries.h"
 
 #include <cstdlib>
@@ -166,17 +167,8 @@ void TBasicObj::Describe(Json& out) const {
     o.Set("word", Json::Int(options));
     o.Set("stored", Json::Bool((options & opts::kNotStored) == 0));
     out.Set("options", o);
-    Json stats = Json::Object();
     // const_cast: the statistics are computed lazily on first use.
-    auto* s = const_cast<TValueSeries*>(MainSeries());
-    bool have = s && s->Count() > 0;
-    stats.Set("count", s ? Json::Int(s->Count()) : Json::Null());
-    stats.Set("mean", have ? Json::Number(s->Mean()) : Json::Null());
-    stats.Set("stddev", have ? Json::Number(s->StdDev()) : Json::Null());
-    stats.Set("min", have ? Json::Int(s->Min()) : Json::Null());
-    stats.Set("max", have ? Json::Int(s->Max()) : Json::Null());
-    stats.Set("percent_outside", have ? Json::Number(s->PercentOutside()) : Json::Null());
-    out.Set("statistics", stats);
+    out.Set("statistics", DescribeStatistics(const_cast<TValueSeries*>(MainSeries())));
 }
 
 } // namespace vordalis

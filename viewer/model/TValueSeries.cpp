@@ -101,7 +101,7 @@ void TValueSeries::Compute() {
     count_ = inRange_ = 0;
     mean_ = stddev_ = 0;
     min_ = max_ = 0;
-    bool inches = unit_.compare(0, 2, u"in") == 0 && unit_.size() >= 2;
+    bool inches = InInches();
     bool mmOrR = (unit_.size() >= 2 && unit_.compare(0, 2, u"mm") == 0) || unit_ == u"R";
     if (!inches && !mmOrR) return;
     double sum = 0, sum2 = 0;
@@ -112,7 +112,7 @@ void TValueSeries::Compute() {
         if (count_ == 0 || v < min_) min_ = v;
         if (count_ == 0 || v > max_) max_ = v;
         ++count_;
-        double x = inches ? v * 0.0394 : v;
+        double x = inches ? v * kInchPerMm : v;
         sum += x;
         sum2 += x * x;
         if (v >= lower_ && (upper_ <= 0 || v <= upper_)) ++inRange_;

@@ -12,6 +12,8 @@ public:
     static constexpr size_t kUnitLength = 11;
     static constexpr uint8_t kHighOutlier = 0xFF;
     static constexpr uint8_t kLowOutlier = 1;
+    // A series whose unit starts with "in" shows lengths held in millimetres as inches.
+    static constexpr double kInchPerMm = 0.0394;
 
     bool Init(uint32_t capacity, const std::u16string& unit, int32_t lower, int32_t upper);
     // A reference to the element; outside the capacity a dummy cell whose writes are lost.
@@ -40,6 +42,8 @@ public:
     int32_t Lower() const { return lower_; }
     int32_t Upper() const { return upper_; }
     const std::u16string& Unit() const { return unit_; }
+    // Mean and deviation are inches (the readings, minimum and maximum stay millimetres).
+    bool InInches() const { return unit_.size() >= 2 && unit_.compare(0, 2, u"in") == 0; }
     // The readings up to the length, for writers and descriptions.
     std::vector<int32_t> Values() const { return {values_.begin(), values_.begin() + length_}; }
     void Invalidate() { valid_ = false; }

@@ -22,6 +22,17 @@ std::u16string UnitText(int unit) {
     }
 }
 
+double StrengthInUnit(double fc, int unit) {
+    switch (unit) {
+    case 3:
+        return fc * kPsiPerMPa;
+    case 4:
+        return fc * kKgPerCm2PerMPa;
+    default:
+        return fc;
+    }
+}
+
 StrengthDisplay FormatStrength(double fc, double rebound, int unit) {
     StrengthDisplay d;
     if (!(fc > 1 && fc < 500 && rebound <= 60)) {
@@ -36,10 +47,10 @@ StrengthDisplay FormatStrength(double fc, double rebound, int unit) {
         std::snprintf(buf, sizeof buf, "%6.1lf  ", fc);
         break;
     case 3:
-        std::snprintf(buf, sizeof buf, "%6.0lf    ", fc * kPsiPerMPa);
+        std::snprintf(buf, sizeof buf, "%6.0lf    ", StrengthInUnit(fc, unit));
         break;
     case 4:
-        std::snprintf(buf, sizeof buf, "%6.0lf    ", fc * kKgPerCm2PerMPa);
+        std::snprintf(buf, sizeof buf, "%6.0lf    ", StrengthInUnit(fc, unit));
         break;
     default:
         return d;

@@ -17,6 +17,9 @@ struct StrengthDisplay {
     std::u16string unit;  // empty when out of range
 };
 
+// fc (MPa) in the given unit code (MPa and N/mm² are the same); fc itself for an unknown code.
+double StrengthInUnit(double fcMPa, int unit);
+
 // The strength row's value and unit for fc (MPa) at rebound value r in the given unit code.
 StrengthDisplay FormatStrength(double fcMPa, double rebound, int unit);
 // The text a row shows when there is no value.

@@ -249,7 +249,7 @@ void TTorvBars::Describe(Json& out) const {
     out.Set("form_factor", Json::Number(formFactor));
     out.Set("time_factor", Json::Number(timeFactor));
     out.Set("carbonation_depth", Json::Int(carbonationDepth));
-    out.Set("unit", Json::Int(unit));
+    out.Set("unit_index", Json::Int(unit));
     out.Set("instrument_median", Json::Int(instrumentMedian));
     out.Set("coef_a", coefficients(coefA));
     out.Set("coef_b", coefficients(coefB));
@@ -267,8 +267,11 @@ void TTorvBars::Describe(Json& out) const {
         double fc = CompressiveStrength();
         rebound::StrengthDisplay shown = rebound::FormatStrength(fc, MeanRebound(), unit);
         out.Set("compressive_strength", Json::Number(fc));
+        // The number and unit the statistics block shows (null when it shows none).
+        bool number = !shown.unit.empty();
+        out.Set("strength", number ? Json::Number(rebound::StrengthInUnit(fc, unit)) : Json::Null());
+        out.Set("strength_unit", number ? Json::Text(shown.unit) : Json::Null());
         out.Set("strength_text", shown.row ? Json::Text(shown.value) : Json::Null());
-        out.Set("strength_unit", Json::Text(shown.unit));
     }
 }
 

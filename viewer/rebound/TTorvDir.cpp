@@ -309,7 +309,7 @@ void TTorvDir::Describe(Json& out) const {
     Json titles = Json::Array();
     for (const auto& m : members) titles.Push(Json::Text(m->title));
     out.Set("member_titles", titles);
-    out.Set("unit", Json::Int(unit));
+    out.Set("unit_index", Json::Int(unit));
     out.Set("lower_limit", Json::Int(lowerLimit));
     out.Set("upper_limit", Json::Int(upperLimit));
     out.Set("initial_lower_limit", Json::Int(initialLowerLimit));

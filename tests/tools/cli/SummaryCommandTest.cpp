@@ -49,7 +49,7 @@ TEST(CliSummary, SeriesSummaryUnitByMajority) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(Has(r.out, "\"kind\":6")) << r.out;
     EXPECT_TRUE(Has(r.out, "\"member_values\":[31,32,33,34]"));
-    EXPECT_TRUE(Has(r.out, "\"unit\":3"));
+    EXPECT_TRUE(Has(r.out, "\"unit_index\":3"));
     EXPECT_TRUE(Has(r.out, "\"summary\":{\"count\":4,\"mean\":32.5,\"median\":32.5,"));
 }
 
