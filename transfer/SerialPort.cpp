@@ -36,18 +36,26 @@ bool WaitReadable(int fd, int timeoutMs) {
 
 } // namespace
 
+int OpenExclusiveTerminal(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    termios probe{};
+    if (::tcgetattr(fd, &probe) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
 bool SerialPort::Open(int portIndex, int baud, int dataBits, int parity, int stopBits, int handshake,
                       int rxQueueWanted) {
     if (portIndex < 0 || portIndex > 255 || fd_ >= 0) return false;
     const std::string device = SerialDevice(portIndex);
     if (device.empty()) return false;
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = OpenExclusiveTerminal(device);
     if (fd < 0) return false;
-    termios probe{};
-    if (::tcgetattr(fd, &probe) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     portIndex_ = portIndex;
     baud_ = baud;

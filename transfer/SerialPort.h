@@ -5,8 +5,14 @@
 #include "transfer/Wakeup.h"
 
 #include <cstdint>
+#include <string>
 
 namespace vordalis::transfer {
+
+// Opens a terminal device as a serial port is opened: read-write, no controlling terminal,
+// non-blocking, exclusive (an advisory lock and TIOCEXCL). The descriptor, or -1 with errno
+// saying why (EWOULDBLOCK: another program holds it; ENOTTY: not a terminal device).
+int OpenExclusiveTerminal(const std::string& device);
 
 class SerialPort {
 public:

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "model/ByteSource.h"
+#include "model/FileProblem.h"
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"
 #include "model/ObjectRecognizer.h"
@@ -40,12 +41,16 @@ int RunType(const Args& files) {
     if (int usage = CheckFileList("type", files)) return usage;
     int status = 0;
     for (const auto& path : files) {
-        FileSource file(path);
         int type = 0;
-        if (file.IsOpen())
-            type = DetectObjectType(file);
-        else
+        // A folder would open and merely read as nothing: say why instead of printing type 0.
+        std::string problem = FileReadProblem(path);
+        if (problem.empty()) {
+            FileSource file(path);
+            if (file.IsOpen()) type = DetectObjectType(file);
+        } else {
+            PrintError(path + ": " + problem);
             status = 1;
+        }
         std::printf("%s\t%d\n", path.c_str(), type);
     }
     return status;
@@ -59,7 +64,7 @@ int RunInfo(const Args& files) {
         std::unique_ptr<TBasicObj> obj;
         if (file.IsOpen()) obj = CreateObjectFromFile(file);
         if (!obj) {
-            PrintError(U16ToUtf8(InvalidObjectMessage(path)));
+            PrintError(U16ToUtf8(OpenFailureMessage(path)));
             status = 1;
             continue;
         }

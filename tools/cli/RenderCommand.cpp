@@ -208,7 +208,7 @@ int RunRender(const Args& args) {
     std::unique_ptr<TBasicObj> obj;
     if (source.IsOpen()) obj = CreateObjectFromFile(source);
     if (!obj) {
-        PrintError(U16ToUtf8(InvalidObjectMessage(file)));
+        PrintError(U16ToUtf8(OpenFailureMessage(file)));
         return 1;
     }
     obj->mmScale = settings::ReadDword(settings::kMmScale, settings::kDefaultMmScale) != 0;

@@ -3,6 +3,7 @@
 //   vordalis-transfer --port N|--device PATH list
 //   vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER [--overwrite]
 #include "Commands.h"
+#include "PortProblem.h"
 
 #include "program/StandardOptions.h"
 #include "settings/qt/QSettingsBackend.h"
@@ -126,13 +127,17 @@ int main(int argc, char** argv) {
         PortSnapshot s = engine.Snapshot();
         if (s.types[port] < 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(IoSysError{2}, port + 1).c_str());
+            for (const std::string& line : transfer_tool::PortOpenProblem(port))
+                std::fprintf(stderr, "vordalis-transfer: %s\n", line.c_str());
             return 1;
         }
         engine.Select(-1, port, false);
         s = engine.Snapshot();
         if (s.types[port] <= 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
-                         MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())).c_str());
+                         transfer_tool::WithDevice(MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())),
+                                                   port)
+                             .c_str());
             return 1;
         }
         const int type = s.types[port];

@@ -1,6 +1,7 @@
 #include "NexoloDocument.h"
 
 #include "AtomicFile.h"
+#include "FileProblem.h"
 #include "ObjectFactory.h"
 #include "Strings.h"
 
@@ -16,12 +17,18 @@ std::u16string InvalidObjectMessage(const std::string& path) {
     return text;
 }
 
+std::u16string OpenFailureMessage(const std::string& path) {
+    std::string problem = FileReadProblem(path);
+    if (problem.empty()) return InvalidObjectMessage(path);
+    return Utf8ToU16(path + ":\n" + problem);
+}
+
 bool NexoloDocument::Load(const std::string& path, std::u16string* message) {
     object_.reset();
     FileSource file(path);
     if (file.IsOpen()) object_ = CreateObjectFromFile(file);
     if (!object_) {
-        if (message) *message = InvalidObjectMessage(path);
+        if (message) *message = OpenFailureMessage(path);
         return false;
     }
     object_->mmScale = mmScale_;

@@ -40,6 +40,9 @@ private:
 
 // "PATH:\nObject empty or not valid" in the current language.
 std::u16string InvalidObjectMessage(const std::string& path);
+// Why path could not be opened as an object: "PATH:\n" and the system's reason when the file
+// cannot be read at all (missing, a folder, no permission), else InvalidObjectMessage.
+std::u16string OpenFailureMessage(const std::string& path);
 // Writes a (summary member) object back into its own file, atomically.
 bool WriteObjectToFile(TBasicObj& obj, const std::string& path, std::string* error = nullptr);
 

@@ -9,6 +9,10 @@
 #include <chrono>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 using namespace transfer_test;
 namespace fs = std::filesystem;
 
@@ -199,9 +203,9 @@ TEST_P(TransferFaultTest, EndsWithItsMessageAndLeavesFilesAlone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, TransferFaultTest,
-                         ::testing::Values(Fault{"silent", "No Vernoskant 5 at COM1."},
-                                           Fault{"garbage", "No Vernoskant 5 at COM1."},
-                                           Fault{"wrong_echo", "No Vernoskant 5 at COM1."},
+                         ::testing::Values(Fault{"silent", "No Vernoskant 5 at COM1 (/dev/"},
+                                           Fault{"garbage", "No Vernoskant 5 at COM1 (/dev/"},
+                                           Fault{"wrong_echo", "No Vernoskant 5 at COM1 (/dev/"},
                                            Fault{"bad_checksum", "Data not valid or data transmission error"},
                                            Fault{"corrupt", "Data not valid or data transmission error"},
                                            Fault{"truncate", "Data not valid or data transmission error"},
@@ -258,5 +262,49 @@ TEST_F(TransferToolTest, PortsByNumberAndBadArguments) {
                                                {"--device", sim.Device(), "--port", "1", "list"},
                                                {"--device", sim.Device(), "copy"}}) {
         EXPECT_EQ(RunTransfer(bad).status, 2) << bad.back();
+    }
+}
+
+// A port that cannot be had names its device and the system's reason; an instrument that does
+// not answer names the device it was looked for at.
+TEST_F(TransferToolTest, PortProblemsNameTheDeviceAndTheReason) {
+    Simulator sim(SimArgs());
+    Simulator silent(SimArgs({"--fault", "silent"}));
+    WriteFile(root_ / "plain-file", "not a port");
+    fs::create_directories(root_ / "folder");
+    const std::string plain = (root_ / "plain-file").string(), folder = (root_ / "folder").string();
+    struct Case {
+        std::vector<std::string> args;
+        std::string environment;
+        std::vector<std::string> says;
+    } cases[] = {
+        {{"--device", "/dev/no-such-port", "list"}, "", {"COM1 not available.", "/dev/no-such-port: No such file or directory"}},
+        {{"--device", plain, "list"}, "", {plain + ": not a serial device"}},
+        {{"--device", folder, "list"}, "", {folder + ": Is a directory"}},
+        {{"--port", "3", "list"}, "VORDALIS_SERIAL_PORTS=" + Quote(sim.Device() + ":/dev/no-such-port"),
+         {"COM3 not available.", "there is no serial device for COM3 (2 in the port list)"}},
+        {{"--device", silent.Device(), "list"}, "", {"No Vernoskant 5 at COM1 (" + silent.Device() + ")."}},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = RunTransfer(c.args, c.environment);
+        EXPECT_EQ(run.status, 1) << c.args[1];
+        for (const std::string& text : c.says) EXPECT_NE(run.err.find(text), std::string::npos) << run.err;
+    }
+
+    // A port another program holds.
+    const int held = ::open(sim.Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    ToolRun run = RunTransfer({"--device", sim.Device(), "list"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(sim.Device() + ": in use by another program"), std::string::npos) << run.err;
+    ::close(held);
+
+    // Without permission (the superuser has it always): the reason and how to get it.
+    if (::geteuid() != 0) {
+        fs::permissions(plain, fs::perms::none);
+        run = RunTransfer({"--device", plain, "list"});
+        EXPECT_NE(run.err.find(plain + ": Permission denied"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("dialout"), std::string::npos) << run.err;
     }
 }

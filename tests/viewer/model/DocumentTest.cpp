@@ -47,7 +47,11 @@ TEST_F(DocumentTest, LoadFailsWithTheMessageAndEmptyDocument) {
     EXPECT_FALSE(doc.Load((dir / "bad.vdo").string(), &msg));
     EXPECT_EQ(doc.Object(), nullptr);
     EXPECT_EQ(msg, Utf8ToU16((dir / "bad.vdo").string()) + u":\nObject empty or not valid");
+    // A file that cannot be read at all gets the system's reason instead.
     EXPECT_FALSE(doc.Load((dir / "missing.vdo").string(), &msg));
+    EXPECT_EQ(msg, Utf8ToU16((dir / "missing.vdo").string()) + u":\nNo such file or directory");
+    EXPECT_FALSE(doc.Load(dir.string(), &msg));
+    EXPECT_EQ(msg, Utf8ToU16(dir.string()) + u":\nIs a directory");
 }
 
 TEST_F(DocumentTest, StoreClearsValueChangeBitOnlyInTheFile) {

@@ -1,0 +1,16 @@
+#pragma once
+// What to tell the user when a port cannot be opened or holds no instrument: the device behind
+// the COM number and the system's reason.
+#include <string>
+#include <vector>
+
+namespace transfer_tool {
+
+// Lines (without the program's prefix) explaining why the port of portIndex cannot be opened:
+// "/dev/ttyUSB0: Permission denied" and, for missing permission, how to get it.
+std::vector<std::string> PortOpenProblem(int portIndex);
+
+// message with the device of portIndex named in it: "No Vernoskant 5 at COM1 (/dev/pts/4)."
+std::string WithDevice(const std::string& message, int portIndex);
+
+} // namespace transfer_tool
