@@ -87,11 +87,15 @@ int WritePdf(TBasicObj& obj, const std::string& out, int onlyPage) {
     }
     int first = onlyPage > 0 ? onlyPage : 1, last = onlyPage > 0 ? onlyPage : count;
     QFile pdf(path);
-    if (!scratch.isValid() || !PrintPages(obj, printer, first, last) || !pdf.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (scratch.isValid() && PrintPages(obj, printer, first, last) && pdf.open(QIODevice::ReadOnly))
+        bytes = pdf.readAll();
+    // The printer does not report a failed write (a full disk): only a whole PDF file counts.
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) {
         PrintError(out + ": cannot be written");
         return 1;
     }
-    return Save(out, pdf.readAll());
+    return Save(out, bytes);
 }
 
 // The screen page (page 0) or a printed page as an image or SVG drawing.

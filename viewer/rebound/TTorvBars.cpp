@@ -267,11 +267,10 @@ void TTorvBars::Describe(Json& out) const {
         double fc = CompressiveStrength();
         rebound::StrengthDisplay shown = rebound::FormatStrength(fc, MeanRebound(), unit);
         out.Set("compressive_strength", Json::Number(fc));
-        // The number and unit the statistics block shows (null when it shows none).
-        bool number = !shown.unit.empty();
-        out.Set("strength", number ? Json::Number(rebound::StrengthInUnit(fc, unit)) : Json::Null());
-        out.Set("strength_unit", number ? Json::Text(shown.unit) : Json::Null());
         out.Set("strength_text", shown.row ? Json::Text(shown.value) : Json::Null());
+        out.Set("strength_unit", Json::Text(shown.unit));
+        // The number the statistics block shows, in its unit (null when it shows none).
+        out.Set("strength", shown.unit.empty() ? Json::Null() : Json::Number(rebound::StrengthInUnit(fc, unit)));
     }
 }
 
