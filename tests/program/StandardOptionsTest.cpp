@@ -89,7 +89,7 @@ TEST(StandardOptions, FailuresOfTheWorkKeepStatusOne) {
     const std::string missing = ::testing::TempDir() + "no-such.vdo";
     ProgramRun run = RunNamed("vordalis-cli", {"info", missing});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, missing + ":\nObject empty or not valid\n");
+    EXPECT_EQ(run.err, missing + ":\nNo such file or directory\n");
     run = RunNamed("vordalis-cli", {"render", missing, "-o", ::testing::TempDir() + "out.png"});
     EXPECT_EQ(run.status, 1);
     run = RunNamed("vordalis-transfer", {"--device", ::testing::TempDir() + "no-such-port", "list"});

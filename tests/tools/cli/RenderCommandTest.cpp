@@ -1,6 +1,7 @@
 // vordalis-cli render, convert and info on cover lists, run as a process.
 #include "CliRunner.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -72,6 +73,16 @@ TEST_F(CliRender, PdfHoldsEveryPrintedPageAndPageSelectsOne) {
     CliResult image = RunCli("render " + ShellQuote(list) + " --page 2 -o " + ShellQuote(Out("two.png")));
     EXPECT_EQ(image.status, 0) << image.err;
     EXPECT_TRUE(fs::exists(Out("two.png")));
+    // A printed page as a drawing declares the paper it is: A4, 210 x 297 mm.
+    ASSERT_EQ(RunCli("render " + ShellQuote(list) + " --page 2 -o " + ShellQuote(Out("two.svg"))).status, 0);
+    std::string svg = Slurp(Out("two.svg"));
+    auto mm = [&](const std::string& attribute) {
+        size_t at = svg.find(attribute + "=\"");
+        return at == std::string::npos ? 0.0 : std::strtod(svg.c_str() + at + attribute.size() + 2, nullptr);
+    };
+    EXPECT_NEAR(mm("width"), 210, 0.5) << svg.substr(0, 400);
+    EXPECT_NEAR(mm("height"), 297, 0.5);
+    EXPECT_NE(svg.find("mm\" height="), std::string::npos);
     CliResult missing = RunCli("render " + ShellQuote(list) + " --page 3 -o " + ShellQuote(Out("three.pdf")));
     EXPECT_EQ(missing.status, 1);
     EXPECT_FALSE(fs::exists(Out("three.pdf")));
