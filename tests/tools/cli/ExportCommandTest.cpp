@@ -71,9 +71,9 @@ TEST_F(CliExport, ReadingsOfEveryObjectType) {
     const ReadingCase cases[] = {
         // The reading of 0 at bar 9 is no reading and is left out.
         {"list_metric", 23,
-         {"1,123,Deck east,2024-03-14T00:00:00,1,,,34,mm,", "1,123,Deck east,2024-03-14T00:00:00,4,,,22,mm,below_limit",
-          "1,123,Deck east,2024-03-14T00:00:00,10,,,24,mm,below_limit"}},
-        {"list_imperial", 12, {"1,7,Wall W2,2023-11-02T00:00:00,3,,,1.42,in,below_limit"}},
+         {"1,100123,Deck east,2024-03-14T00:00:00,1,,,34,mm,", "1,100123,Deck east,2024-03-14T00:00:00,4,,,22,mm,below_limit",
+          "1,100123,Deck east,2024-03-14T00:00:00,10,,,24,mm,below_limit"}},
+        {"list_imperial", 12, {"1,100007,Wall W2,2023-11-02T00:00:00,3,,,1.42,in,below_limit"}},
         // The x scan fills x, the y scan y; positions in m, empty positions left out.
         {"bars_metric", 45,
          {"2,200101,Deck slab,2025-03-14T00:00:00,2,0.01,,36,mm,", "2,200101,Deck slab,2025-03-14T00:00:00,2,,0.01,52,mm,"}},
@@ -106,8 +106,8 @@ TEST_F(CliExport, ReadingsOfEveryObjectType) {
 
 TEST_F(CliExport, StatisticsOfEveryObjectType) {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
-        {"list_metric", {"1,123,Deck east,2024-03-14T00:00:00,,23,31.9,5.5,22,41,13.0,mm,,,,"}},
-        {"list_imperial", {"1,7,Wall W2,2023-11-02T00:00:00,,12,1.52,0.14,1.26,1.73,33.3,in,,,,"}},
+        {"list_metric", {"1,100123,Deck east,2024-03-14T00:00:00,,23,31.9,5.5,22,41,13.0,mm,,,,"}},
+        {"list_imperial", {"1,100007,Wall W2,2023-11-02T00:00:00,,12,1.52,0.14,1.26,1.73,33.3,in,,,,"}},
         // A bar scan has a statistics column per scan.
         {"bars_metric",
          {"2,200101,Deck slab,2025-03-14T00:00:00,x,20,38.4,9.8,22,49,25.0,mm,,,,",
