@@ -12,7 +12,8 @@ struct IoSysError {
 };
 
 // Codes: 0 folder cannot be entered or created, 1 temporary file cannot be opened,
-// 2 reading failed, 3 writing, closing or renaming failed.
+// 2 reading failed, 3 writing, closing or renaming failed, 4 a name received from the
+// instrument cannot be a local file or folder name (file holds that name).
 struct IoFileError {
     int code = 0;
     std::string file;

@@ -1,6 +1,7 @@
 #include "transfer/FileBackEnd.h"
 
 #include "transfer/Errors.h"
+#include "transfer/LocalName.h"
 #include "transfer/Messages.h"
 #include "transfer/SubPath.h"
 
@@ -89,6 +90,13 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
     if (!isOpen_) return false;
     total_ = 0;
     DropTemp();
+    // The sub-folder mirrors folder names from the instrument's listing: none may lead out.
+    {
+        std::istringstream in(subPath_);
+        std::string component;
+        while (std::getline(in, component, '\\'))
+            if (!component.empty()) RequireSafeLocalName(component);
+    }
     {
         std::error_code ec;
         fs::remove(TempPath(), ec);
@@ -161,6 +169,12 @@ void FileBackEnd::AppendTrailer() {
 }
 
 bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
+    try {
+        RequireSafeLocalName(finalName);
+    } catch (...) {
+        DropTemp();
+        throw;
+    }
     const fs::path target = OutputFolder() / finalName;
     if (std::FILE* existing = std::fopen(target.c_str(), "rb")) {
         std::fclose(existing);

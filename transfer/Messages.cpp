@@ -59,6 +59,13 @@ const std::array<Row, static_cast<size_t>(Msg::Count)> kTable{{
     {"Save se&lected", "&Sauvegarder choix", "&Auswahl speichern", "保存已选部分(&L)"},
     {"Load", "Charger", "Laden", "加载"},
     {" Select an object", " Choisissez un objet", " Wählen Sie ein Objekt", " 选择对象"},
+    {"The name %s sent by the instrument cannot be used as a file or folder name.\nThe object was not "
+     "saved.",
+     "Le nom %s envoyé par l'appareil ne peut pas servir de nom de fichier ou de répertoire.\nL'objet n'a "
+     "pas été sauvegardé.",
+     "Der vom Gerät gesendete Name %s kann nicht als Datei- oder Ordnername dienen.\nDas Objekt wurde "
+     "nicht gespeichert.",
+     "仪器发送的名称 %s 不能用作文件名或文件夹名。\n对象未保存。"},
 }};
 
 int g_language = 0;
@@ -135,6 +142,8 @@ std::string MessageOf(const IoFileError& e) {
         return Format(Msg::ReadError, e.file);
     case 3:
         return Format(Msg::WriteError, e.file);
+    case 4:
+        return Format(Msg::UnsafeName, e.file);
     default:
         return Text(Msg::GeneralError);
     }

@@ -34,6 +34,7 @@ enum class Msg {
     SaveSelectedLabel,
     Load,
     SelectAnObject,
+    UnsafeName, // %s
     Count
 };
 

@@ -12,6 +12,9 @@ public:
     bool Close() override;
     bool EndObject(bool ok) override;
     bool ChangeDirectory(const std::string&) override { return true; }
+
+protected:
+    bool NamedAfterObject() const override { return false; }
 };
 
 } // namespace vordalis::transfer

@@ -194,6 +194,11 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         const bool r1 = back.BeginObject(name, isB ? 1 : 0);
         const bool r2 = front->StartObject(isB ? name + ".B" : name);
         return r1 && r2;
+    } catch (const IoFileError& e) {
+        front->AbortObject();
+        // A name that cannot be saved locally is said as such; other failures as a write error.
+        if (sink_) sink_(e.code == 4 ? MessageOf(e) : Format(Msg::WriteError, name));
+        return false;
     } catch (...) {
         front->AbortObject();
         if (sink_) sink_(Format(Msg::WriteError, name));

@@ -1,12 +1,15 @@
 #include "transfer/XBackEnd.h"
 
 #include "transfer/Errors.h"
+#include "transfer/LocalName.h"
 
 #include <array>
 
 namespace vordalis::transfer {
 
 bool XBackEnd::BeginObject(const std::string& name, int mode) {
+    // The file is named after the object: refuse before anything is asked of the instrument.
+    if (isOpen_ && NamedAfterObject()) RequireSafeLocalName(name);
     if (!FileBackEnd::BeginObject(name, mode)) return false;
     unpacker_.Arm(mode == 1);
     return true;

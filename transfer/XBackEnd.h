@@ -22,6 +22,8 @@ protected:
     // The first stage, the completeness check and entering the output folder; false when
     // the object is not to be named.
     bool FinishReceived(bool ok);
+    // Whether the file takes the object's name (the loader's has a fixed one).
+    virtual bool NamedAfterObject() const { return true; }
 
     Unpacker unpacker_;
 };

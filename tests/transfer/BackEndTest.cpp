@@ -1,6 +1,7 @@
 // The back ends: temporary file, trailer, final names, mirrored folders and every failure
 // leaving no temporary file and no replaced file behind.
 #include "transfer/Errors.h"
+#include "transfer/Messages.h"
 #include "transfer/ObjectNumber.h"
 #include "transfer/QBackEnd.h"
 #include "transfer/TBackEnd.h"
@@ -281,4 +282,48 @@ TEST(BundledSamples, CarryTheNumberAnInstrumentGivesThem) {
         ++checked;
     }
     EXPECT_GE(checked, 20);
+}
+
+// Names from the instrument never lead out of the output folder: such an object is refused
+// before anything is written, and no file appears anywhere.
+TEST_F(BackEndTest, NamesThatWouldLeaveTheFolderAreRefused) {
+    const fs::path outside = dir_ / "outside";
+    fs::create_directories(dir_ / "out");
+    const std::string names[] = {"", ".", "..", outside.string(), "../outside", "a/b", std::string("a\0b", 3)};
+    for (const std::string& name : names) {
+        for (const bool asFolder : {false, true}) {
+            XBackEnd b;
+            b.Open((dir_ / "out").string());
+            if (asFolder) b.ChangeDirectory("\\" + name);
+            const std::string objectName = asFolder ? "000123" : name;
+            if (asFolder && (name.empty() || name == "..")) {
+                // Not a local name at all: the instrument's root and parent, as in CD.
+                EXPECT_TRUE(b.BeginObject(objectName, 1)) << name;
+                b.EndObject(false);
+                continue;
+            }
+            try {
+                b.BeginObject(objectName, 1);
+                ADD_FAILURE() << "accepted " << name << (asFolder ? " as folder" : "");
+            } catch (const IoFileError& e) {
+                EXPECT_EQ(e.code, 4);
+                EXPECT_EQ(MessageOf(e).rfind("The name \"", 0), 0u) << MessageOf(e);
+            }
+            EXPECT_FALSE(b.IsFileOpen());
+        }
+    }
+    EXPECT_FALSE(fs::exists(outside));
+    EXPECT_TRUE(fs::is_empty(dir_ / "out"));
+    // The loader's file has a fixed name, whatever the object is called.
+    TBackEnd loader;
+    loader.Open(dir_.string());
+    EXPECT_TRUE(Receive(loader, outside.string(), 1, "1234567", "V5"));
+    EXPECT_TRUE(fs::exists(dir_ / TBackEnd::kResultName));
+
+    // A name read from the received object itself.
+    QBackEnd byContent;
+    byContent.SetFamily("Melox");
+    byContent.Open((dir_ / "out").string());
+    EXPECT_THROW(Receive(byContent, "", 0, "  a/b/c corrosion data", "MX"), IoFileError);
+    EXPECT_TRUE(fs::is_empty(dir_ / "out"));
 }

@@ -50,11 +50,24 @@ fs::path Simulator::Current() const {
     return path;
 }
 
+std::string Simulator::Listed(const std::string& stored) const {
+    const auto it = options_.listAs.find(stored);
+    return it == options_.listAs.end() ? stored : it->second;
+}
+
+fs::path Simulator::Find(const fs::path& folder, const std::string& name, bool directory) const {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec))
+        if (entry.is_directory(ec) == directory && Listed(entry.path().filename().string()) == name)
+            return entry.path();
+    return {};
+}
+
 std::vector<std::string> Simulator::Entries() const {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(Current(), ec)) {
-        std::string name = entry.path().filename().string();
+        std::string name = Listed(entry.path().filename().string());
         if (entry.is_directory()) name += '\\';
         names.push_back(name);
     }
@@ -129,9 +142,9 @@ std::string Simulator::Answer(const std::string& command) {
             }
             fs::path where = options_.store;
             for (const auto& f : folder) where /= f;
-            std::error_code ec;
-            if (!fs::is_directory(where / part, ec)) return "?";
-            folder.push_back(part);
+            const fs::path found = Find(where, part, true);
+            if (found.empty()) return "?";
+            folder.push_back(found.filename().string());
         }
         folder_ = folder;
         return "OK";
@@ -148,12 +161,11 @@ std::string Simulator::Answer(const std::string& command) {
         const std::string name = Quoted(command);
         const bool raw = name.size() > 2 && Upper(name.substr(name.size() - 2)) == ".B";
         std::error_code ec;
-        fs::path file = Current() / name;
-        if (!raw && !fs::is_regular_file(file, ec)) {
+        fs::path file = Find(Current(), name, false);
+        if (!raw && file.empty()) {
             // The name without its extension, as the listing split it off.
-            file.clear();
             for (const auto& entry : fs::directory_iterator(Current(), ec)) {
-                const std::string candidate = entry.path().filename().string();
+                const std::string candidate = Listed(entry.path().filename().string());
                 if (entry.is_regular_file() && candidate.rfind(name + ".", 0) == 0 &&
                     Upper(candidate.substr(name.size())) != ".B") {
                     file = entry.path();

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ struct SimOptions {
     SendForm form = SendForm::Auto;
     Fault fault = Fault::None;
     bool verbose = false;
+    // Stored file or folder names listed (and asked for in CD and LD) under another name,
+    // as a garbled or hostile instrument would show them.
+    std::map<std::string, std::string> listAs;
 };
 
 // What went over the line in both directions, and how long those bytes take at the baud
@@ -53,6 +57,9 @@ private:
     void Count(uint64_t& counter, size_t bytes);
     std::vector<std::string> Entries() const;
     std::filesystem::path Current() const;
+    std::string Listed(const std::string& stored) const;
+    // The entry of folder listed as name; empty when there is none.
+    std::filesystem::path Find(const std::filesystem::path& folder, const std::string& name, bool directory) const;
 
     int fd_;
     SimOptions options_;

@@ -39,6 +39,7 @@ const char* kHelp =
     "  --pace              send objects no faster than the agreed baud rate\n"
     "  --send auto|plain|packed   how objects are sent (auto: packed once CP1 is agreed)\n"
     "  --fault KIND        silent, garbage, wrong-echo, bad-checksum, corrupt, truncate, hangup\n"
+    "  --list-as STORED=LISTED   list the stored file or folder STORED as LISTED (repeatable)\n"
     "  --verbose           log the dialogue on stderr\n"
     "  --help              show this help and exit\n"
     "  --version           (without TEXT) show the program's version and exit\n"
@@ -131,6 +132,11 @@ int main(int argc, char** argv) {
         } else if (arg == "--fault") {
             const std::string fault = value();
             if (!ParseFault(fault, options.fault)) Usage("unknown fault " + fault);
+        } else if (arg == "--list-as") {
+            const std::string pair = value();
+            const size_t eq = pair.find('=');
+            if (eq == std::string::npos || eq == 0) Usage("--list-as takes STORED=LISTED");
+            options.listAs[pair.substr(0, eq)] = pair.substr(eq + 1);
         } else if (arg == "--help" || arg == "-h") {
             return vordalis::program::PrintHelp(kHelp);
         } else if (options.store.empty() && !arg.empty() && arg[0] != '-') {

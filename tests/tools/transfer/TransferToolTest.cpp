@@ -143,6 +143,33 @@ TEST_F(TransferToolTest, GetByNameAndReplacing) {
     EXPECT_TRUE(fs::exists(out_ / "000123.vdo"));
 }
 
+// A listing whose folder or object names are absolute or climb out (a garbled line, a hostile
+// instrument) saves nothing outside the chosen folder, and the status says so.
+TEST_F(TransferToolTest, ListedNamesStayInsideTheOutputFolder) {
+    const std::string absolute = "/tmp/vordalis-escape-" + std::to_string(::getpid());
+    struct Case {
+        std::string stored, listed;
+        fs::path wouldBe;
+    } cases[] = {
+        {"MEAS", absolute, absolute},
+        {"MEAS", "../escape", root_ / "escape"},
+        {"000123.VDO", absolute + ".VDO", absolute + ".vdo"},
+        {"000123.VDO", "../escape.VDO", root_ / "escape.vdo"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(out_);
+        Simulator sim(SimArgs({"--list-as", c.stored + "=" + c.listed}));
+        const ToolRun run = RunTransfer({"--device", sim.Device(), "get", "--all", "-o", out_.string()});
+        EXPECT_EQ(run.status, 1) << c.listed;
+        EXPECT_NE(run.err.find("\" sent by the instrument cannot be used as a file or folder name"),
+                  std::string::npos)
+            << run.err;
+        EXPECT_FALSE(fs::exists(c.wouldBe)) << c.listed;
+        fs::remove_all(c.wouldBe);
+        EXPECT_FALSE(TempLeft());
+    }
+}
+
 TEST_F(TransferToolTest, GetByNameInEveryForm) {
     Simulator sim(SimArgs());
     struct Case {

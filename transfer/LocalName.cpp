@@ -1,0 +1,20 @@
+#include "transfer/LocalName.h"
+
+#include "transfer/Errors.h"
+
+namespace vordalis::transfer {
+
+bool IsSafeLocalName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos;
+}
+
+void RequireSafeLocalName(std::string_view name) {
+    if (IsSafeLocalName(name)) return;
+    // Shown in a message box: control bytes (a NUL above all) would cut or garble it.
+    std::string shown;
+    for (const char c : name) shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+    throw IoFileError{4, "\"" + shown + "\""};
+}
+
+} // namespace vordalis::transfer
