@@ -2,6 +2,10 @@
 
 namespace vordalis {
 
+int32_t TLevelObj::ClampThreshold(int32_t v) {
+    return v < -kThresholdBound ? -kThresholdBound : (v > kThresholdBound ? kThresholdBound : v);
+}
+
 void TLevelObj::BuildClasses(int32_t lower, int32_t upper) {
     classCounters.fill(0);
     boundaries.fill(0);

@@ -11,6 +11,10 @@ namespace vordalis {
 class TLevelObj : public TBasicObj {
 public:
     static constexpr int kMaxClasses = 9;
+    // Thresholds read from a file are kept within +-1 km: far beyond any cover, and class
+    // bounds, their neighbours and sums of two stay well inside 32 bits.
+    static constexpr int32_t kThresholdBound = 1'000'000;
+    static int32_t ClampThreshold(int32_t v);
 
     // Clears the counters and spreads up to nine classes over lower ... upper (mm).
     void BuildClasses(int32_t lower, int32_t upper);

@@ -65,6 +65,8 @@ bool TVernoBars::Read(ByteSource& file) {
     defaultLower = lowerThreshold = 10;
     defaultUpper = upperThreshold = 80;
 
+    closingFigures.assign(6, '\0');
+    if (!file.Seek(file.Size() - 6) || file.Read(closingFigures.data(), 6) != 6) return false;
     if (!file.Seek(kTextAt)) return false;
     if (!in.ReadInteger(objectNumber)) return false;
     char buf[16];
@@ -90,6 +92,8 @@ bool TVernoBars::Read(ByteSource& file) {
         if (in.ReadInteger(v)) *field = v;
         delimiter = in.LastDelimiter();
     }
+    lowerThreshold = ClampThreshold(lowerThreshold);
+    upperThreshold = ClampThreshold(upperThreshold);
     xScan.SetLower(limit);
     yScan.SetLower(limit);
     if (delimiter == 13 || delimiter == 10) ReadCommonTrailer(in);
@@ -140,6 +144,9 @@ double TVernoBars::DrawnLengthY() const {
 
 bool TVernoBars::Write(ObjectWriter& out) {
     if (!valid || xScan.Length() != kPositions || yScan.Length() != kPositions) return false;
+    // Without its closing figures the file would not be recognised again.
+    const auto* figures = reinterpret_cast<const uint8_t*>(closingFigures.data());
+    if (closingFigures.size() != 6 || closingFigures[0] != '2' || !AllNumerals(figures, 6)) return false;
     const TValueSeries& first = swapped ? yScan : xScan;
     const TValueSeries& second = swapped ? xScan : yScan;
     auto byte = [](int32_t v) { return static_cast<uint8_t>(v < 0 ? 0 : (v > 255 ? 255 : v)); };
@@ -165,8 +172,9 @@ bool TVernoBars::Write(ObjectWriter& out) {
     out.WriteInteger(lowerThreshold, 9);
     out.WriteInteger(upperThreshold, 10);
     WriteCommonTrailer(out, 6);
-    // The number again, with no delimiter: the recogniser looks for it at the file's end.
-    out.WriteInteger(objectNumber, 0);
+    // The closing figures (the number again) with no delimiter: the recogniser looks for them
+    // at the file's end. A number of other than six figures is not repeated as it stands.
+    out.WriteText(closingFigures.c_str(), 0);
     return true;
 }
 

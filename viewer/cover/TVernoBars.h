@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace vordalis {
 
@@ -80,6 +81,9 @@ public:
     int32_t defaultLimit = 0;
     int32_t defaultLower = 10;
     int32_t defaultUpper = 80;
+    // The six figures the file ends with, by which it is recognised ("2" and five more); they
+    // normally repeat the number, and are written back as they were.
+    std::string closingFigures;
     TVernoBarsPlot plot;
 
 private:

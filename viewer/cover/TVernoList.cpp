@@ -69,7 +69,7 @@ TVernoList::TVernoList(ByteSource& file) {
     }
     // Every reading takes at least two bytes, so a count the file cannot hold is refused
     // before anything is allocated.
-    if (n <= 0 || n > (file.Size() - file.Tell()) / 2 + 1) return;
+    if (n <= 0 || n > (file.Size() - file.Tell()) / 2 + 1 || n > int32_t{TValueSeries::kMaxReadings}) return;
     if (!covers.Init(static_cast<uint32_t>(n), u"mm", headerLimit, 0)) return;
     for (int i = 0; i < n; ++i) {
         int32_t v;
@@ -94,11 +94,7 @@ TVernoList::TVernoList(ByteSource& file) {
 
     // Axes: readings 0 .. n + 1 (n at least 5), covers from 0 down to 1.1 x the deeper of the
     // largest cover and the limit.
-    double top = Shown(1.1 * std::max(largest, headerLimit));
-    double step;
-    int minor;
-    if (!TBasicPlot::NiceStep(0, top, &step, &minor) ||
-        !plot.SetAxis(plot.axisY, 0, top, step, minor, Inches() ? 1 : 0, false)) {
+    if (!CoverAxis(largest, headerLimit, plot.axisY)) {
         covers.Clear();
         return;
     }
@@ -111,11 +107,23 @@ TVernoList::TVernoList(ByteSource& file) {
     valid = true;
 }
 
+bool TVernoList::CoverAxis(int32_t largest, int32_t limit, TBasicPlot::Axis& axis) {
+    const double top = Shown(1.1 * std::max(largest, limit));
+    double step;
+    int minor;
+    return TBasicPlot::NiceStep(0, top, &step, &minor) &&
+           plot.SetAxis(axis, 0, top, step, minor, Inches() ? 1 : 0, false);
+}
+
 // ---------------------------------------------------------------- file
 
 bool TVernoList::Write(ObjectWriter& out) {
     int n = Count();
     if (n <= 0 || n > kMaxWritten) return false;
+    // The header takes the current limit and the largest cover; a file whose chart range
+    // could not be set up again would not open, so it is not written.
+    TBasicPlot::Axis probe;
+    if (!CoverAxis(covers.Max(), Limit(), probe)) return false;
     out.WriteText("", 10);
     out.WriteText("Vernoskant5", kTab);
     out.WriteInteger(objectNumber, kTab);

@@ -60,6 +60,9 @@ public:
     TVernoListPlot plot;
 
 private:
+    // The chart's cover axis, 0 to 1.1 x the deeper of the largest cover and the limit, as
+    // the reader sets it; false when that range has no tick step (the list cannot be read).
+    bool CoverAxis(int32_t largest, int32_t limit, TBasicPlot::Axis& axis);
     std::vector<CoverRow> StatisticRows();
     // A box: title 45 below its top, rows 40 apart; returns its bottom.
     int PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<CoverRow>& rows);

@@ -46,6 +46,8 @@ bool TVernoRaster::Read(ByteSource& file) {
     fileWidthX = widthX;
     fileWidthY = widthY;
     if (!in.ReadInteger(defaultLower) || !in.ReadInteger(defaultUpper)) return false;
+    defaultLower = ClampThreshold(defaultLower);
+    defaultUpper = ClampThreshold(defaultUpper);
     if (!in.ReadInteger(nx) || !in.ReadInteger(ny) || nx <= 0 || ny <= 0) return false;
     if (!in.ReadInteger(barDiameter)) return false;
     for (int i = 0; i < 4; ++i)
@@ -113,6 +115,8 @@ bool TVernoRaster::Read(ByteSource& file) {
         delimiter = in.LastDelimiter();
     }
     covers.SetLower(limit);
+    lowerThreshold = ClampThreshold(lowerThreshold);
+    upperThreshold = ClampThreshold(upperThreshold);
     if (IsLineEnd(delimiter)) ReadCommonTrailer(in);
 
     CountCovers();
@@ -223,10 +227,14 @@ bool TVernoRaster::Write(ObjectWriter& out) {
     if (!valid || cells < 1 || covers.Length() != cells) return false;
     out.WriteDelimiter(10);
     out.WriteInteger(objectNumber, 10);
-    // Inch objects write tenths of an inch.
-    const int scale = imperial ? 10 : 1;
-    out.WriteInteger(static_cast<int32_t>(grid.StepX() * scale), 9);
-    out.WriteInteger(static_cast<int32_t>(grid.StepY() * scale), 10);
+    // Inch objects write tenths of an inch: the whole inches they hold, times 10. A grid width
+    // under an inch holds 0 inches; it is written as the file gave it, since 0 would not open.
+    auto width = [this](double step, int32_t fromFile) {
+        if (!imperial) return static_cast<int32_t>(step);
+        return step >= 1 ? static_cast<int32_t>(step * 10) : fromFile;
+    };
+    out.WriteInteger(width(grid.StepX(), fileWidthX), 9);
+    out.WriteInteger(width(grid.StepY(), fileWidthY), 10);
     out.WriteInteger(defaultLower, 9);
     out.WriteInteger(defaultUpper, 10);
     out.WriteInteger(grid.Nx(), 9);

@@ -22,6 +22,7 @@ bool IsObjectTypeRegistered(int type) {
 }
 
 std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file) {
+    if (file.Size() > kMaxObjectFileSize) return nullptr;
     file.Seek(0);
     int type = DetectObjectType(file);
     if (type == 4 || type == 5 || !IsObjectTypeRegistered(type)) return nullptr;

@@ -14,7 +14,10 @@ using ObjectConstructor = std::unique_ptr<TBasicObj> (*)(ByteSource& file, bool 
 void RegisterObjectType(int type, ObjectConstructor constructor);
 bool IsObjectTypeRegistered(int type);
 
-// Null when the file is not recognised, no class exists for its type, or the read failed.
+// Larger than any object an instrument writes: such a file is refused before it is read.
+constexpr int64_t kMaxObjectFileSize = int64_t{64} << 20;
+
+// Null when the file is larger than kMaxObjectFileSize, is not recognised, no class exists for its type, or the read failed.
 std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file);
 
 } // namespace vordalis

@@ -6,7 +6,7 @@
 namespace vordalis {
 
 bool TValueSeries::Init(uint32_t capacity, const std::u16string& unit, int32_t lower, int32_t upper) {
-    if (capacity == 0) return false;
+    if (capacity == 0 || capacity > kMaxReadings) return false;
     values_.assign(std::max<size_t>(capacity, values_.size()), 0);
     length_ = 0;
     if (lower > 0) {

@@ -14,6 +14,8 @@ public:
     static constexpr uint8_t kLowOutlier = 1;
     // A series whose unit starts with "in" shows lengths held in millimetres as inches.
     static constexpr double kInchPerMm = 0.0394;
+    // Far more than any instrument stores: a longer series is a damaged or hostile file.
+    static constexpr uint32_t kMaxReadings = 1'000'000;
 
     bool Init(uint32_t capacity, const std::u16string& unit, int32_t lower, int32_t upper);
     // A reference to the element; outside the capacity a dummy cell whose writes are lost.

@@ -82,7 +82,8 @@ void TTorvBars::Read(ObjectReader& in) {
 
     // Every value takes at least two bytes: a count beyond that is a damaged header, not a
     // reason to allocate.
-    if (n <= 0 || n > (in.Source().Size() - in.Source().Tell()) / 2 + 1) return;
+    if (n <= 0 || n > (in.Source().Size() - in.Source().Tell()) / 2 + 1 || n > int32_t{TValueSeries::kMaxReadings})
+        return;
     measuredValues.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
     values.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
     maxMeasured = 0;

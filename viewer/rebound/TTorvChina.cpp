@@ -3,6 +3,7 @@
 #include "model/Strings.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -154,6 +155,13 @@ bool TTorvChina::Write(ObjectWriter& out) {
     out.WriteInteger(instrumentReadings, 9, true);
     out.WriteInteger(instrumentDropped, 10, true);
     values.Count(); // brings the outlier marks up to date
+    // An excluded reading is written with 128 added, and a value above 128 reads as excluded:
+    // a reading that would not read back as itself refuses the save.
+    for (int i = 0; i < n; ++i) {
+        const int32_t v = values.Get(i);
+        if (is2011 && values.IsExcluded(i) ? v <= 0 || v > INT32_MAX - kFlagOffset : v > kFlagOffset)
+            return false;
+    }
     for (int i = 0; i < n; ++i) {
         int32_t v = values.Get(i);
         if (is2011 && values.IsExcluded(i)) v += kFlagOffset;

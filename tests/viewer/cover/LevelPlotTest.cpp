@@ -198,3 +198,30 @@ TEST(LevelPlot, RasterLegendSharesAndTableRegions) {
     EXPECT_DOUBLE_EQ(raster.RowX(cell), 0.0);
     EXPECT_DOUBLE_EQ(raster.RowY(cell), 0.1);
 }
+
+// Thresholds at the end of the 32-bit range (a damaged file) are kept within 1 km on reading,
+// so the legend's class bounds and their neighbours stay whole numbers.
+TEST(LevelPlot, HugeThresholdsAreClampedOnReading) {
+    const std::string big = "2147483647";
+    auto bars = Bars("\t35\t" + big + "\t" + big);
+    ASSERT_TRUE(bars->valid);
+    int32_t limit, second, lower, upper;
+    bars->GetLimits(&limit, &second, &lower, &upper);
+    EXPECT_EQ(lower, TLevelObj::kThresholdBound);
+    EXPECT_EQ(upper, TLevelObj::kThresholdBound);
+    const std::string head = "300050\r\n100\t100\r\n-" + big + "\t" + big + "\r\n3\t2\r\n16\t4\t35\t8\t70\t20\t25\t0.040\r\n";
+    MemorySource src(test::RasterFile(head, 3, {8, 25, 70, 25, 0, 0}, "VX(1;)-\t20\t" + big + "\t" + big + "\r\n"));
+    TVernoRaster raster(src, false);
+    ASSERT_TRUE(raster.valid);
+    int32_t defaultLower, defaultUpper;
+    raster.GetDefaultLimits(nullptr, nullptr, &defaultLower, &defaultUpper);
+    EXPECT_EQ(defaultLower, -TLevelObj::kThresholdBound);
+    EXPECT_EQ(defaultUpper, TLevelObj::kThresholdBound);
+    for (TLevelObj* level : {static_cast<TLevelObj*>(bars.get()), static_cast<TLevelObj*>(&raster)}) {
+        level->SetOptions(opts::WithColourMode(0x2F | opts::kValues, opts::kSpectral));
+        RecordingCanvas screen;
+        level->Draw(screen);
+        const auto texts = screen.Texts();
+        EXPECT_TRUE(std::find(texts.begin(), texts.end(), ">= 1000000") != texts.end()) << screen.Dump();
+    }
+}

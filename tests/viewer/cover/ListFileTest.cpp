@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include <unistd.h>
+
 namespace vordalis {
 namespace {
 
@@ -191,6 +195,42 @@ TEST(ListFile, WriteRefusesMoreThan4096Readings) {
     ObjectWriter w;
     EXPECT_FALSE(l->Write(w));
     EXPECT_TRUE(w.Bytes().empty());
+}
+
+// A list longer than any instrument stores, or a file larger than any object, is refused as
+// not valid before its readings are taken in.
+TEST(ListFile, OversizedListsAndFilesAreRefused) {
+    RegisterAllObjectTypes();
+    auto list = [](int n) {
+        std::string s = "\r\nVernoskant5\t12\t16\t25\tmm\t" + std::to_string(n) + "\t7\t7\t7\t0.000\r\n";
+        for (int i = 0; i < n; ++i) s += "7\r\n";
+        return s + "\x1aV5(111;X)-\t30\r\n14\t3\t2024\r\n\"\"\r\n\"\"\r\n\"\"\r\n\x1a";
+    };
+    const int most = static_cast<int>(TValueSeries::kMaxReadings);
+    for (const auto& [n, opens] : {std::pair{most, true}, std::pair{most + 1, false}}) {
+        MemorySource src(list(n));
+        EXPECT_EQ(CreateObjectFromFile(src) != nullptr, opens) << n;
+    }
+
+    // A small valid list padded to just over 64 MB (a sparse file, so nothing is written),
+    // still ending in the list's last byte.
+    const std::string path = ::testing::TempDir() + "/padded-" + std::to_string(::getpid()) + ".vdo";
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        const std::string bytes = ListFile::With({20, 30}).Bytes();
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    for (const auto& [size, opens] : {std::pair{kMaxObjectFileSize, true}, std::pair{kMaxObjectFileSize + 1, false}}) {
+        ASSERT_EQ(::truncate(path.c_str(), size - 1), 0);
+        std::FILE* f = std::fopen(path.c_str(), "ab");
+        std::fputc(0x1a, f);
+        std::fclose(f);
+        FileSource file(path);
+        EXPECT_EQ(CreateObjectFromFile(file) != nullptr, opens) << size;
+    }
+    std::remove(path.c_str());
 }
 
 TEST(ListFile, FactoryBuildsTheListForBothKinds) {
