@@ -1,7 +1,8 @@
 #pragma once
-// The object readers' promise, checked on any input: what opens paints itself without harm
-// on every page, and saves in a form that opens again as the same object (equal info); a
-// second save writes the same bytes. A save may refuse, but never write what cannot return.
+// The object readers' promise, checked on any input: what opens paints itself without harm on
+// every page and saves in a form that opens again, and saving that again writes the same
+// bytes. A save may refuse, but never write what cannot return or what drifts from save to
+// save.
 #include <string>
 #include <string_view>
 
