@@ -225,16 +225,19 @@ double TVernoRaster::MeasuredArea() {
 bool TVernoRaster::Write(ObjectWriter& out) {
     const int64_t cells = static_cast<int64_t>(grid.Nx()) * grid.Ny();
     if (!valid || cells < 1 || covers.Length() != cells) return false;
-    out.WriteDelimiter(10);
-    out.WriteInteger(objectNumber, 10);
     // Inch objects write tenths of an inch: the whole inches they hold, times 10. A grid width
     // under an inch holds 0 inches; it is written as the file gave it, since 0 would not open.
     auto width = [this](double step, int32_t fromFile) {
         if (!imperial) return static_cast<int32_t>(step);
         return step >= 1 ? static_cast<int32_t>(step * 10) : fromFile;
     };
-    out.WriteInteger(width(grid.StepX(), fileWidthX), 9);
-    out.WriteInteger(width(grid.StepY(), fileWidthY), 10);
+    const int32_t widthX = width(grid.StepX(), fileWidthX), widthY = width(grid.StepY(), fileWidthY);
+    // A width of 1000 or more would read back as micrometres: such a grid is not written.
+    if (widthX >= 1000 || widthY >= 1000) return false;
+    out.WriteDelimiter(10);
+    out.WriteInteger(objectNumber, 10);
+    out.WriteInteger(widthX, 9);
+    out.WriteInteger(widthY, 10);
     out.WriteInteger(defaultLower, 9);
     out.WriteInteger(defaultUpper, 10);
     out.WriteInteger(grid.Nx(), 9);
