@@ -22,9 +22,10 @@ inline std::string_view Input(const uint8_t* data, size_t size) {
 
 // A folder of this process below the temporary folder, removed when it ends.
 inline const std::string& Scratch() {
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vordalis-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) std::abort();
+    // Never destroyed: the exit handler that removes the folder still needs its name.
+    static const std::string& folder = *[] {
+        auto* pattern = new std::string((std::filesystem::temp_directory_path() / "vordalis-fuzz-XXXXXX").string());
+        if (!::mkdtemp(pattern->data())) std::abort();
         std::atexit([] {
             std::error_code ec;
             std::filesystem::remove_all(Scratch(), ec);
