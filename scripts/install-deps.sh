@@ -7,7 +7,8 @@ PKGS=(build-essential cmake ninja-build pkg-config git
       qt6-translations-l10n libgl-dev
       libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev
       python3 python3-pyftpdlib gnupg gpgv fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
-      desktop-file-utils appstream libxml2-utils shared-mime-info poppler-utils)
+      desktop-file-utils appstream libxml2-utils shared-mime-info poppler-utils
+      clang libclang-rt-14-dev)
 # Making the Debian package (scripts/package.sh) needs a few more.
 if [ "${1:-}" = "--package" ]; then
   PKGS+=(dpkg-dev file lintian)
