@@ -65,6 +65,11 @@ int SerialPort::BytesWaiting() const {
     return fd_ >= 0 ? static_cast<int>(g_script.size() - g_read) : 0;
 }
 
+// Data is there while the script lasts; after it, the wait ends at once as if it had timed out.
+WaitResult SerialPort::WaitForInput(int, int) {
+    return fd_ >= 0 && g_read < g_script.size() ? WaitResult::Data : WaitResult::Timeout;
+}
+
 void SerialPort::CloseHandle() {
     fd_ = -1;
     baud_ = 0;

@@ -1,3 +1,4 @@
+#include <chrono>
 #include "fuzz/InstrumentCheck.h"
 
 #include "fuzz/FakeSerialPort.h"
@@ -34,10 +35,11 @@ void SaveAll(TransferEngine& engine, const std::string& folder) {
             continue;
         }
         try {
-            ReceivePhases phases;
+            // Waiting times of a millisecond: the fake line never makes anyone wait.
+            const std::chrono::milliseconds ms(1);
+            ReceivePhases phases(ReceiveWaits{ms, ms, ms});
             phases.Start();
-            while (phases.Tick(engine) != ReceivePhases::Complete) {
-            }
+            while (phases.Step(engine) != ReceivePhases::Complete) phases.Wait(engine);
             engine.Finish();
         } catch (const IoSysError&) {
             engine.AbortTransfer();
