@@ -20,17 +20,24 @@ std::u16string InvalidObjectMessage(const std::string& path) {
 std::u16string OpenFailureMessage(const std::string& path) {
     std::string problem = FileReadProblem(path);
     if (problem.empty()) return InvalidObjectMessage(path);
-    return Utf8ToU16(path + ":\n" + problem);
+    return Utf8ToU16(path) + u":\n" + TranslateText(Utf8ToU16(problem));
+}
+
+std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message) {
+    std::unique_ptr<TBasicObj> obj;
+    std::u16string why;
+    {
+        FileSource file(path);
+        if (file.IsOpen()) obj = CreateObjectFromFile(file, &why);
+    }
+    if (!obj && message) *message = why.empty() ? OpenFailureMessage(path) : Utf8ToU16(path) + u":\n" + why;
+    return obj;
 }
 
 bool NexoloDocument::Load(const std::string& path, std::u16string* message) {
-    object_.reset();
-    FileSource file(path);
-    if (file.IsOpen()) object_ = CreateObjectFromFile(file);
-    if (!object_) {
-        if (message) *message = OpenFailureMessage(path);
-        return false;
-    }
+    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message);
+    if (!obj) return false;
+    object_ = std::move(obj);
     object_->mmScale = mmScale_;
     modified_ = false;
     return true;
@@ -61,16 +68,10 @@ bool NexoloDocument::Store(const std::string& path, std::string* error) {
 
 bool NexoloDocument::AdoptTemporaryFile(const std::string& path, const std::u16string& title,
                                         std::u16string* message) {
-    object_.reset();
-    {
-        FileSource file(path);
-        if (file.IsOpen()) object_ = CreateObjectFromFile(file);
-    }
+    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message);
     std::remove(path.c_str());
-    if (!object_) {
-        if (message) *message = InvalidObjectMessage(path);
-        return false;
-    }
+    if (!obj) return false;
+    object_ = std::move(obj);
     object_->mmScale = mmScale_;
     if (!title.empty()) object_->SetTitle(title);
     modified_ = true;

@@ -20,8 +20,8 @@ public:
     bool IsModified() const { return modified_; }
     void SetModified(bool on = true) { modified_ = on; }
 
-    // Replaces the current object by the file's. On failure the document is empty and
-    // message gets "PATH:\nObject empty or not valid".
+    // Replaces the current object by the file's. On failure the current object stays and
+    // message says why (see ReadObjectFile).
     bool Load(const std::string& path, std::u16string* message = nullptr);
     // Serialises the current object as a store does (bit 16 cleared). False when there is no
     // object or it refuses to write itself.
@@ -29,7 +29,8 @@ public:
     // Writes the object to path atomically; the previous file survives every failure.
     bool Store(const std::string& path, std::string* error = nullptr);
     // Takes a temporary object file as the new object, gives it the title (first 20
-    // characters, when not empty) and deletes the file. Marks the document modified.
+    // characters, when not empty) and deletes the file. Marks the document modified. On
+    // failure the current object stays.
     bool AdoptTemporaryFile(const std::string& path, const std::u16string& title, std::u16string* message = nullptr);
 
 private:
@@ -43,6 +44,9 @@ std::u16string InvalidObjectMessage(const std::string& path);
 // Why path could not be opened as an object: "PATH:\n" and the system's reason when the file
 // cannot be read at all (missing, a folder, no permission), else InvalidObjectMessage.
 std::u16string OpenFailureMessage(const std::string& path);
+// Reads the object of a file. Null on failure, and message says why: the reader's own account
+// when it gives one (a summary names its missing member), else OpenFailureMessage.
+std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message = nullptr);
 // Writes a (summary member) object back into its own file, atomically.
 bool WriteObjectToFile(TBasicObj& obj, const std::string& path, std::string* error = nullptr);
 

@@ -11,7 +11,13 @@ std::array<ObjectConstructor, 9>& Constructors() {
     static std::array<ObjectConstructor, 9> table {};
     return table;
 }
+// The account of the read in progress; readers run on the caller's thread.
+thread_local std::u16string failure;
 } // namespace
+
+void ReportReadFailure(const std::u16string& text) {
+    failure = text;
+}
 
 void RegisterObjectType(int type, ObjectConstructor constructor) {
     if (type >= 0 && type < 9) Constructors()[static_cast<size_t>(type)] = constructor;
@@ -21,7 +27,8 @@ bool IsObjectTypeRegistered(int type) {
     return type > 0 && type < 9 && Constructors()[static_cast<size_t>(type)] != nullptr;
 }
 
-std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file) {
+std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file, std::u16string* why) {
+    if (why) why->clear();
     if (file.Size() > kMaxObjectFileSize) return nullptr;
     file.Seek(0);
     int type = DetectObjectType(file);
@@ -30,11 +37,14 @@ std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file) {
     if (type == kTypeCoverBars || type == kTypeCoverRaster)
         mmScale = settings::ReadDword(settings::kMmScale, settings::kDefaultMmScale) != 0;
     file.Seek(0);
+    failure.clear();
     std::unique_ptr<TBasicObj> obj = Constructors()[static_cast<size_t>(type)](file, mmScale);
-    if (!obj) return nullptr;
-    obj->type = type;
-    if (!obj->valid) return nullptr;
-    return obj;
+    std::u16string reported = std::move(failure);
+    failure.clear();
+    if (obj) obj->type = type;
+    if (obj && obj->valid) return obj;
+    if (why) *why = std::move(reported);
+    return nullptr;
 }
 
 } // namespace vordalis

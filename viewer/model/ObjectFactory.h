@@ -5,6 +5,7 @@
 #include "TBasicObj.h"
 
 #include <memory>
+#include <string>
 
 namespace vordalis {
 
@@ -17,7 +18,12 @@ bool IsObjectTypeRegistered(int type);
 // Larger than any object an instrument writes: such a file is refused before it is read.
 constexpr int64_t kMaxObjectFileSize = int64_t{64} << 20;
 
-// Null when the file is larger than kMaxObjectFileSize, is not recognised, no class exists for its type, or the read failed.
-std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file);
+// Null when the file is larger than kMaxObjectFileSize, is not recognised, no class exists for
+// its type, or the read failed. why (when given) receives a reader's own account of its failure
+// (a summary names its missing member), else it is left empty.
+std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file, std::u16string* why = nullptr);
+
+// Called by a reader that knows why it fails; the text reaches CreateObjectFromFile's caller.
+void ReportReadFailure(const std::u16string& text);
 
 } // namespace vordalis

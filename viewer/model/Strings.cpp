@@ -65,11 +65,11 @@ const std::map<int, std::u16string>& Table() {
         {2088, u"OFF"},
         {2089, u"Side"},
         {2090, u"Top"},
-        {2091, u"Buttom"},
+        {2091, u"Bottom"},
         {2092, u"General conversion"},
         {2093, u"Double click to modify settings"},
         {2094, u"Double click to detail view"},
-        {2095, u"Safe changes to original file"},
+        {2095, u"Save changes to original file"},
         {2096, u"Median rebound value"},
         {2097, u"TORVIHAMMER SUMMARY"},
         {2099, u"TORVIHAMMER CHINA SUMMARY SINGLE"},
@@ -134,6 +134,14 @@ std::u16string LoadString(int id) {
         if (!t.empty()) return t;
     }
     return en;
+}
+
+std::u16string TranslateText(const std::u16string& english) {
+    if (Translator()) {
+        std::u16string t = Translator()(0, english);
+        if (!t.empty()) return t;
+    }
+    return english;
 }
 
 void SetStringTranslator(std::function<std::u16string(int, const std::u16string&)> translator) {

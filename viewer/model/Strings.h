@@ -10,6 +10,8 @@ namespace vordalis {
 std::u16string EnglishString(int id);
 // The text in the current language (falls back to English).
 std::u16string LoadString(int id);
+// An unnumbered English text (a system reason, say) in the current language.
+std::u16string TranslateText(const std::u16string& english);
 void SetStringTranslator(std::function<std::u16string(int id, const std::u16string& english)> translator);
 
 } // namespace vordalis

@@ -4,7 +4,10 @@
 #include "StrengthUnits.h"
 #include "TTorvBars.h"
 #include "TTorvChina.h"
+#include "MemberLocation.h"
 #include "model/AtomicFile.h"
+#include "model/FileProblem.h"
+#include "model/ObjectFactory.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 
@@ -59,12 +62,21 @@ std::unique_ptr<TBasicObj> TTorvDir::Create(ByteSource& file, bool) {
 }
 
 bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPath) {
-    std::string resolved = path;
-    std::filesystem::path p(path);
-    if (p.is_relative() && !summaryPath.empty() && !std::filesystem::exists(p))
-        resolved = (std::filesystem::path(summaryPath).parent_path() / p).string();
+    std::string resolved = LocateMember(path, summaryPath);
     FileSource file(resolved);
-    if (!file.IsOpen()) return false;
+    if (resolved.empty() || !file.IsOpen()) {
+        // The summary cannot be shown without it: name the member and the system's reason.
+        std::u16string text = TranslateText(u"Member %s: %s");
+        size_t at = 0;
+        for (const std::u16string& arg : {Latin1ToU16(path), TranslateText(Utf8ToU16(FileReadProblem(path)))}) {
+            at = text.find(u"%s", at);
+            if (at == std::u16string::npos) break;
+            text.replace(at, 2, arg);
+            at += arg.size();
+        }
+        ReportReadFailure(text);
+        return false;
+    }
     if (kind == kKindSeries) {
         // A series joins even when it does not read as valid: it then counts with the value 0.
         members.push_back(std::make_unique<TTorvBars>(file));
@@ -166,8 +178,8 @@ bool TTorvDir::MembersChanged() {
     for (int i = 0; i < PositionCount(); ++i) chartTop = std::max(chartTop, MemberValue(i));
     if (showLimits) chartTop = std::max(chartTop, static_cast<double>(upperLimit));
     chartTop = std::max(chartTop, 10.0);
-    std::u16string yTitle = kind == kKindChina ? LoadString(2109) + u" f2 [MPa]" : LoadString(2071) + u" [R]";
-    return SetupChart(PositionCount(), chartTop, yTitle);
+    return kind == kKindChina ? SetupChart(PositionCount(), chartTop, 2109, u" f2 [MPa]")
+                              : SetupChart(PositionCount(), chartTop, 2071, u" [R]");
 }
 
 bool TTorvDir::Write(ObjectWriter& out) {
@@ -179,7 +191,12 @@ bool TTorvDir::Write(ObjectWriter& out) {
                                           : kSummaryTagChinaSingle;
     out.WriteText(tag, 9);
     WriteDateFields(out, 10);
-    for (const auto& p : memberPaths) out.WriteQuoted(Latin1ToU16(p), 10);
+    // A member found away from its stored path is saved where it was found.
+    for (size_t i = 0; i < memberPaths.size(); ++i) {
+        const std::string& stored = memberPaths[i];
+        std::string path = memberFiles[i] == stored ? stored : std::filesystem::absolute(memberFiles[i]).string();
+        out.WriteQuoted(Latin1ToU16(path), 10);
+    }
     out.WriteQuoted(kEnd, 10);
     int32_t flags = (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) |
                     (limitsInitial ? kFlagLimitsInitial : 0) | (useMedian ? kFlagMedian : 0) |

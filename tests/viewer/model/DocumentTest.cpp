@@ -5,6 +5,7 @@
 #include "model/Strings.h"
 
 #include <filesystem>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -40,18 +41,45 @@ struct DocumentTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(DocumentTest, LoadFailsWithTheMessageAndEmptyDocument) {
+TEST_F(DocumentTest, FailedLoadSaysWhyAndKeepsTheCurrentObject) {
+    std::ofstream(dir / "a.vdo", std::ios::binary) << TestFile();
     std::ofstream(dir / "bad.vdo") << "no object here at all";
+    fs::create_directories(dir / "folder.vdo");
     NexoloDocument doc;
-    std::u16string msg;
-    EXPECT_FALSE(doc.Load((dir / "bad.vdo").string(), &msg));
-    EXPECT_EQ(doc.Object(), nullptr);
-    EXPECT_EQ(msg, Utf8ToU16((dir / "bad.vdo").string()) + u":\nObject empty or not valid");
-    // A file that cannot be read at all gets the system's reason instead.
-    EXPECT_FALSE(doc.Load((dir / "missing.vdo").string(), &msg));
-    EXPECT_EQ(msg, Utf8ToU16((dir / "missing.vdo").string()) + u":\nNo such file or directory");
-    EXPECT_FALSE(doc.Load(dir.string(), &msg));
-    EXPECT_EQ(msg, Utf8ToU16(dir.string()) + u":\nIs a directory");
+    ASSERT_TRUE(doc.Load((dir / "a.vdo").string()));
+    TBasicObj* shown = doc.Object();
+    doc.SetModified();
+    struct Case {
+        const char* file;
+        std::u16string reason;
+    };
+    for (const Case& c : {Case{"bad.vdo", u"Object empty or not valid"}, Case{"missing.vdo", u"No such file or directory"},
+                          Case{"folder.vdo", u"Is a directory"}}) {
+        std::u16string msg;
+        EXPECT_FALSE(doc.Load((dir / c.file).string(), &msg)) << c.file;
+        EXPECT_EQ(msg, Utf8ToU16((dir / c.file).string()) + u":\n" + c.reason) << c.file;
+        EXPECT_EQ(doc.Object(), shown) << c.file;
+        EXPECT_TRUE(doc.IsModified()) << c.file;
+    }
+}
+
+TEST_F(DocumentTest, UnreadableFileSaysPermissionDenied) {
+    fs::path p = dir / "locked.vdo";
+    std::ofstream(p, std::ios::binary) << TestFile();
+    fs::permissions(p, fs::perms::none);
+    fs::permissions(dir, fs::perms::all);
+    // The superuser reads every file: ask as an ordinary user in a child process.
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(3);
+        std::u16string msg = OpenFailureMessage(p.string());
+        ::_exit(msg == Utf8ToU16(p.string()) + u":\nPermission denied" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(DocumentTest, StoreClearsValueChangeBitOnlyInTheFile) {
@@ -102,6 +130,8 @@ TEST_F(DocumentTest, AdoptingATemporaryFileTitlesAndDeletesIt) {
     EXPECT_FALSE(doc.AdoptTemporaryFile((dir / "junk.vdo").string(), u"", &msg));
     EXPECT_FALSE(fs::exists(dir / "junk.vdo"));
     EXPECT_FALSE(msg.empty());
+    ASSERT_NE(doc.Object(), nullptr) << "a failed hand-over keeps what is shown";
+    EXPECT_EQ(doc.Object()->title, u"A summary title that");
 }
 
 TEST(AtomicFile, ReplacesWholeFile) {

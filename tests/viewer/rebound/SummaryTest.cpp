@@ -5,12 +5,15 @@
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"
 #include "rebound/TTorvDir.h"
+#include "model/ObjectFactory.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace vordalis {
+void RegisterReboundObjects(); // defined beside the rebound classes, declared where it is called
+
 namespace {
 
 using testing::ChinaFile;
@@ -266,13 +269,58 @@ TEST(TTorvDir, ChinaSummaryCountsAPumpedMemberByItsOwnStrength) {
     EXPECT_NEAR(*sum->ComputeStatistics().strength, sum->MemberValue(1), 1e-9); // the smallest of two
 }
 
-TEST(TTorvDir, MissingMemberFileMakesTheSummaryInvalid) {
+TEST(TTorvDir, MovedSummaryFindsItsMembersBesideItself) {
+    // Member paths as stored by a summary elsewhere, and where the members now lie below the
+    // summary's folder.
+    struct Case {
+        const char* name;
+        std::vector<std::string> stored;
+        std::vector<std::string> now;
+    } cases[] = {
+        {"copied with its members", {"/gone/site/a.vdo", "/gone/site/b.vdo"}, {"a.vdo", "b.vdo"}},
+        {"members in a sub-folder", {"/gone/site/data/a.vdo", "/gone/site/data/b.vdo"}, {"data/a.vdo", "data/b.vdo"}},
+        {"written on another system", {"C:\\Messung\\data\\a.vdo", "C:\\Messung\\b.vdo"}, {"data/a.vdo", "b.vdo"}},
+        {"relative paths", {"data/a.vdo", "./b.vdo"}, {"data/a.vdo", "b.vdo"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        std::filesystem::create_directories(dir.Path("data"));
+        std::vector<std::string> found;
+        for (size_t i = 0; i < c.now.size(); ++i)
+            found.push_back(dir.Write(c.now[i], SeriesText({30 + 10 * static_cast<int>(i)}, 1, false)));
+        std::string sumPath = dir.Path("sum.vdo");
+        ASSERT_TRUE(WriteSummaryFile(sumPath, kSummaryTagSeries, c.stored));
+        std::string before;
+        ASSERT_TRUE(ReadWholeFile(sumPath, before));
+        auto sum = Open(sumPath);
+        ASSERT_TRUE(sum->valid) << c.name;
+        ASSERT_EQ(sum->members.size(), 2u) << c.name;
+        EXPECT_EQ(sum->MemberValue(1), 40) << c.name;
+        EXPECT_EQ(sum->MemberFile(0), found[0]) << c.name;
+        EXPECT_EQ(sum->memberPaths, c.stored) << c.name << ": the paths as stored until saved";
+        std::string after;
+        ASSERT_TRUE(ReadWholeFile(sumPath, after));
+        EXPECT_EQ(after, before) << c.name << ": opening writes nothing";
+        // Saved, the summary names the members where they were found.
+        ObjectWriter out;
+        ASSERT_TRUE(sum->Write(out));
+        auto again = Open(dir.Write("saved.vdo", out.Bytes()));
+        EXPECT_EQ(again->memberPaths, found) << c.name;
+    }
+}
+
+TEST(TTorvDir, MissingMemberIsNamedInTheFailure) {
     TempDir dir;
     std::vector<std::string> files = {dir.Write("a.vdo", SeriesText({30}, 1, false)),
                                       dir.Write("b.vdo", SeriesText({31}, 1, false))};
     std::string sum = SeriesSummary(dir, files);
     std::filesystem::remove(files[1]);
     EXPECT_FALSE(Open(sum)->valid);
+    FileSource f(sum);
+    std::u16string why;
+    RegisterReboundObjects();
+    EXPECT_EQ(CreateObjectFromFile(f, &why), nullptr);
+    EXPECT_EQ(why, u"Member " + Latin1ToU16(files[1]) + u": No such file or directory");
 }
 
 TEST(TTorvDir, SavedSummaryKeepsLimitsUnitFlagsAndTexts) {
