@@ -652,8 +652,24 @@ Objekt leer oder ungültig</translation>
       <translation>Doppelklick für die Detailansicht</translation>
     </message>
     <message>
-      <source>Safe changes to original file</source>
+      <source>Save changes to original file</source>
       <translation>Änderungen in der Originaldatei speichern</translation>
+    </message>
+    <message>
+      <source>No such file or directory</source>
+      <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+      <source>Is a directory</source>
+      <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+      <source>Permission denied</source>
+      <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+      <source>Member %s: %s</source>
+      <translation>Mitglied %s: %s</translation>
     </message>
     <message>
       <source>Failed to launch tamlo!</source>

@@ -652,8 +652,24 @@ Objet vide ou non valide</translation>
       <translation>Double-cliquer pour la vue détaillée</translation>
     </message>
     <message>
-      <source>Safe changes to original file</source>
+      <source>Save changes to original file</source>
       <translation>Enregistrer les modifications dans le fichier d'origine</translation>
+    </message>
+    <message>
+      <source>No such file or directory</source>
+      <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+      <source>Is a directory</source>
+      <translation>Est un dossier</translation>
+    </message>
+    <message>
+      <source>Permission denied</source>
+      <translation>Permission refusée</translation>
+    </message>
+    <message>
+      <source>Member %s: %s</source>
+      <translation>Membre %s : %s</translation>
     </message>
     <message>
       <source>Failed to launch tamlo!</source>

@@ -652,8 +652,24 @@ Object empty or not valid</source>
       <translation>Дважды щёлкните для подробного просмотра</translation>
     </message>
     <message>
-      <source>Safe changes to original file</source>
+      <source>Save changes to original file</source>
       <translation>Сохранить изменения в исходном файле</translation>
+    </message>
+    <message>
+      <source>No such file or directory</source>
+      <translation>Нет такого файла или каталога</translation>
+    </message>
+    <message>
+      <source>Is a directory</source>
+      <translation>Это каталог</translation>
+    </message>
+    <message>
+      <source>Permission denied</source>
+      <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+      <source>Member %s: %s</source>
+      <translation>Элемент %s: %s</translation>
     </message>
     <message>
       <source>Failed to launch tamlo!</source>

@@ -652,8 +652,24 @@ Object empty or not valid</source>
       <translation>双击查看详细信息</translation>
     </message>
     <message>
-      <source>Safe changes to original file</source>
+      <source>Save changes to original file</source>
       <translation>将更改保存到原始文件</translation>
+    </message>
+    <message>
+      <source>No such file or directory</source>
+      <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+      <source>Is a directory</source>
+      <translation>是一个目录</translation>
+    </message>
+    <message>
+      <source>Permission denied</source>
+      <translation>权限不够</translation>
+    </message>
+    <message>
+      <source>Member %s: %s</source>
+      <translation>成员 %s：%s</translation>
     </message>
     <message>
       <source>Failed to launch tamlo!</source>

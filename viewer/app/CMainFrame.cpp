@@ -529,7 +529,6 @@ void CMainFrame::OnCreateSummary() {
         return;
     }
     if (!doc_->SaveModified(this)) return;
-    doc_->OnNewDocument();
     if (!doc_->AdoptTemporaryFile(path, QString::fromStdU16String(title).left(20), this))
         QApplication::beep();
 }

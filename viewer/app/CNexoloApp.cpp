@@ -59,8 +59,8 @@ bool CNexoloApp::InitInstance(const std::string& commandLine) {
     QString path = file.empty() ? QString() : QFileInfo(QString::fromLocal8Bit(file)).absoluteFilePath();
     doc_ = std::make_unique<CNexoloDoc>();
     frame_ = std::make_unique<CMainFrame>(this, doc_.get());
-    // Without a file the document is new; a file that fails to open leaves it empty, titled
-    // with the file's name.
+    // Without a file the document is new; a file that fails to open leaves it empty and
+    // "Untitled".
     if (path.isEmpty())
         doc_->OnNewDocument();
     else
@@ -70,9 +70,13 @@ bool CNexoloApp::InitInstance(const std::string& commandLine) {
 }
 
 bool CNexoloApp::OpenDocumentFile(const QString& path) {
+    QString full = QFileInfo(path).absoluteFilePath();
     if (!doc_->SaveModified(frame_.get())) return false;
-    bool ok = doc_->OnOpenDocument(path, frame_.get());
-    if (ok) AddToRecentFiles(QFileInfo(path).absoluteFilePath());
+    bool ok = doc_->OnOpenDocument(full, frame_.get());
+    if (ok)
+        AddToRecentFiles(full);
+    else if (!QFileInfo::exists(full))
+        RemoveFromRecentFiles(full); // a file that is gone has no place in the list
     return ok;
 }
 
@@ -101,6 +105,15 @@ void CNexoloApp::AddToRecentFiles(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
+    WriteRecentFiles(files);
+}
+
+void CNexoloApp::RemoveFromRecentFiles(const QString& path) {
+    QStringList files = RecentFiles();
+    if (files.removeAll(path) > 0) WriteRecentFiles(files);
+}
+
+void CNexoloApp::WriteRecentFiles(QStringList files) {
     while (files.size() > kRecentFiles) files.removeLast();
     QSettings profile(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
     profile.beginGroup(kRecentSection);

@@ -29,8 +29,9 @@ public:
     CMainFrame* MainFrame() const { return frame_.get(); }
     CNexoloDoc* Document() const { return doc_.get(); }
 
-    // Asks to save a modified document first; then loads path (an invalid file leaves an
-    // empty document after the message). True when an object was loaded.
+    // Asks to save a modified document first; then loads path. A file that does not open
+    // leaves the document as it was after the message, and leaves the recent list when it is
+    // gone. True when an object was loaded.
     bool OpenDocumentFile(const QString& path);
     // Writes "Language", loads that language's translations and retranslates the interface.
     void SetLanguage(int language);
@@ -38,11 +39,14 @@ public:
 
     QStringList RecentFiles() const;
     void AddToRecentFiles(const QString& path);
+    void RemoveFromRecentFiles(const QString& path);
 
 signals:
     void RecentFilesChanged();
 
 private:
+    void WriteRecentFiles(QStringList files);
+
     Translations translations_;
     std::unique_ptr<CNexoloDoc> doc_;
     std::unique_ptr<CMainFrame> frame_;

@@ -42,14 +42,16 @@ void CNexoloDoc::OnNewDocument() {
 bool CNexoloDoc::OnOpenDocument(const QString& path, QWidget* parent) {
     QString full = QFileInfo(path).absoluteFilePath();
     std::u16string message;
-    bool ok = doc_.Load(QFile::encodeName(full).toStdString(), &message);
-    path_ = ok ? full : QString();
-    SetTitle(QFileInfo(full).fileName());
-    UpdateAllViews();
-    if (!ok)
+    if (!doc_.Load(QFile::encodeName(full).toStdString(), &message)) {
+        // What is on screen stays; the message says why the file did not open.
         QMessageBox::warning(parent, QApplication::applicationDisplayName(),
                              QString::fromStdU16String(message));
-    return ok;
+        return false;
+    }
+    path_ = full;
+    SetTitle(QFileInfo(full).fileName());
+    UpdateAllViews();
+    return true;
 }
 
 bool CNexoloDoc::OnSaveDocument(const QString& path, QWidget* parent) {
@@ -103,16 +105,16 @@ bool CNexoloDoc::SaveModified(QWidget* parent) {
 }
 
 bool CNexoloDoc::AdoptTemporaryFile(const QString& path, const QString& title, QWidget* parent) {
-    path_.clear();
     std::u16string message;
-    bool ok =
-        doc_.AdoptTemporaryFile(QFile::encodeName(path).toStdString(), title.toStdU16String(), &message);
-    SetTitle(ok ? title : QString());
-    UpdateAllViews();
-    if (!ok)
+    if (!doc_.AdoptTemporaryFile(QFile::encodeName(path).toStdString(), title.toStdU16String(), &message)) {
         QMessageBox::warning(parent, QApplication::applicationDisplayName(),
                              QString::fromStdU16String(message));
-    return ok;
+        return false;
+    }
+    path_.clear();
+    SetTitle(title);
+    UpdateAllViews();
+    return true;
 }
 
 void CNexoloDoc::UpdateAllViews() {

@@ -27,8 +27,8 @@ public:
 
     // Empties the document (no object, no path, "Untitled").
     void OnNewDocument();
-    // Loads path. On failure shows "PATH:\nObject empty or not valid" and stays empty with
-    // the file's name as title.
+    // Loads path. On failure shows why (the system's reason, or "Object empty or not valid")
+    // and keeps the current object, path and title.
     bool OnOpenDocument(const QString& path, QWidget* parent);
     // Saves to path atomically; reports a failure in a message box. True on success.
     bool OnSaveDocument(const QString& path, QWidget* parent);
@@ -37,8 +37,9 @@ public:
     bool DoSave(const QString& path, bool replace, QWidget* parent);
     // Asks whether to save a modified document: false when the user cancelled or saving failed.
     bool SaveModified(QWidget* parent);
-    // Adopts an object file the viewer was handed (Load, Create Summary): new document, load,
-    // delete the file, title it, mark it modified. False (after a message) when not valid.
+    // Adopts an object file the viewer was handed (Load, Create Summary): load, delete the
+    // file, no path, title it, mark it modified. False (after a message, the current object
+    // kept) when not valid.
     bool AdoptTemporaryFile(const QString& path, const QString& title, QWidget* parent);
 
     // Tells every view that the object or its options changed (scroll size, repaint).

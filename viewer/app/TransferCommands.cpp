@@ -81,7 +81,6 @@ void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc) {
         return;
     }
     if (!doc.SaveModified(window)) return;
-    doc.OnNewDocument();
     if (!doc.AdoptTemporaryFile(result, QString(), window) || !doc.Object()) {
         QApplication::beep();
         return;

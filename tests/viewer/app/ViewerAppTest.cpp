@@ -213,10 +213,66 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("Vernoskant5 but nothing else\r\n");
         f.close();
-                Start(path);
+        Start(path);
         QCOMPARE(watcher_->TakeMessages(), QStringList{path + ":\nObject empty or not valid"});
         QVERIFY(!Obj());
-        QVERIFY(Frame()->windowTitle().startsWith("broken.vdo"));
+        QVERIFY(Frame()->windowTitle().startsWith("Untitled"));
+        QVERIFY(app_->RecentFiles().isEmpty());
+    }
+
+    // Whichever way a file fails to open, the object on screen stays and the message says why.
+    void failedOpenKeepsTheDocument() {
+        QString broken = files_.filePath("broken.vdo");
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Vernoskant5 but nothing else\r\n");
+        f.close();
+        QString gone = files_.filePath("gone.vdo");
+        QFile::remove(gone);
+        QVERIFY(QFile::copy(Sample("bars_metric.vdo"), gone));
+        QString folder = files_.filePath("folder.vdo");
+        QVERIFY(QDir().mkpath(folder));
+        Start(gone);
+        QVERIFY(app_->OpenDocumentFile(Sample("list_metric.vdo")));
+        Doc()->SetModifiedFlag(true);
+        QVERIFY(QFile::remove(gone));
+        TBasicObj* shown = Obj();
+        auto dropFile = [this](const QString& path) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDropEvent ev(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(Frame(), &ev);
+        };
+        struct Case {
+            const char* how;
+            QString path;
+            QString message;
+            std::function<void()> open;
+        };
+        const QList<Case> cases = {
+            {"recent file deleted", gone, gone + ":\nNo such file or directory",
+             [this, gone] {
+                 auto* recent = Frame()->findChild<QAction*>(QString("command%1").arg(cmd::RecentFile1 + 1));
+                 QVERIFY(recent && recent->statusTip() == gone);
+                 recent->trigger();
+             }},
+            {"damaged file", broken, broken + ":\nObject empty or not valid",
+             [this, broken] { app_->OpenDocumentFile(broken); }},
+            {"dropped damaged file", broken, broken + ":\nObject empty or not valid",
+             [&dropFile, broken] { dropFile(broken); }},
+            {"folder", folder, folder + ":\nIs a directory", [this, folder] { app_->OpenDocumentFile(folder); }},
+        };
+        for (const Case& c : cases) {
+            c.open();
+            // Asked first (and answered No), the changes stay in the window.
+            QCOMPARE(watcher_->TakeMessages(), (QStringList{"Save changes to list_metric.vdo?", c.message}));
+            QVERIFY2(Obj() == shown, c.how);
+            QVERIFY2(Doc()->IsModified(), c.how);
+            QVERIFY2(Frame()->windowTitle().startsWith("list_metric.vdo"), c.how);
+            QCOMPARE(Doc()->PathName(), Sample("list_metric.vdo"));
+        }
+        // The deleted file left the recent list; the others never joined it.
+        QCOMPARE(app_->RecentFiles(), QStringList{Sample("list_metric.vdo")});
     }
 
     void droppedFiles() {
