@@ -33,6 +33,8 @@ public:
 
     // --- control state ---
     int conversionIndex = 0; // 0 table, 1 general
+    // The table entry names the object's own edition ("JGJ/T23-2001" or "JGJ/T23-2011").
+    std::u16string tableText;
     bool conversionEnabled = true;
     int angleIndex = 4;   // code - 1
     int surfaceIndex = 1; // code - 1

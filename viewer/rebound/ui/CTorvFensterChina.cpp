@@ -24,7 +24,7 @@ CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent)
     auto* cgrid = new QGridLayout(conversionBox);
     conversion_ = new QComboBox(this);
     conversion_->setObjectName("combo1052");
-    conversion_->addItems({QStringLiteral("JGJ/T23-2001"), tr("General conversion")});
+    conversion_->addItems({QString::fromStdU16String(logic_.tableText), tr("General conversion")});
     conversionInitial_ = new QCheckBox(tr("Initial settings"), this);
     conversionInitial_->setObjectName("check1073");
     cgrid->addWidget(conversion_, 0, 0);
@@ -39,7 +39,7 @@ CTorvFensterChina::CTorvFensterChina(ChinaSettingsLogic& logic, QWidget* parent)
         angle_->addItem(QString::fromStdU16String(ChinaAngleComboText(code)));
     surface_ = new QComboBox(this);
     surface_->setObjectName("combo1086");
-    surface_->addItems({tr("Top"), tr("Side"), tr("Buttom")});
+    surface_->addItems({tr("Top"), tr("Side"), tr("Bottom")});
     depth_ = new QLineEdit(this);
     depth_->setObjectName("edit1064");
     depth_->setMaxLength(ChinaSettingsLogic::kDepthChars);

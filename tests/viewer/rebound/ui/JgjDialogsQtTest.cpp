@@ -80,6 +80,28 @@ private slots:
         QCOMPARE(obj.pumpConcrete, 1);
     }
 
+    void chinaSettingsNameTheObjectsEdition_data() {
+        QTest::addColumn<bool>("is2011");
+        QTest::addColumn<QString>("table");
+        QTest::newRow("2001") << false << "JGJ/T23-2001";
+        QTest::newRow("2011") << true << "JGJ/T23-2011";
+    }
+    void chinaSettingsNameTheObjectsEdition() {
+        QFETCH(bool, is2011);
+        QFETCH(QString, table);
+        ChinaFile f;
+        f.is2011 = is2011;
+        f.readings = {35, 36, 37, 38, 35, 36, 37, 38, 35, 36, 37, 38, 35, 36, 37, 38};
+        MemorySource src(f.Text());
+        TTorvChina obj(src);
+        QVERIFY(obj.valid);
+        ChinaSettingsLogic logic(obj);
+        CTorvFensterChina d(logic);
+        auto* conversion = d.findChild<QComboBox*>("combo1052");
+        QCOMPARE(conversion->itemText(0), table);
+        QCOMPARE(conversion->currentText(), table);
+    }
+
     void selectSummaryPreselectsAndRefusesNothing() {
         SelectSummaryLogic logic(1, 2);
         CSelectSummery d(logic);
