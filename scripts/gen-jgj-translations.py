@@ -21,7 +21,7 @@ TEXTS = {
         ("OFF", "NON", "AUS", "关", "ВЫКЛ"),
         ("Side", "Côté", "Seite", "侧面", "Боковая"),
         ("Top", "Dessus", "Oben", "表面", "Верхняя"),
-        ("Buttom", "Dessous", "Unten", "底面", "Нижняя"),
+        ("Bottom", "Dessous", "Unten", "底面", "Нижняя"),
         ("General conversion", "Conversion générale", "Allgemeine Umrechnung", "通用换算", "Общий пересчёт"),
         ("Title : mean rebound value [R]", "Titre : valeur de rebond moyenne [R]", "Titel : mittlerer Rückprallwert [R]", "标题 : 平均回弹值 [R]", "Название : среднее значение отскока [R]"),
         ("Title : mean value f2 [MPa]", "Titre : valeur moyenne f2 [MPa]", "Titel : Mittelwert f2 [MPa]", "标题 : 平均值 f2 [MPa]", "Название : среднее значение f2 [MPa]"),
@@ -50,7 +50,7 @@ TEXTS = {
         ("Pump concrete", "Béton pompé", "Pumpbeton", "泵送混凝土", "Бетон, подаваемый насосом"),
         ("Top", "Dessus", "Oben", "表面", "Верхняя"),
         ("Side", "Côté", "Seite", "侧面", "Боковая"),
-        ("Buttom", "Dessous", "Unten", "底面", "Нижняя"),
+        ("Bottom", "Dessous", "Unten", "底面", "Нижняя"),
     ],
     "vordalis::CSelectSummery": [
         ("Select summary", "Choisir le résumé", "Zusammenfassung wählen", "选择汇总", "Выбор сводки"),

@@ -41,7 +41,7 @@ const std::array<Row, static_cast<size_t>(Msg::Count)> kTable{{
      "angelegt "
      "ist und die Datei nicht schreibgeschützt ist.",
      "不能打开临时输出文件 %s。\n请确保目录存在并且文件未被写保护。"},
-    {"Error writing to file %s.\nPlease ensure that file or folder \nis not write procected.",
+    {"Error writing to file %s.\nPlease ensure that file or folder \nis not write protected.",
      "Erreur d'écriture dans le fichier %s. \nContrôler si le fichier \nou le répertoire n'est pas protégé.",
      "Fehler beim Schreiben in Datei %s.\nStellen Sie sicher, dass die Datei \noder der Ordner nicht "
      "schreibgeschützt ist.",

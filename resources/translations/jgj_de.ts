@@ -48,7 +48,7 @@
         <translation>Oben</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Unten</translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
         <translation>Seite</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Unten</translation>
     </message>
 </context>

@@ -48,7 +48,7 @@
         <translation>Dessus</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Dessous</translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
         <translation>Côté</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Dessous</translation>
     </message>
 </context>

@@ -48,7 +48,7 @@
         <translation>Верхняя</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Нижняя</translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
         <translation>Боковая</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>Нижняя</translation>
     </message>
 </context>

@@ -48,7 +48,7 @@
         <translation>表面</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>底面</translation>
     </message>
     <message>
@@ -159,7 +159,7 @@
         <translation>侧面</translation>
     </message>
     <message>
-        <source>Buttom</source>
+        <source>Bottom</source>
         <translation>底面</translation>
     </message>
 </context>

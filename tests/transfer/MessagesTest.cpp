@@ -32,7 +32,7 @@ TEST(MessagesTest, TextsAndPlaceholders) {
         "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
         "not write protected.");
     EXPECT_EQ(MessageOf(IoFileError{3, "x"}),
-              "Error writing to file x.\nPlease ensure that file or folder \nis not write procected.");
+              "Error writing to file x.\nPlease ensure that file or folder \nis not write protected.");
     EXPECT_EQ(MessageOf(IoFileError{7, "x"}), "General error");
     EXPECT_EQ(Text(Msg::Ready), " Ready for data transfer");
     EXPECT_EQ(Text(Msg::SaveSelectedLabel, 3), "保存已选部分(&L)");

@@ -83,7 +83,7 @@ private:
 // Short text of an impact-angle code ("-90°" .. "+90°"), and its combo text; "" when unknown.
 std::u16string ChinaAngleText(int angle);
 std::u16string ChinaAngleComboText(int angle);
-// "Top", "Side", "Buttom" (numbered strings) for surface codes 1..3; "" otherwise.
+// "Top", "Side", "Bottom" (numbered strings) for surface codes 1..3; "" otherwise.
 std::u16string ChinaSurfaceText(int surface);
 
 } // namespace vordalis

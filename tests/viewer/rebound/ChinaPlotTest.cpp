@@ -62,6 +62,7 @@ TEST(ChinaPlot, AngleGlyphAndGeneralConversionRows) {
     ChinaFile f;
     f.readings = {35, 35, 35};
     f.angle = 1;
+    f.surface = 3;
     f.conversion = 2;
     f.a = 0.025;
     f.b = 2.0;
@@ -74,7 +75,7 @@ TEST(ChinaPlot, AngleGlyphAndGeneralConversionRows) {
     obj.Draw(dc);
     std::vector<std::string> texts = dc.Texts();
     for (const char* t : {"-90°", "General conversion", "fc(R) = 0.02500 * R^(2.00000) * 10^(-0.01000 * 0.0)",
-                          "n = 16     m = 3", "- "})
+                          "n = 16     m = 3", "- ", "Bottom"})
         EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t;
     // No f2 row with the general conversion; a depth of 0 has no symbol.
     EXPECT_EQ(std::find(texts.begin(), texts.end(), "f2  ="), texts.end());
