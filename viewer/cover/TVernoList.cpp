@@ -103,7 +103,8 @@ TVernoList::TVernoList(ByteSource& file) {
     int xMinor;
     TBasicPlot::NiceStep(0, xTop, &xStep, &xMinor);
     plot.SetAxis(plot.axisX, 0, xTop, xStep, xMinor, 0, false);
-    plot.axisY.title = LoadString(2035) + UnitSuffix(Inches());
+    plot.axisY.titleString = 2035;
+    plot.axisY.title = UnitSuffix(Inches());
     valid = true;
 }
 

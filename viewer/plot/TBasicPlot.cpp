@@ -35,6 +35,10 @@ std::u16string FormatLabel(const std::string& format, double v) {
 
 } // namespace
 
+std::u16string TBasicPlot::Axis::Title() const {
+    return titleString ? LoadString(titleString) + title : title;
+}
+
 bool TBasicPlot::Axis::LabelsShown() const {
     size_t open = title.find(u'[');
     return open != std::u16string::npos && title.find(u']', open) != std::u16string::npos;
@@ -268,7 +272,7 @@ bool TBasicPlot::DrawAxes(bool yUp) {
     // dir points away from the chart.
     const int edge = yUp ? y1 : y0, far = yUp ? y0 : y1, dir = yUp ? 1 : -1;
     dc.SetTextAlign(align::kCenter | (yUp ? align::kTop : align::kBottom));
-    dc.TextOut((x0 + x1) / 2, edge + dir * 75, axisX.title);
+    dc.TextOut((x0 + x1) / 2, edge + dir * 75, axisX.Title());
     std::vector<double> majors, minors;
     TickValues(axisX, majors, minors);
     const bool xLabels = axisX.LabelsShown();
@@ -287,10 +291,10 @@ bool TBasicPlot::DrawAxes(bool yUp) {
     }
 
     // Y axis on the left, its title written upward.
-    if (!axisY.title.empty()) {
+    if (const std::u16string yTitle = axisY.Title(); !yTitle.empty()) {
         dc.SetTextAlign(align::kCenter | align::kBaseline);
         dc.SetFont(verticalFont);
-        dc.TextOut(x0 - 130, (y0 + y1) / 2, axisY.title);
+        dc.TextOut(x0 - 130, (y0 + y1) / 2, yTitle);
         dc.SetFont(normalFont);
     }
     dc.SetTextAlign(align::kRight | align::kBaseline);
@@ -394,17 +398,23 @@ void TBasicPlot::DrawHeader(const TBasicObj& obj) {
     dc.Line(L, T + 55, R, T + 55);
 
     dc.SetTextAlign(align::kLeft | align::kBaseline);
-    dc.TextOut(L, T + 100, LoadString(2033));
-    dc.TextOut(L + 560, T + 100, LoadString(2031));
-    dc.TextOut(L + 1000, T + 100, LoadString(2032));
-    dc.TextOut(L, T + 140, LoadString(2034));
+    // Each value starts at its place, or after its label when a translation is longer.
+    auto label = [&](int x, int y, int id, int valueX) {
+        const std::u16string text = LoadString(id);
+        dc.TextOut(x, y, text);
+        return std::max(valueX, x + dc.TextExtent(text).cx + 20);
+    };
+    const int titleX = label(L, T + 100, 2033, L + 150);
+    const int dateX = label(L + 560, T + 100, 2031, L + 710);
+    const int nameX = label(L + 1000, T + 100, 2032, L + 1140);
+    const int remarksX = label(L, T + 140, 2034, L + 300);
 
     dc.SetFont(normalFont);
-    dc.TextOut(L + 150, T + 100, obj.title);
+    dc.TextOut(titleX, T + 100, obj.title);
     bool rebound = obj.type >= kTypeReboundSeries && obj.type <= kTypeReboundChina;
-    dc.TextOut(L + 710, T + 100, FormatDate(obj.date, rebound ? u"%d-%b-%Y %H:%M" : LoadString(2052)));
-    dc.TextOut(L + 1140, T + 100, obj.name);
-    dc.TextOut(L + 300, T + 140, obj.remarks);
+    dc.TextOut(dateX, T + 100, FormatDate(obj.date, rebound ? u"%d-%b-%Y %H:%M" : LoadString(2052)));
+    dc.TextOut(nameX, T + 100, obj.name);
+    dc.TextOut(remarksX, T + 140, obj.remarks);
     if (isPrint) {
         dc.SetTextAlign(align::kRight | align::kBaseline);
         dc.TextOut(R, T + 100, Printf("%d/%d", currentPage, pageCount));

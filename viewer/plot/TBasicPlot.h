@@ -43,10 +43,14 @@ public:
         int minorTicks = 0;                          // minor ticks between two major ticks
         double pixelsPerUnit = 0, unitsPerPixel = 0; // both 0 while the axis has no scale
         std::u16string title;                        // tick labels only when it holds a unit in brackets
+        // A numbered string in front of title, looked up when drawn: a change of language
+        // reaches the axis of an object that is already open.
+        int titleString = 0;
         std::string labelFormat = "%0.0lf";
         bool labelsTimes1000 = false;
 
         bool HasScale() const { return pixelsPerUnit != 0 && unitsPerPixel != 0; }
+        std::u16string Title() const;
         bool LabelsShown() const;
     };
 

@@ -109,7 +109,7 @@ void TTorvBars::Read(ObjectReader& in) {
     if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
     ApplyDirectionCorrection();
     maxMeasured = std::max(maxMeasured, 10);
-    if (!SetupChart(n, maxMeasured, LoadString(2069) + u" [R]")) {
+    if (!SetupChart(n, maxMeasured, 2069, u" [R]")) {
         measuredValues.Clear();
         values.Clear();
         return;

@@ -112,7 +112,7 @@ void TTorvChina::Read(ObjectReader& in) {
     if (upperLimit < lowerLimit) lowerLimit = 0;
     if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
     maxMeasured = std::max(maxMeasured, 10);
-    if (!SetupChart(n, maxMeasured, LoadString(2069) + u" [R]")) {
+    if (!SetupChart(n, maxMeasured, 2069, u" [R]")) {
         values.Clear();
         return;
     }

@@ -112,7 +112,7 @@ void TTorvObj::WriteTexts(ObjectWriter& out) const {
     put(remarks, u"<Update Vordalis to see this remarks!>", 26);
 }
 
-bool TTorvObj::SetupChart(int positions, double largest, const std::u16string& yTitle) {
+bool TTorvObj::SetupChart(int positions, double largest, int yTitleString, const std::u16string& yUnit) {
     TTorvPlot& plot = Plot();
     double xMax = std::max(positions, 5) + 1, yMax = largest * 1.1;
     double xStep = 0, yStep = 0;
@@ -122,7 +122,8 @@ bool TTorvObj::SetupChart(int positions, double largest, const std::u16string& y
     if (!plot.SetAxis(plot.axisX, 0, xMax, xStep, xMinor, 0, false)) return false;
     if (!plot.SetAxis(plot.axisY, 0, yMax, yStep, yMinor, 0, false)) return false;
     plot.axisX.title.clear();
-    plot.axisY.title = yTitle;
+    plot.axisY.titleString = yTitleString;
+    plot.axisY.title = yUnit;
     return true;
 }
 

@@ -72,8 +72,9 @@ protected:
     // bytes is written as a wide block with a quoted replacement. False when cut short.
     bool ReadTexts(ObjectReader& in);
     void WriteTexts(ObjectWriter& out) const;
-    // Sets the chart scales for `positions` bars up to `largest`; false when no step fits.
-    bool SetupChart(int positions, double largest, const std::u16string& yTitle);
+    // Sets the chart scales for `positions` bars up to `largest` and the y title (a numbered
+    // string, looked up when drawn, and its unit); false when no step fits.
+    bool SetupChart(int positions, double largest, int yTitleString, const std::u16string& yUnit);
     // Writes the flags shared by every rebound object to the description.
     void DescribeLimits(Json& out) const;
 };

@@ -3,10 +3,12 @@
 
 #include "model/ObjectFactory.h"
 #include "objects/RegisterObjects.h"
+#include "model/Strings.h"
 #include "plot/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -58,7 +60,7 @@ TEST(ListFile, InchFilesAreConvertedToMillimetres) {
         EXPECT_EQ(l->covers.Unit(), u"in");
         // The axis runs to 1.1 x the converted largest cover (51 mm), shown in inches.
         EXPECT_NEAR(l->plot.axisY.max, 1.1 * 51 * 0.0394, 1e-9);
-        EXPECT_EQ(l->plot.axisY.title, u"Cover [in]");
+        EXPECT_EQ(l->plot.axisY.Title(), u"Cover [in]");
     }
     // Huge values of a damaged file convert without overflowing.
     ListFile huge = ListFile::With({2000000000}, 100);
@@ -72,6 +74,20 @@ TEST(ListFile, InchFilesAreConvertedToMillimetres) {
     ListFile cm = ListFile::With({10});
     cm.unit = "cm";
     EXPECT_FALSE(cm.Read()->valid);
+}
+
+TEST(ListFile, AxisTitleFollowsALanguageChangeAfterOpening) {
+    auto l = ListFile::With({31, 42, 27}).Read();
+    ASSERT_TRUE(l->valid);
+    SetStringTranslator([](int id, const std::u16string& english) {
+        return id == 2035 ? std::u16string(u"Enrobage") : english;
+    });
+    l->SetOptions(opts::kHeader | opts::kChart | opts::kAxis);
+    RecordingCanvas dc;
+    l->Draw(dc);
+    SetStringTranslator(nullptr);
+    std::vector<std::string> texts = dc.Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Enrobage [mm]"), texts.end()) << dc.Dump();
 }
 
 TEST(ListFile, InvalidFiles) {

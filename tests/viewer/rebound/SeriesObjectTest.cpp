@@ -121,7 +121,7 @@ TEST(SeriesRead, ChartScalesFromCountAndLargestValue) {
     EXPECT_DOUBLE_EQ(s->plot.axisX.max, 6);
     EXPECT_EQ(s->maxMeasured, 60);
     EXPECT_NEAR(s->plot.axisY.max, 66, 1e-9);
-    EXPECT_EQ(s->plot.axisY.title, u"Rebound value [R]");
+    EXPECT_EQ(s->plot.axisY.Title(), u"Rebound value [R]");
     f.values = std::vector<int>(12, 5);
     f.lower = 0;
     f.upper = 99;
