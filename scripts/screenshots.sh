@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Screenshots of the viewer's main window with every sample object, in English and Chinese,
+# Screenshots of the viewer's main window with every sample object, in all five languages,
 # at 100 % and at a high-DPI scale factor, and of the viewer's own dialogs (title and remarks,
 # page borders, About). Usage: scripts/screenshots.sh [OUT_DIR]
 set -euo pipefail
@@ -15,14 +15,14 @@ export XDG_CONFIG_HOME=$config QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 shopt -s nullglob
 for sample in resources/samples/*.vdo; do
   name=$(basename "$sample" .vdo)
-  for lang in 0:en 3:zh_CN; do
+  for lang in 0:en 1:fr 2:de 3:zh_CN 4:ru; do
     for scale in 1 2; do
       out="$OUT/${name}_${lang#*:}_x${scale}.png"
       QT_SCALE_FACTOR=$scale "$BUILD_DIR/bin/vordalis-shot" "$out" --language "${lang%%:*}" "$sample" 2>/dev/null
     done
   done
 done
-for lang in 0:en 3:zh_CN; do
+for lang in 0:en 1:fr 2:de 3:zh_CN 4:ru; do
   for dialog in 2009:title 2023:pageborder 57664:about; do
     "$BUILD_DIR/bin/vordalis-shot" "$OUT/dialog_${dialog#*:}_${lang#*:}.png" --language "${lang%%:*}" \
       --command "${dialog%%:*}" resources/samples/list_metric.vdo 2>/dev/null
