@@ -81,7 +81,7 @@
     </message>
     <message>
       <source>Limit value of covers</source>
-      <translation>Grenzwert der Überdeckung</translation>
+      <translation>Überdeckungsgrenze</translation>
     </message>
     <message>
       <source>2 Layer correction</source>

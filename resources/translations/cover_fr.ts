@@ -81,7 +81,7 @@
     </message>
     <message>
       <source>Limit value of covers</source>
-      <translation>Valeur limite de l'enrobage</translation>
+      <translation>Limite d'enrobage</translation>
     </message>
     <message>
       <source>2 Layer correction</source>

@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Summary mean compr. strength</source>
-        <translation>Mittlere Druckfestigkeit der Zusammenfassung</translation>
+        <translation>Gesamt: mittl. Druckfestigkeit</translation>
     </message>
     <message>
         <source>Mean value</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Summary median compr. strength</source>
-        <translation>Median-Druckfestigkeit der Zusammenfassung</translation>
+        <translation>Gesamt: Median-Druckfestigkeit</translation>
     </message>
     <message>
         <source>Files</source>

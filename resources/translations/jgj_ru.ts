@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>With carbonation depth</source>
-        <translation>С учётом глубины карбонизации</translation>
+        <translation>С учётом карбонизации</translation>
     </message>
     <message>
         <source>With pump concrete</source>
-        <translation>С учётом бетона, подаваемого насосом</translation>
+        <translation>С учётом подачи насосом</translation>
     </message>
     <message>
         <source>ON</source>
