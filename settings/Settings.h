@@ -16,6 +16,9 @@ inline constexpr const char16_t* kBorderTop = u"BorderTop";
 inline constexpr const char16_t* kBorderBottom = u"BorderBottom";
 inline constexpr const char16_t* kBorderLeft = u"BorderLeft";
 inline constexpr const char16_t* kBorderRight = u"BorderRight";
+// The viewer's zoom: percent, and 0 fixed / 1 fit width / 2 fit page.
+inline constexpr const char16_t* kZoom = u"Zoom";
+inline constexpr const char16_t* kZoomFit = u"ZoomFit";
 // "Mode0".."Mode3": packed default display options of the four object categories.
 std::u16string ModeName(int category);
 

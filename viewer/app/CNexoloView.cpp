@@ -8,6 +8,8 @@
 #include "TitleAndRemarks.h"
 #include "TransferBusy.h"
 #include "model/Strings.h"
+#include "plot/PageTableText.h"
+#include "plot/TBasicPlot.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
@@ -21,7 +23,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QSvgGenerator>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -48,6 +52,7 @@ CNexoloView::CNexoloView(CNexoloDoc* doc, QWidget* parent) : QAbstractScrollArea
     QString folder = QString::fromStdU16String(settings::DataFolder());
     if (QDir(folder).exists()) QDir::setCurrent(folder);
     options_.Load();
+    zoom_.Load();
     doc_->SetMmScale(options_.mmScale);
     connect(doc_, &CNexoloDoc::Updated, this, &CNexoloView::OnUpdate);
 }
@@ -60,6 +65,7 @@ CNexoloView::~CNexoloView() {
 void CNexoloView::StoreSettings() const {
     settings::WriteString(settings::kDataFolder, QDir::currentPath().toStdU16String());
     options_.Store();
+    zoom_.Store();
 }
 
 TBasicObj* CNexoloView::Obj() const {
@@ -69,16 +75,19 @@ TBasicObj* CNexoloView::Obj() const {
 // --- commands ---
 
 bool CNexoloView::Handles(int id) const {
-    return options_.Handles(id) || id == cmd::LimitAndRange || id == cmd::TitleAndRemarks ||
-           id == cmd::Settings || id == cmd::CoverAcceptance;
+    return options_.Handles(id) || cmd::IsZoomCommand(id) || id == cmd::LimitAndRange ||
+           id == cmd::TitleAndRemarks || id == cmd::Settings || id == cmd::CoverAcceptance;
 }
 
 bool CNexoloView::IsCommandEnabled(int id) const {
     if (id == cmd::CoverAcceptance) return Obj() && FindObjectDialogs(Obj()->type).coverAcceptance != nullptr;
+    if (cmd::IsZoomCommand(id)) return true;
     return options_.Enabled(id, Obj());
 }
 
 bool CNexoloView::IsCommandChecked(int id) const {
+    if (id == cmd::FitWidth) return zoom_.GetMode() == Zoom::Mode::FitWidth;
+    if (id == cmd::FitPage) return zoom_.GetMode() == Zoom::Mode::FitPage;
     return options_.Checked(id, Obj());
 }
 
@@ -101,6 +110,11 @@ void CNexoloView::OnCommand(int id) {
         return;
     default:
         break;
+    }
+    if (cmd::IsZoomCommand(id)) {
+        // Keyboard and menu zoom about the middle of the window.
+        ChangeZoom(id, viewport()->rect().center());
+        return;
     }
     switch (options_.Command(id, Obj())) {
     case ViewOptions::Effect::None:
@@ -219,15 +233,62 @@ void CNexoloView::DetailView(int member) {
 
 // --- read-out ---
 
+double CNexoloView::Scale() const {
+    return ScreenUnitScale(*this) * zoom_.Factor();
+}
+
+int CNexoloView::WidthForPage() {
+    int units = TBasicPlot::kScreenPage.right + 30;
+    if (TBasicObj* obj = Obj()) {
+        options_.EnsureObjectOptions(*obj);
+        units = std::max(1, obj->GetExtent().cx);
+    }
+    return int(std::ceil(units * Scale())) + 2 * frameWidth() +
+           style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+}
+
+void CNexoloView::ChangeZoom(int command, QPoint anchor) {
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    double before = Scale();
+    QPointF page((anchor.x() + h->value()) / before, (anchor.y() + v->value()) / before);
+    switch (command) {
+    case cmd::ZoomIn:
+        zoom_.In();
+        break;
+    case cmd::ZoomOut:
+        zoom_.Out();
+        break;
+    case cmd::ActualSize:
+        zoom_.SetPercent(100);
+        break;
+    case cmd::FitWidth:
+        zoom_.SetMode(Zoom::Mode::FitWidth);
+        break;
+    case cmd::FitPage:
+        zoom_.SetMode(Zoom::Mode::FitPage);
+        break;
+    default:
+        return;
+    }
+    UpdateScrollRange();
+    double after = Scale();
+    h->setValue(int(std::lround(page.x() * after)) - anchor.x());
+    v->setValue(int(std::lround(page.y() * after)) - anchor.y());
+    viewport()->update();
+    emit ZoomChanged(int(std::lround(zoom_.Percent())));
+    emit StateChanged();
+}
+
 QPoint CNexoloView::ToChart(const QPoint& p) const {
-    double scale = ScreenUnitScale(*this);
+    double scale = Scale();
     double x = (p.x() + horizontalScrollBar()->value()) / scale;
     double y = (p.y() + verticalScrollBar()->value()) / scale;
     return QPoint(int(std::floor(x)), int(std::floor(y)));
 }
 
 QPoint CNexoloView::FromChart(const QPoint& c) const {
-    double scale = ScreenUnitScale(*this);
+    double scale = Scale();
     return QPoint(int(std::lround((c.x() + 0.5) * scale)) - horizontalScrollBar()->value(),
                   int(std::lround((c.y() + 0.5) * scale)) - verticalScrollBar()->value());
 }
@@ -300,6 +361,21 @@ void CNexoloView::mouseDoubleClickEvent(QMouseEvent* event) {
     emit StateChanged();
 }
 
+void CNexoloView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // Ctrl+wheel zooms about the mouse; one notch (120) is one step, finer wheels add up.
+    wheelDelta_ += event->angleDelta().y();
+    int notches = wheelDelta_ / 120;
+    wheelDelta_ -= notches * 120;
+    QPoint at = event->position().toPoint();
+    for (; notches > 0; --notches) ChangeZoom(cmd::ZoomIn, at);
+    for (; notches < 0; ++notches) ChangeZoom(cmd::ZoomOut, at);
+    event->accept();
+}
+
 // --- painting and scrolling ---
 
 void CNexoloView::paintEvent(QPaintEvent*) {
@@ -310,7 +386,7 @@ void CNexoloView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    std::unique_ptr<Canvas> canvas = MakeScreenCanvas(painter, *this);
+    std::unique_ptr<Canvas> canvas = MakeScreenCanvas(painter, *this, zoom_.Factor());
     obj->Draw(*canvas);
 }
 
@@ -320,7 +396,13 @@ void CNexoloView::UpdateScrollRange() {
         options_.EnsureObjectOptions(*obj);
         obj->mmScale = options_.mmScale;
         Extent e = obj->GetExtent();
-        double scale = ScreenUnitScale(*this);
+        // A fit follows the window: the size without scroll bars, less the vertical one when
+        // the fitted width leaves the page taller than the window.
+        QSize room = maximumViewportSize();
+        double base = ScreenUnitScale(*this);
+        zoom_.Fit(e.cx * base, e.cy * base, room.width(), room.height(),
+                  style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+        double scale = Scale();
         page = QSize(int(std::ceil(e.cx * scale)), int(std::ceil(e.cy * scale)));
     }
     QSize view = viewport()->size();
@@ -449,7 +531,12 @@ bool CNexoloView::CopyToClipboard() {
     auto* data = new QMimeData;
     data->setData("image/svg+xml", svg);
     data->setImageData(image);
+    // The table of values as tab-separated text, which spreadsheets paste as columns.
+    std::u16string table = TabSeparated(PageTableText(*obj));
+    if (!table.empty()) data->setText(QString::fromStdU16String(table));
     QApplication::clipboard()->setMimeData(data);
+    // The table was found on a layout of its own: the next paint lays out the hit regions anew.
+    viewport()->update();
     return true;
 }
 

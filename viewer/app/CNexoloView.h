@@ -4,6 +4,7 @@
 // hints, and opens the editing dialogs on double-click.
 #include "ReadOut.h"
 #include "ViewOptions.h"
+#include "Zoom.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -46,6 +47,16 @@ public:
     QPoint ToChart(const QPoint& viewportPos) const;
     QPoint FromChart(const QPoint& chartPos) const;
 
+    // The page's magnification (View > Zoom In ... Fit Page, Ctrl+wheel).
+    const Zoom& PageZoom() const { return zoom_; }
+    // Changes the zoom keeping the page point under the viewport point anchor where it is.
+    void ChangeZoom(int command, QPoint anchor);
+    // Viewport pixels per chart unit: the screen's chart mapping times the zoom.
+    double Scale() const;
+    // The view's width that shows the page's whole width (the screen page's when there is no
+    // object) with the vertical scroll bar beside it.
+    int WidthForPage();
+
     // Recomputes the scroll range from the object's extent and repaints.
     void OnUpdate();
 
@@ -62,6 +73,8 @@ signals:
     void HintChanged(const QString& text);
     // Options, read-out or enabling may have changed.
     void StateChanged();
+    // The zoom changed (percent).
+    void ZoomChanged(int percent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +82,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -83,6 +97,8 @@ private:
 
     CNexoloDoc* doc_;
     ViewOptions options_;
+    Zoom zoom_;
+    int wheelDelta_ = 0; // wheel rotation not yet turned into zoom steps (1/8 degree)
     ReadOut readOut_;
     int lastHint_ = -1;
     QString startFolder_;

@@ -35,8 +35,16 @@ enum : int {
     // Data out: CSV of the open object, a report over several files.
     Export = 2320,
     Report = 2321,
+    // The page's zoom (View menu).
+    ZoomIn = 2310,
+    ZoomOut = 2311,
+    ActualSize = 2312,
+    FitWidth = 2313,
+    FitPage = 2314,
+    Help = 2315,
 
     Open = 57601,
+    Close = 57602,
     Save = 57603,
     SaveAs = 57604,
     PrintSetup = 57606,
@@ -49,6 +57,10 @@ enum : int {
     ToggleToolBar = 59392,
     ToggleStatusBar = 59393,
 };
+
+inline bool IsZoomCommand(int id) {
+    return id >= ZoomIn && id <= FitPage;
+}
 
 // Status-bar panes the view fills.
 enum : int { PanePosition = 2027, PaneValue = 2028, PaneAlarm = 2029 };

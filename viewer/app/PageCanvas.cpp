@@ -6,8 +6,10 @@
 
 namespace vordalis {
 
-std::unique_ptr<Canvas> MakeScreenCanvas(QPainter& painter, const QWidget& widget) {
-    return std::make_unique<QtCanvas>(painter, QtCanvas::ForWidget(widget));
+std::unique_ptr<Canvas> MakeScreenCanvas(QPainter& painter, const QWidget& widget, double zoom) {
+    QtCanvas::Device device = QtCanvas::ForWidget(widget);
+    device.zoom = zoom;
+    return std::make_unique<QtCanvas>(painter, device);
 }
 
 std::unique_ptr<Canvas> MakeCopyCanvas(QPainter& painter, double dotsPerInch) {

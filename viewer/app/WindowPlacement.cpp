@@ -1,5 +1,6 @@
 #include "WindowPlacement.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +21,16 @@ std::string FormatPlacementRect(const PlacementRect& r) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%04d %04d %04d %04d", r.left, r.top, r.right, r.bottom);
     return buf;
+}
+
+PlacementRect FirstStartRect(const PlacementRect& available, int pageWidth, int toolBarWidth) {
+    int availableWidth = available.right - available.left;
+    int availableHeight = available.bottom - available.top;
+    int w = std::min(std::max(pageWidth, toolBarWidth), availableWidth);
+    int h = availableHeight * 4 / 5;
+    int left = available.left + (availableWidth - w) / 2;
+    int top = available.top + (availableHeight - h) / 2;
+    return {left, top, left + w, top + h};
 }
 
 } // namespace vordalis

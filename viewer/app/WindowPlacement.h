@@ -15,4 +15,8 @@ struct PlacementRect {
 PlacementRect ParsePlacementRect(const std::string& text);
 std::string FormatPlacementRect(const PlacementRect& r);
 
+// The window of the very first start, when nothing is stored: 80 % of the available height,
+// wide enough for the page and the toolbar (no wider than the available width), centred.
+PlacementRect FirstStartRect(const PlacementRect& available, int pageWidth, int toolBarWidth);
+
 } // namespace vordalis

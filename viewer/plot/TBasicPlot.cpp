@@ -57,7 +57,7 @@ TBasicPlot::~TBasicPlot() {
 bool TBasicPlot::SetupScreen(Canvas* dc) {
     if (dc && dc->IsPrinter()) return false;
     if (dc) dc->SetMapping(Mapping::Screen);
-    page = {30, 30, 1670, 2380};
+    page = kScreenPage;
     isCopy = isPrint = false;
     return true;
 }

@@ -34,6 +34,8 @@ class TBasicPlot {
 public:
     static constexpr int kMaxHitRegions = 50;
     static constexpr int kHeaderHeight = 160;
+    // The screen page; its extent adds a margin of 30 on the right.
+    static constexpr Rect kScreenPage{30, 30, 1670, 2380};
 
     struct Axis {
         int pixelStart = 0, pixelEnd = 0; // logical coordinates of min and max, offset included

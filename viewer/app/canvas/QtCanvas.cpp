@@ -31,8 +31,10 @@ QtCanvas::QtCanvas(QPainter& painter, const Device& device) : painter_(painter),
 
 QtCanvas::Device QtCanvas::ForWidget(const QWidget& widget) {
     Device d;
-    // Widget coordinates are device-independent pixels, so the logical screen height applies.
-    if (const QScreen* s = widget.screen()) d.screenHeight = s->size().height();
+    // The chart mapping counts the screen's device pixels, and the page is then painted in
+    // device-independent pixels like menus and toolbar: on a screen scaled by 2 the page grows
+    // with the rest of the interface and is drawn at the full resolution.
+    if (const QScreen* s = widget.screen()) d.screenHeight = s->size().height() * s->devicePixelRatio();
     d.dotsPerInch = widget.logicalDpiY();
     return d;
 }
@@ -49,7 +51,7 @@ QtCanvas::Device QtCanvas::ForPrinter(QPrinter& printer) {
 }
 
 void QtCanvas::SetMapping(Mapping m) {
-    scale_ = m == Mapping::Screen ? ScreenScale(device_.screenHeight) : device_.dotsPerInch / 254.0;
+    scale_ = m == Mapping::Screen ? ScreenScale(device_.screenHeight) * device_.zoom : device_.dotsPerInch / 254.0;
     QTransform t = base_;
     t.scale(scale_, scale_);
     painter_.setTransform(t);

@@ -3,7 +3,7 @@
 //
 // The painter must be active. Whatever transform it carries when the canvas is made (a scroll
 // offset, say) stays underneath the canvas's mapping. Mapping::Screen puts 1500 logical units
-// onto 0.7 x the screen height in device pixels; Mapping::Metric makes one unit 0.1 mm at the
+// onto 0.7 x the screen height in device pixels (times the device's zoom); Mapping::Metric makes one unit 0.1 mm at the
 // device's resolution. Printers must be in full-page mode so that the paper's corner is the
 // origin (the page borders are the painters' business).
 #include "plot/Canvas.h"
@@ -25,6 +25,7 @@ public:
         double screenHeight = 1080; // device pixels of the screen the chart mapping refers to
         double dotsPerInch = 96;    // device resolution for the metric mapping
         Size paper;                 // paper size in 0.1 mm (printers)
+        double zoom = 1;            // magnification of the screen chart mapping (the view's zoom)
     };
 
     QtCanvas(QPainter& painter, const Device& device);
