@@ -434,16 +434,8 @@
       <translation>Die Benutzeroberfläche auf Deutsch anzeigen</translation>
     </message>
     <message>
-      <source>Chinese</source>
-      <translation>Chinesisch</translation>
-    </message>
-    <message>
       <source>Show the user interface in Chinese</source>
       <translation>Die Benutzeroberfläche auf Chinesisch anzeigen</translation>
-    </message>
-    <message>
-      <source>Russian</source>
-      <translation>Russisch</translation>
     </message>
     <message>
       <source>Show the user interface in Russian</source>

@@ -434,16 +434,8 @@
       <translation>Afficher l'interface en allemand</translation>
     </message>
     <message>
-      <source>Chinese</source>
-      <translation>Chinois</translation>
-    </message>
-    <message>
       <source>Show the user interface in Chinese</source>
       <translation>Afficher l'interface en chinois</translation>
-    </message>
-    <message>
-      <source>Russian</source>
-      <translation>Russe</translation>
     </message>
     <message>
       <source>Show the user interface in Russian</source>

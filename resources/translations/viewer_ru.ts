@@ -434,16 +434,8 @@
       <translation>Показать интерфейс на немецком</translation>
     </message>
     <message>
-      <source>Chinese</source>
-      <translation>Китайский</translation>
-    </message>
-    <message>
       <source>Show the user interface in Chinese</source>
       <translation>Показать интерфейс на китайском</translation>
-    </message>
-    <message>
-      <source>Russian</source>
-      <translation>Русский</translation>
     </message>
     <message>
       <source>Show the user interface in Russian</source>

@@ -434,16 +434,8 @@
       <translation>以德语显示用户界面</translation>
     </message>
     <message>
-      <source>Chinese</source>
-      <translation>中文</translation>
-    </message>
-    <message>
       <source>Show the user interface in Chinese</source>
       <translation>以中文显示用户界面</translation>
-    </message>
-    <message>
-      <source>Russian</source>
-      <translation>俄语</translation>
     </message>
     <message>
       <source>Show the user interface in Russian</source>

@@ -2,10 +2,12 @@
 
 #include "CAboutDlg.h"
 #include "CBorderSetup.h"
+#include "CHelpDlg.h"
 #include "CNexoloApp.h"
 #include "CNexoloDoc.h"
 #include "CNexoloView.h"
 #include "Commands.h"
+#include "DroppedFiles.h"
 #include "ObjectDialogs.h"
 #include "ReportCommands.h"
 #include "TransferCommands.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +33,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolTip>
 
 namespace vordalis {
 
@@ -48,6 +52,7 @@ struct CommandText {
 const CommandText kCommands[] = {
     {cmd::Load, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Load..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Load an object from the instrument"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Load from instrument"), "load"},
     {cmd::Open, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Open..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Open an existing object file"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Open"), "open"},
+    {cmd::Close, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Close"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Close the object; prompts to save it"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Close"), nullptr},
     {cmd::CreateSummary, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Create S&ummary..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Create a summary of several rebound files"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Create Summary"), nullptr},
     {cmd::Save, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Save"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save the object"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save"), "save"},
     {cmd::SaveAs, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save &As..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save the object under a new name"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Save As"), nullptr},
@@ -79,11 +84,18 @@ const CommandText kCommands[] = {
     {cmd::ToggleToolBar, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "T&oolbar"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show or hide the toolbar"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Toolbar"), nullptr},
     {cmd::ToggleStatusBar, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Status &Bar"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show or hide the status bar"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Status Bar"), nullptr},
     {cmd::MmScale, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&mm Scale"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show positions in mm instead of m"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "mm Scale"), nullptr},
+    {cmd::ZoomIn, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Zoom I&n"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the page larger"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Zoom In"), nullptr},
+    {cmd::ZoomOut, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Zoom Out"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the page smaller"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Zoom Out"), nullptr},
+    {cmd::ActualSize, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Act&ual Size"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the page at its normal size"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Actual Size"), nullptr},
+    {cmd::FitWidth, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit &Width"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit the width of the page into the window"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit Width"), nullptr},
+    {cmd::FitPage, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit Pag&e"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit the whole page into the window"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Fit Page"), nullptr},
+    // Each language is named in itself, so that a user who switched by mistake finds the way back.
     {cmd::English, "English", QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in English"), "English", nullptr},
     {cmd::French, "Français", QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in French"), "Français", nullptr},
     {cmd::German, "Deutsch", QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in German"), "Deutsch", nullptr},
-    {cmd::Chinese, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Chinese"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in Chinese"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Chinese"), nullptr},
-    {cmd::Russian, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Russian"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in Russian"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Russian"), nullptr},
+    {cmd::Chinese, "中文", QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in Chinese"), "中文", nullptr},
+    {cmd::Russian, "Русский", QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the user interface in Russian"), "Русский", nullptr},
+    {cmd::Help, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Help"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show what the viewer does, its keys and where its settings live"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Help"), nullptr},
     {cmd::About, QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&About Vordalis..."), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "Show the program name and version"), QT_TRANSLATE_NOOP("vordalis::CMainFrame", "About"), nullptr},
 };
 // clang-format on
@@ -96,7 +108,7 @@ const char* const kMenuTitles[] = {QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&F
 
 // Menu entries by menu, 0 a separator, -1 the recent files.
 const int kFileMenu[] = {
-    cmd::Load, cmd::Open,  cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
+    cmd::Load, cmd::Open,  cmd::Close, cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
     0,         cmd::Export, cmd::Report,       0,
     cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
     0,         cmd::Exit};
@@ -119,7 +131,13 @@ const int kViewMenu[] = {cmd::Chart,
                          cmd::ToggleToolBar,
                          cmd::ToggleStatusBar,
                          0,
-                         cmd::MmScale};
+                         cmd::MmScale,
+                         0,
+                         cmd::ZoomIn,
+                         cmd::ZoomOut,
+                         cmd::ActualSize,
+                         cmd::FitWidth,
+                         cmd::FitPage};
 const int kLanguageMenu[] = {cmd::English, cmd::French, cmd::German, cmd::Chinese, cmd::Russian};
 const int kToolBar[] = {cmd::Load,
                         cmd::Open,
@@ -167,6 +185,8 @@ bool IsCheckable(int id) {
     case cmd::German:
     case cmd::Chinese:
     case cmd::Russian:
+    case cmd::FitWidth:
+    case cmd::FitPage:
         return true;
     default:
         return false;
@@ -217,6 +237,8 @@ CMainFrame::CMainFrame(CNexoloApp* app, CNexoloDoc* doc)
         else
             statusBar()->showMessage(text);
     });
+    connect(view_, &CNexoloView::ZoomChanged, this,
+            [this](int percent) { statusBar()->showMessage(tr("Zoom %1 %").arg(percent), 2000); });
     connect(doc_, &CNexoloDoc::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(app_, &CNexoloApp::RecentFilesChanged, this, &CMainFrame::RebuildRecentFiles);
     RebuildRecentFiles();
@@ -246,6 +268,14 @@ void CMainFrame::CreateActions() {
     actions_[cmd::Print]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     actions_[cmd::Copy]->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    // The keys every other desktop program answers to.
+    actions_[cmd::SaveAs]->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    actions_[cmd::Close]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    actions_[cmd::Exit]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actions_[cmd::Help]->setShortcut(QKeySequence(Qt::Key_F1));
+    actions_[cmd::ZoomIn]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    actions_[cmd::ZoomOut]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    actions_[cmd::ActualSize]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 }
 
 void CMainFrame::CreateMenus() {
@@ -270,8 +300,16 @@ void CMainFrame::CreateMenus() {
     // Info: the update checker adds "Check for updates..." before About.
     menus_[4] = infoMenu_ = menuBar()->addMenu(QString());
     infoMenu_->setObjectName("InfoMenu");
+    infoMenu_->addAction(actions_[cmd::Help]);
     infoMenu_->addAction(actions_[cmd::About]);
     for (QMenu* m : menus_) connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+    // A recent file shows its whole path while hovered (the entry holds only the name).
+    connect(menus_[0], &QMenu::hovered, this, [this](QAction* a) {
+        if (recentActions_.contains(a) && !a->isSeparator())
+            QToolTip::showText(QCursor::pos(), a->toolTip(), menus_[0]);
+        else
+            QToolTip::hideText();
+    });
 }
 
 void CMainFrame::CreateToolBar() {
@@ -306,7 +344,7 @@ void CMainFrame::RetranslateUi() {
     for (int i = 0; i < 5; ++i) menus_[i]->setTitle(tr(kMenuTitles[i]));
     for (const CommandText& c : kCommands) {
         QAction* a = actions_[c.id];
-        bool native = LanguageOf(c.id) >= 0 && LanguageOf(c.id) <= 2; // language names stay as written
+        bool native = LanguageOf(c.id) >= 0; // language names stay as written
         a->setText(native ? QString::fromUtf8(c.text) : tr(c.text));
         a->setStatusTip(tr(c.prompt));
         a->setToolTip(native ? QString::fromUtf8(c.tip) : tr(c.tip));
@@ -342,6 +380,7 @@ void CMainFrame::RebuildRecentFiles() {
         auto* a = new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()), this);
         a->setObjectName(QString("command%1").arg(cmd::RecentFile1 + i));
         a->setStatusTip(QDir::toNativeSeparators(files[i]));
+        a->setToolTip(QDir::toNativeSeparators(files[i]));
         QString path = files[i];
         connect(a, &QAction::triggered, this, [this, path] { app_->OpenDocumentFile(path); });
         file->insertAction(before, a);
@@ -371,6 +410,7 @@ void CMainFrame::UpdateCommandUI() {
             switch (id) {
             case cmd::Save:
             case cmd::SaveAs:
+            case cmd::Close:
             case cmd::Print:
             case cmd::PrintPreview:
             case cmd::Copy:
@@ -454,9 +494,18 @@ void CMainFrame::OnCommand(int id) {
     case cmd::RunOndralink:
         OnRunOndralink(this);
         break;
+    case cmd::Close:
+        if (doc_->SaveModified(this)) doc_->OnNewDocument();
+        break;
     case cmd::Exit:
         close();
         break;
+    case cmd::Help: {
+        QList<QAction*> inMenuOrder;
+        for (QMenu* m : menus_) inMenuOrder += m->actions();
+        ShowHelp(this, inMenuOrder);
+        break;
+    }
     case cmd::About:
         CAboutDlg(this).exec();
         break;
@@ -534,20 +583,30 @@ void CMainFrame::OnCreateSummary() {
 }
 
 bool CMainFrame::OpenDroppedFiles(const QStringList& paths) {
-    // Only the first dropped file counts, and only an object file.
-    if (paths.isEmpty() || !paths.first().right(4).toLower().endsWith(".vdo")) return false;
+    if (!DropOpensAFile(paths)) return false;
     activateWindow();
-    return app_->OpenDocumentFile(paths.first());
+    bool opened = app_->OpenDocumentFile(paths.first());
+    if (paths.size() > 1)
+        statusBar()->showMessage(tr("Only the first dropped file is opened; %n other file(s) ignored.", "",
+                                    int(paths.size() - 1)),
+                                 5000);
+    return opened;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    // Refused drops show the no-drop cursor.
+    if (DropOpensAFile(DroppedPaths(event->mimeData()->urls())))
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths << url.toLocalFile();
+    QStringList paths = DroppedPaths(event->mimeData()->urls());
+    if (!DropOpensAFile(paths)) {
+        event->ignore();
+        return;
+    }
     event->acceptProposedAction();
     OpenDroppedFiles(paths);
 }
@@ -556,6 +615,12 @@ void CMainFrame::ShowWithPlacement() {
     QSettings profile(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
     profile.beginGroup(kPlacementSection);
     PlacementRect r = ParsePlacementRect(profile.value("Rect").toString().toStdString());
+    if (!profile.contains("Rect")) {
+        // The very first start: a window that shows the page's width and the whole toolbar.
+        QRect a = (screen() ? screen() : QApplication::primaryScreen())->availableGeometry();
+        r = FirstStartRect({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()},
+                           view_->WidthForPage(), toolBar_->sizeHint().width());
+    }
     bool icon = profile.value("icon", 0).toInt() != 0;
     bool max = profile.value("max", 0).toInt() != 0;
     restoreState(profile.value("BarState").toByteArray());

@@ -1,10 +1,10 @@
 #include "CNexoloDoc.h"
 
+#include "SaveAsName.h"
 #include "model/Codec.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -76,10 +76,8 @@ bool CNexoloDoc::DoSave(const QString& pathIn, bool replace, QWidget* parent) {
     if (path.isEmpty()) {
         QString proposal = Title();
         if (!proposal.endsWith(".vdo", Qt::CaseInsensitive)) proposal += ".vdo";
-        path = QFileDialog::getSaveFileName(parent, tr("Save As"), QDir::current().filePath(proposal),
-                                            tr("Vordalis Object Files (*.vdo)"));
+        path = AskSaveAsPath(parent, QDir::current().filePath(proposal));
         if (path.isEmpty()) return false;
-        if (QFileInfo(path).suffix().isEmpty()) path += ".vdo";
         QDir::setCurrent(QFileInfo(path).absolutePath());
     }
     if (!OnSaveDocument(path, parent)) return false;
