@@ -6,6 +6,7 @@
 #include "CNexoloView.h"
 #include "CTitleDlg.h"
 #include "CommandLine.h"
+#include "ModalWatcher.h"
 #include "Commands.h"
 #include "ObjectDialogs.h"
 #include "ReportCommands.h"
@@ -53,41 +54,6 @@ namespace {
 QString Sample(const char* name) {
     return QStringLiteral(VORDALIS_SAMPLES "/") + name;
 }
-
-// Answers the modal windows that pop up while a test runs: message boxes are recorded and
-// closed; other dialogs are handed to a callback.
-class ModalWatcher : public QObject {
-public:
-    ModalWatcher() {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            QWidget* w = QApplication::activeModalWidget();
-            if (!w || w->property("answered").toBool()) return;
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                messages << box->text();
-                if (QAbstractButton* no = box->button(QMessageBox::No))
-                    no->click();
-                else
-                    box->reject();
-                return;
-            }
-            w->setProperty("answered", true);
-            // Outside this timer's slot, so that boxes the dialog opens are answered too.
-            QTimer::singleShot(0, this, [this, w] {
-                if (onDialog_) onDialog_(w);
-            });
-        });
-        timer_.start(30);
-    }
-    // What to do with the next dialogs (message boxes are always recorded and closed).
-    void SetHandler(std::function<void(QWidget*)> onDialog) { onDialog_ = std::move(onDialog); }
-    // The texts of the message boxes shown since the last call.
-    QStringList TakeMessages() { return std::exchange(messages, {}); }
-    QStringList messages;
-
-private:
-    std::function<void(QWidget*)> onDialog_;
-    QTimer timer_;
-};
 
 } // namespace
 
