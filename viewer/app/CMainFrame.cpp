@@ -273,7 +273,8 @@ void CMainFrame::CreateActions() {
     actions_[cmd::Close]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     actions_[cmd::Exit]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     actions_[cmd::Help]->setShortcut(QKeySequence(Qt::Key_F1));
-    actions_[cmd::ZoomIn]->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    actions_[cmd::ZoomIn]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     actions_[cmd::ZoomOut]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     actions_[cmd::ActualSize]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 }
@@ -587,9 +588,9 @@ bool CMainFrame::OpenDroppedFiles(const QStringList& paths) {
     activateWindow();
     bool opened = app_->OpenDocumentFile(paths.first());
     if (paths.size() > 1)
-        statusBar()->showMessage(tr("Only the first dropped file is opened; %n other file(s) ignored.", "",
-                                    int(paths.size() - 1)),
-                                 5000);
+        statusBar()->showMessage(
+            tr("Only the first dropped file is opened; %n other file(s) ignored.", "", int(paths.size() - 1)),
+            5000);
     return opened;
 }
 

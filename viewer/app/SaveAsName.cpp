@@ -35,9 +35,10 @@ QString AskSaveAsPath(QWidget* parent, const QString& proposal) {
         QString path = WithObjectExtension(typed);
         // A dialog that did not append the extension did not ask about that file either.
         if (path != typed && QFileInfo::exists(path) &&
-            QMessageBox::question(parent, QApplication::applicationDisplayName(),
-                                  Tr("%1 already exists.\nDo you want to replace it?")
-                                      .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
+            QMessageBox::question(
+                parent, QApplication::applicationDisplayName(),
+                Tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path))) !=
+                QMessageBox::Yes) {
             start = path;
             continue;
         }

@@ -11,7 +11,8 @@ namespace vordalis {
 namespace {
 
 // The ladder Zoom In and Zoom Out climb, in percent.
-constexpr double kSteps[] = {10, 25, 33, 50, 67, 75, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400, 600, 800};
+constexpr double kSteps[] = {10,  25,  33,  50,  67,  75,  90,  100, 110,
+                             125, 150, 175, 200, 250, 300, 400, 600, 800};
 
 } // namespace
 

@@ -46,7 +46,8 @@ public:
         default:
             break;
         }
-        items.push_back({text, left, left + ext.cx, left + ext.cx / 2, top + ext.cy / 2, ext.cy, font_.weight >= 600});
+        items.push_back(
+            {text, left, left + ext.cx, left + ext.cx / 2, top + ext.cy / 2, ext.cy, font_.weight >= 600});
     }
 
     std::vector<TextItem> items;
@@ -90,7 +91,8 @@ TextTable PageTableText(TBasicObj& obj) {
     }
 
     std::vector<TextItem> run(items.begin() + first, items.begin() + last + 1);
-    std::stable_sort(run.begin(), run.end(), [](const TextItem& a, const TextItem& b) { return a.cy < b.cy; });
+    std::stable_sort(run.begin(), run.end(),
+                     [](const TextItem& a, const TextItem& b) { return a.cy < b.cy; });
     // Rows: centres within half a text height of the row's first text.
     std::vector<std::vector<TextItem>> lines;
     for (const TextItem& t : run) {
@@ -114,7 +116,8 @@ TextTable PageTableText(TBasicObj& obj) {
     }
     TextTable table;
     for (auto& line : lines) {
-        std::stable_sort(line.begin(), line.end(), [](const TextItem& a, const TextItem& b) { return a.cx < b.cx; });
+        std::stable_sort(line.begin(), line.end(),
+                         [](const TextItem& a, const TextItem& b) { return a.cx < b.cx; });
         std::vector<std::u16string> cells;
         if (line.size() == 1 && line.front().heading) {
             // A heading stands in a row of its own, as the page shows it.

@@ -44,4 +44,3 @@ private:
     QMessageBox::StandardButton answer_ = QMessageBox::No;
     QTimer timer_;
 };
-

@@ -189,8 +189,8 @@ private slots:
         // Ctrl+wheel: one notch a step; a plain wheel scrolls.
         QPoint at(100, 100);
         auto wheel = [&](int delta, Qt::KeyboardModifiers m) {
-            QWheelEvent e(at, View()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, m,
-                          Qt::NoScrollPhase, false);
+            QWheelEvent e(at, View()->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          m, Qt::NoScrollPhase, false);
             QApplication::sendEvent(View()->viewport(), &e);
         };
         wheel(240, Qt::ControlModifier);
@@ -248,9 +248,11 @@ private slots:
         std::optional<ModifyValueRequest> at200 = DoubleClickRequest(hit);
         QVERIFY(at200);
         // ... and the same page point at 100 %, half as far from the page's corner.
-        QPoint page200 = hit + QPoint(View()->horizontalScrollBar()->value(), View()->verticalScrollBar()->value());
+        QPoint page200 =
+            hit + QPoint(View()->horizontalScrollBar()->value(), View()->verticalScrollBar()->value());
         Frame()->OnCommand(cmd::ActualSize);
-        QPoint at = page200 / 2 - QPoint(View()->horizontalScrollBar()->value(), View()->verticalScrollBar()->value());
+        QPoint at = page200 / 2 -
+                    QPoint(View()->horizontalScrollBar()->value(), View()->verticalScrollBar()->value());
         std::optional<ModifyValueRequest> at100 = DoubleClickRequest(at);
         QVERIFY(at100);
         QCOMPARE(at100->x, at200->x);
@@ -310,7 +312,8 @@ private slots:
     }
 
     void dropsWithoutAnObjectFileAreRefused() {
-        QString a = files_.filePath("a.vdo"), b = files_.filePath("B.VDO"), text = files_.filePath("notes.txt");
+        QString a = files_.filePath("a.vdo"), b = files_.filePath("B.VDO"),
+                text = files_.filePath("notes.txt");
         for (const QString& p : {a, b}) {
             QFile::remove(p);
             QVERIFY(QFile::copy(Sample("list_metric.vdo"), p));

@@ -51,7 +51,8 @@ QtCanvas::Device QtCanvas::ForPrinter(QPrinter& printer) {
 }
 
 void QtCanvas::SetMapping(Mapping m) {
-    scale_ = m == Mapping::Screen ? ScreenScale(device_.screenHeight) * device_.zoom : device_.dotsPerInch / 254.0;
+    scale_ =
+        m == Mapping::Screen ? ScreenScale(device_.screenHeight) * device_.zoom : device_.dotsPerInch / 254.0;
     QTransform t = base_;
     t.scale(scale_, scale_);
     painter_.setTransform(t);

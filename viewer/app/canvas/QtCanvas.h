@@ -3,9 +3,9 @@
 //
 // The painter must be active. Whatever transform it carries when the canvas is made (a scroll
 // offset, say) stays underneath the canvas's mapping. Mapping::Screen puts 1500 logical units
-// onto 0.7 x the screen height in device pixels (times the device's zoom); Mapping::Metric makes one unit 0.1 mm at the
-// device's resolution. Printers must be in full-page mode so that the paper's corner is the
-// origin (the page borders are the painters' business).
+// onto 0.7 x the screen height in device pixels, times the device's zoom; Mapping::Metric makes
+// one unit 0.1 mm at the device's resolution. Printers must be in full-page mode so that the
+// paper's corner is the origin (the page borders are the painters' business).
 #include "plot/Canvas.h"
 
 #include <QFont>
