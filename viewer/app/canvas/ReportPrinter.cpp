@@ -1,5 +1,6 @@
 #include "ReportPrinter.h"
 
+#include "PrintedPages.h"
 #include "QtCanvas.h"
 #include "model/ByteSource.h"
 #include "model/NexoloDocument.h"
@@ -7,10 +8,8 @@
 #include "model/TBasicObj.h"
 #include "settings/Settings.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <algorithm>
 #include <memory>
 
 namespace vordalis {
@@ -22,15 +21,6 @@ std::unique_ptr<TBasicObj> Read(const std::string& path, const ReportJob& job) {
     if (file.IsOpen()) obj = CreateObjectFromFile(file);
     if (obj && job.prepare) job.prepare(*obj);
     return obj;
-}
-
-// The pages the object lays out on the printer's paper: a layout pass on a scratch painter, as
-// the view counts them for Print.
-int PageCount(TBasicObj& obj, const QtCanvas::Device& device) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    QtCanvas canvas(painter, device);
-    return std::max(1, obj.GetPageCount(canvas));
 }
 
 } // namespace
@@ -52,7 +42,7 @@ ReportOutcome PrintReport(const ReportJob& job, QPrinter& printer) {
         const std::string& path = job.files[static_cast<size_t>(i)];
         std::unique_ptr<TBasicObj> obj = Read(path, job);
         if (obj)
-            contents.AddObject(path, *obj, PageCount(*obj, device));
+            contents.AddObject(path, *obj, PrintedPageCount(*obj, printer));
         else
             contents.AddSkipped(path, InvalidObjectMessage(path));
     }
