@@ -11,6 +11,7 @@
 #include "CNexoloApp.h"
 #include "CNexoloDoc.h"
 #include "CNexoloView.h"
+#include "StartupScreenshot.h"
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"
 #include "model/NexoloDocument.h"
@@ -31,7 +32,8 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: vordalis-shot OUT.png [--language N] [--size WxH] [--command ID] [FILE]\n";
+constexpr const char* kUsage =
+    "usage: vordalis-shot OUT.png [--language N] [--size WxH] [--command ID] [FILE]\n";
 
 int Refuse(const QString& text) {
     std::fprintf(stderr, "vordalis-shot: %s\n", qPrintable(text));
@@ -48,7 +50,8 @@ int SavePng(const QPixmap& shot, const QString& out) {
         !vordalis::WriteFileAtomically(QFile::encodeName(out).toStdString(),
                                        std::string_view(png.constData(), static_cast<size_t>(png.size())),
                                        &error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(out), error.empty() ? "cannot be written" : error.c_str());
+        std::fprintf(stderr, "%s: %s\n", qPrintable(out),
+                     error.empty() ? "cannot be written" : error.c_str());
         return 1;
     }
     std::printf("%s %dx%d\n", qPrintable(out), shot.width(), shot.height());
@@ -90,12 +93,10 @@ int main(int argc, char** argv) {
             file = argv[i];
         }
     }
-    if (!out.endsWith(".png", Qt::CaseInsensitive))
-        return Refuse(QString("%1: the picture's name must end in .png").arg(QString::fromLocal8Bit(argv[1])));
-    QFileInfo input(QString::fromLocal8Bit(file.c_str()));
-    if (!file.empty() && QFileInfo::exists(out) && input.exists() &&
-        input.canonicalFilePath() == QFileInfo(out).canonicalFilePath())
-        return Refuse(QString("%1 is the file to show, it is not overwritten").arg(QString::fromLocal8Bit(argv[1])));
+    if (const QString problem = vordalis::ScreenshotNameProblem(
+            out, file.empty() ? QStringList() : QStringList{QString::fromLocal8Bit(file.c_str())});
+        !problem.isEmpty())
+        return Refuse(problem);
     // A file the viewer could not show would stop on a message box: say so and end instead.
     if (!file.empty()) {
         vordalis::RegisterViewerTypes();

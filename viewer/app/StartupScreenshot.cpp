@@ -3,12 +3,26 @@
 #include "CMainFrame.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace vordalis {
+
+QString ScreenshotNameProblem(const QString& out, const QStringList& shownFiles) {
+    if (!out.endsWith(".png", Qt::CaseInsensitive))
+        return QString("%1: the picture's name must end in .png").arg(out);
+    const QFileInfo picture(out);
+    if (!picture.exists()) return {};
+    for (const QString& file : shownFiles) {
+        const QFileInfo shown(file);
+        if (shown.exists() && shown.canonicalFilePath() == picture.canonicalFilePath())
+            return QString("%1 is the file to show, it is not overwritten").arg(out);
+    }
+    return {};
+}
 
 void ScheduleStartupScreenshot(CMainFrame* frame, const QString& path) {
     // The delay lets the window get its layout, fonts and first paint; a message box the

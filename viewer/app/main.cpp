@@ -9,6 +9,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 namespace {
 
 const char* kHelp =
@@ -29,6 +31,14 @@ int main(int argc, char** argv) {
     // Answered before any window system is needed.
     if (auto status = vordalis::program::AnswerStandardOptions("vordalis", kHelp, argc, argv)) return *status;
     QApplication app(argc, argv);
+    const QString shot = qEnvironmentVariable(vordalis::kScreenshotVariable);
+    if (!shot.isEmpty()) {
+        const QStringList arguments = QApplication::arguments().mid(1);
+        if (const QString problem = vordalis::ScreenshotNameProblem(shot, arguments); !problem.isEmpty()) {
+            std::fprintf(stderr, "vordalis: %s\n", qPrintable(problem));
+            return 2;
+        }
+    }
     QApplication::setOrganizationName("Morvex");
     QApplication::setApplicationName("Vordalis");
     QApplication::setApplicationDisplayName("Vordalis");
@@ -37,7 +47,6 @@ int main(int argc, char** argv) {
     vordalis::UseQSettingsBackend();
     vordalis::CNexoloApp theApp;
     theApp.InitInstance(vordalis::JoinArguments(argc, argv));
-    const QString shot = qEnvironmentVariable(vordalis::kScreenshotVariable);
     if (!shot.isEmpty()) vordalis::ScheduleStartupScreenshot(theApp.MainFrame(), shot);
     return app.exec();
 }

@@ -39,17 +39,19 @@ class ScreenshotToolTest : public QObject {
         int status = -1;
         QString err;
     };
-    // The tool in a scratch working folder, with a home and a settings folder of its own.
-    Run Shot(const QStringList& args) {
+    // The tool (or the viewer, with picture set) in a scratch working folder, with a home and
+    // a settings folder of its own.
+    Run Shot(const QStringList& args, const QString& program = VORDALIS_SHOT, const QString& picture = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home_.path());
         env.insert("XDG_CONFIG_HOME", config_);
         env.insert("XDG_CACHE_HOME", cache_.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (!picture.isEmpty()) env.insert("VORDALIS_SCREENSHOT", picture);
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(work_);
-        p.start(VORDALIS_SHOT, args);
+        p.start(program, args);
         Run r;
         if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
         r.err = QString::fromLocal8Bit(p.readAllStandardError());
@@ -77,16 +79,18 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("object file as the only argument") << QStringList{"list.vdo"} << 2 << "must end in .png";
-        QTest::newRow("object first, picture second") << QStringList{"list.vdo", "out.png"} << 2
-                                                      << "must end in .png";
+        QTest::newRow("object file as the only argument")
+            << QStringList{"list.vdo"} << 2 << "must end in .png";
+        QTest::newRow("object first, picture second")
+            << QStringList{"list.vdo", "out.png"} << 2 << "must end in .png";
         QTest::newRow("absolute object path first")
             << QStringList{"@/list.vdo", "--language", "3"} << 2 << "must end in .png";
-        QTest::newRow("picture name not .png") << QStringList{"out.jpg", "list.vdo"} << 2 << "must end in .png";
-        QTest::newRow("the input as the output") << QStringList{"object.png", "object.png"} << 2
-                                                 << "not overwritten";
-        QTest::newRow("the input by another path") << QStringList{"object.png", "@/object.png"} << 2
-                                                   << "not overwritten";
+        QTest::newRow("picture name not .png")
+            << QStringList{"out.jpg", "list.vdo"} << 2 << "must end in .png";
+        QTest::newRow("the input as the output")
+            << QStringList{"object.png", "object.png"} << 2 << "not overwritten";
+        QTest::newRow("the input by another path")
+            << QStringList{"object.png", "@/object.png"} << 2 << "not overwritten";
         QTest::newRow("missing input") << QStringList{"out.png", "gone.vdo"} << 1 << "gone.vdo";
         QTest::newRow("two inputs") << QStringList{"out.png", "list.vdo", "object.png"} << 2
                                     << "unexpected argument";
@@ -100,6 +104,34 @@ private slots:
         auto before = Snapshot(home_.path());
         Run r = Shot(args);
         QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QCOMPARE(Snapshot(home_.path()), before);
+    }
+
+    // The viewer's own picture switch keeps to the same rules before it opens any window.
+    void viewerRefusesAPictureThatIsNotAPicture_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the object file") << "@/list.vdo"
+                                         << "@/list.vdo"
+                                         << "must end in .png";
+        QTest::newRow("not .png") << "shot.jpg"
+                                  << "@/list.vdo"
+                                  << "must end in .png";
+        QTest::newRow("the shown file") << "@/object.png"
+                                        << "object.png"
+                                        << "not overwritten";
+    }
+    void viewerRefusesAPictureThatIsNotAPicture() {
+        QFETCH(QString, picture);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        picture.replace("@", work_);
+        file.replace("@", work_);
+        auto before = Snapshot(home_.path());
+        Run r = Shot({file}, VORDALIS_VIEWER, picture);
+        QCOMPARE(r.status, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QCOMPARE(Snapshot(home_.path()), before);
     }
