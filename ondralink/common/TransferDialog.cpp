@@ -2,8 +2,8 @@
 
 #include "ondralink/common/BusyIndicator.h"
 #include "ondralink/common/QtTreeControl.h"
-#include "ondralink/common/RunningLock.h"
 #include "ondralink/common/TransferIcons.h"
+#include "runninglock/RunningLock.h"
 #include "settings/qt/QSettingsBackend.h"
 #include "transfer/Messages.h"
 
@@ -33,7 +33,9 @@ namespace {
 TransferDialog::MessageHook g_messageHook;
 std::atomic<int> g_beeps = 0;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QLabel* SunkenField(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -52,7 +54,8 @@ public:
         dialog_.OnWindow([this] { Tree().DeleteAllItems(); });
     }
     transfer::TreeItem InsertItem(transfer::TreeItem parent, const std::string& text, int image) override {
-        return dialog_.AskWindow<transfer::TreeItem>([=, this] { return Tree().InsertItem(parent, text, image); });
+        return dialog_.AskWindow<transfer::TreeItem>(
+            [=, this] { return Tree().InsertItem(parent, text, image); });
     }
     void SetCheck(transfer::TreeItem item, bool checked) override {
         dialog_.OnWindow([=, this] { Tree().SetCheck(item, checked); });
@@ -114,7 +117,8 @@ TransferDialog::TransferDialog(Program program, const QString& fontFamily, int p
     treeControl_ = std::make_unique<QtTreeControl>(tree_, TreeImages(program));
     linkTree_ = std::make_unique<LinkTree>(*this);
 
-    connect(ports_, &QComboBox::activated, this, [this](int row) { Request([this, row] { logic_.OnPortChosen(row); }); });
+    connect(ports_, &QComboBox::activated, this,
+            [this](int row) { Request([this, row] { logic_.OnPortChosen(row); }); });
     connect(abort_, &QPushButton::clicked, this, [this] { Request([this] { logic_.OnAbort(); }); });
     connect(close_, &QPushButton::clicked, this, &TransferDialog::reject);
 }
@@ -132,7 +136,9 @@ TransferDialog::~TransferDialog() {
     RunWindowUpdates();
 }
 
-bool TransferDialog::OnWindowThread() const { return QThread::currentThread() == thread(); }
+bool TransferDialog::OnWindowThread() const {
+    return QThread::currentThread() == thread();
+}
 
 void TransferDialog::OnWindow(std::function<void()> update) {
     if (OnWindowThread()) {
@@ -145,7 +151,9 @@ void TransferDialog::OnWindow(std::function<void()> update) {
         first = updates_.empty();
         updates_.push_back(std::move(update));
     }
-    if (first) QMetaObject::invokeMethod(this, [this] { RunWindowUpdates(); }, Qt::QueuedConnection);
+    if (first)
+        QMetaObject::invokeMethod(
+            this, [this] { RunWindowUpdates(); }, Qt::QueuedConnection);
 }
 
 template <class T> T TransferDialog::AskWindow(std::function<T()> question) {
@@ -192,7 +200,9 @@ void TransferDialog::Request(const std::function<void()>& request) {
     if (!*done) loop.exec();
 }
 
-void TransferDialog::Publish(std::function<void()> apply) { OnWindow(std::move(apply)); }
+void TransferDialog::Publish(std::function<void()> apply) {
+    OnWindow(std::move(apply));
+}
 
 QRect TransferDialog::Dlu(int x, int y, int w, int h) const {
     return QRect(qRound(x * unitX_), qRound(y * unitY_), qRound(w * unitX_), qRound(h * unitY_));
@@ -213,8 +223,12 @@ bool TransferDialog::Initialise() {
     return true;
 }
 
-void TransferDialog::SetMessageHook(MessageHook hook) { g_messageHook = std::move(hook); }
-int TransferDialog::BeepCount() { return g_beeps; }
+void TransferDialog::SetMessageHook(MessageHook hook) {
+    g_messageHook = std::move(hook);
+}
+int TransferDialog::BeepCount() {
+    return g_beeps;
+}
 
 transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, transfer::MessageIcon icon,
                                                     transfer::MessageButtons buttons) {
@@ -236,20 +250,30 @@ transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, tra
         box.setWindowTitle(windowTitle());
         box.setText(Q(text));
         switch (icon) {
-        case transfer::MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-        case transfer::MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case transfer::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-        case transfer::MessageIcon::None: break;
+        case transfer::MessageIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case transfer::MessageIcon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case transfer::MessageIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case transfer::MessageIcon::None:
+            break;
         }
-        if (buttons == MessageButtons::RetryCancel) box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-        else if (buttons == MessageButtons::YesNo) box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        else box.setStandardButtons(QMessageBox::Ok);
+        if (buttons == MessageButtons::RetryCancel)
+            box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        else if (buttons == MessageButtons::YesNo)
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        else
+            box.setStandardButtons(QMessageBox::Ok);
         const int result = box.exec();
-        answer = result == QMessageBox::Retry  ? MessageAnswer::Retry
-                 : result == QMessageBox::Yes  ? MessageAnswer::Yes
-                 : result == QMessageBox::No   ? MessageAnswer::No
-                 : result == QMessageBox::Ok   ? MessageAnswer::Ok
-                                               : MessageAnswer::Cancel;
+        answer = result == QMessageBox::Retry ? MessageAnswer::Retry
+                 : result == QMessageBox::Yes ? MessageAnswer::Yes
+                 : result == QMessageBox::No  ? MessageAnswer::No
+                 : result == QMessageBox::Ok  ? MessageAnswer::Ok
+                                              : MessageAnswer::Cancel;
     }
     return answer;
 }
@@ -272,7 +296,8 @@ void TransferDialog::SetPortRows(const std::vector<std::string>& rows, int selec
     });
 }
 
-void TransferDialog::SetInstrument(const std::string& name, const std::string& serial, const std::string& version) {
+void TransferDialog::SetInstrument(const std::string& name, const std::string& serial,
+                                   const std::string& version) {
     OnWindow([=, this] {
         name_->setText(Q(name));
         serial_->setText(Q(serial));
@@ -307,18 +332,24 @@ void TransferDialog::ClearBusy() {
     OnWindow([this] { busy_->Clear(); });
 }
 
-void TransferDialog::StopTimer1() { worker_.SetTimer1(false); }
+void TransferDialog::StopTimer1() {
+    worker_.SetTimer1(false);
+}
 void TransferDialog::StartTimer1() {
     if (!logic_.Closed()) worker_.SetTimer1(true);
 }
-void TransferDialog::StopAllTimers() { worker_.StopTimers(); }
+void TransferDialog::StopAllTimers() {
+    worker_.StopTimers();
+}
 
 void TransferDialog::FocusAbort() {
     OnWindow([this] {
         // A disabled Abort cannot hold the focus; Close takes it rather than the folder field,
         // whose focus would hold the transfer timer.
-        if (abort_->isEnabled()) abort_->setFocus();
-        else close_->setFocus();
+        if (abort_->isEnabled())
+            abort_->setFocus();
+        else
+            close_->setFocus();
     });
 }
 void TransferDialog::FocusClose() {

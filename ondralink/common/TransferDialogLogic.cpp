@@ -1,7 +1,7 @@
 #include "ondralink/common/TransferDialogLogic.h"
 
-#include "model/Codec.h"
 #include "settings/Settings.h"
+#include "text/Utf16.h"
 #include "transfer/Errors.h"
 #include "transfer/Instruments.h"
 #include "transfer/Messages.h"
@@ -32,10 +32,13 @@ std::string WorkingDirectory() {
 // Every component of the folder can be entered.
 bool CanEnter(const std::string& folder) {
     std::error_code ec;
-    return !folder.empty() && std::filesystem::is_directory(folder, ec) && ::access(folder.c_str(), X_OK) == 0;
+    return !folder.empty() && std::filesystem::is_directory(folder, ec) &&
+           ::access(folder.c_str(), X_OK) == 0;
 }
 
-bool EndsWithDash(const std::string& text) { return !text.empty() && text.back() == '-'; }
+bool EndsWithDash(const std::string& text) {
+    return !text.empty() && text.back() == '-';
+}
 
 } // namespace
 
@@ -79,7 +82,8 @@ bool TransferDialogLogic::Initialise() {
     try {
         engine_ = std::make_unique<TransferEngine>(0);
         engine_->SetAskReplace([this](const std::string& question) {
-            return view_.ShowMessage(question, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+            return view_.ShowMessage(question, MessageIcon::Question, MessageButtons::YesNo) ==
+                   MessageAnswer::Yes;
         });
         engine_->SetMessageSink([this](const std::string& message) {
             view_.ShowMessage(message, MessageIcon::Error, MessageButtons::Ok);
@@ -119,8 +123,10 @@ bool TransferDialogLogic::Refresh(bool forced) {
     for (int port = 0; port < TransferEngine::kPorts; ++port) {
         const int type = s.types[port];
         char text[64] = "";
-        if (type > 0) std::snprintf(text, sizeof text, "COM%d: %s", port + 1, DisplayName(type).c_str());
-        else if (type == 0) std::snprintf(text, sizeof text, "COM%d: -", port + 1);
+        if (type > 0)
+            std::snprintf(text, sizeof text, "COM%d: %s", port + 1, DisplayName(type).c_str());
+        else if (type == 0)
+            std::snprintf(text, sizeof text, "COM%d: -", port + 1);
         portText_[port] = text;
     }
     if (currentPort_ < 0 || s.types[currentPort_] <= 0) {
@@ -173,7 +179,8 @@ void TransferDialogLogic::FillPortList() {
     }
     int selected = -1;
     for (size_t row = 0; row < rows.size() && selected < 0; ++row) {
-        if (previous < 0 ? !EndsWithDash(rows[row]) : rowPort_[row] == previous) selected = static_cast<int>(row);
+        if (previous < 0 ? !EndsWithDash(rows[row]) : rowPort_[row] == previous)
+            selected = static_cast<int>(row);
     }
     view_.SetPortRows(rows, selected);
     selectedPort_ = selected >= 0 ? rowPort_[selected] : -1;
@@ -198,9 +205,12 @@ void TransferDialogLogic::ChangePort(int port) {
     } catch (const IoSysError& e) {
         view_.FocusClose();
         std::string message;
-        if (e.code == 2) message = Format(Msg::PortUnavailable, {}, port + 1);
-        else if (e.code == 3) message = Format(Msg::NoInstrument, wantedName_, port + 1);
-        else message = Text(Msg::GeneralError);
+        if (e.code == 2)
+            message = Format(Msg::PortUnavailable, {}, port + 1);
+        else if (e.code == 3)
+            message = Format(Msg::NoInstrument, wantedName_, port + 1);
+        else
+            message = Text(Msg::GeneralError);
         view_.ShowMessage(message, MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
@@ -220,8 +230,10 @@ void TransferDialogLogic::GoIdle() {
 }
 
 void TransferDialogLogic::UpdateButtons() {
-    if (IsLoader()) view_.SetButtons(false, mode_ == kLoading);
-    else view_.SetButtons(tickedCount_ > 0 && mode_ != kLoading, tickedCount_ > 0 && mode_ == kLoading);
+    if (IsLoader())
+        view_.SetButtons(false, mode_ == kLoading);
+    else
+        view_.SetButtons(tickedCount_ > 0 && mode_ != kLoading, tickedCount_ > 0 && mode_ == kLoading);
 }
 
 void TransferDialogLogic::OnTimer2() {
@@ -318,7 +330,8 @@ void TransferDialogLogic::OnTimer1() {
         if (e.code == 4) {
             TransferFailed();
         } else if (e.code == 5) {
-            view_.ShowMessage(Format(Msg::InputError, {}, currentPort_ + 1), MessageIcon::Error, MessageButtons::Ok);
+            view_.ShowMessage(Format(Msg::InputError, {}, currentPort_ + 1), MessageIcon::Error,
+                              MessageButtons::Ok);
             Close();
         } else {
             Close();
@@ -383,8 +396,10 @@ void TransferDialogLogic::TransferFailed() {
     view_.ClearBusy();
     const MessageAnswer answer =
         view_.ShowMessage(Text(Msg::DataInvalid), MessageIcon::Exclamation, MessageButtons::RetryCancel);
-    if (answer == MessageAnswer::Retry) RequestNext(false, false, true);
-    else RequestNext(false, true, false);
+    if (answer == MessageAnswer::Retry)
+        RequestNext(false, false, true);
+    else
+        RequestNext(false, true, false);
 }
 
 void TransferDialogLogic::Success() {

@@ -2,7 +2,7 @@
 // "Tamlo.vdo" (packed, plain and raw), a silent instrument, a foreign object, languages, the
 // running lock.
 #include "ondralink/TransferFixture.h"
-#include "ondralink/common/RunningLock.h"
+#include "runninglock/RunningLock.h"
 #include "tamlo/CTamloDlg.h"
 #include "transfer/Messages.h"
 
@@ -25,11 +25,14 @@ namespace {
 
 const QByteArray kLabel = "V5(12-7702;1.5)0";
 
-QString ResultPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo")); }
+QString ResultPath() {
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
+}
 
 // A cover list numbered 100123, a raw bar scan 200101.B and a raster in folder MEAS.
 void FillCoverStore(const QString& store) {
-    WriteFile(store + "/100123.vdo", Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
+    WriteFile(store + "/100123.vdo",
+              Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
     WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
     WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
 }
@@ -58,9 +61,13 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QByteArray>("trailer");
-        QTest::newRow("packed list") << "100123" << "100123.vdo" << kLabel + "\x1A";
-        QTest::newRow("raw bar scan") << "200101" << "200101.B" << "\r\n" + kLabel + "200101";
-        QTest::newRow("packed raster in a folder") << "300202" << "MEAS/300202.vdo" << kLabel + "\x06";
+        QTest::newRow("packed list") << "100123"
+                                     << "100123.vdo" << kLabel + "\x1A";
+        QTest::newRow("raw bar scan") << "200101"
+                                      << "200101.B"
+                                      << "\r\n" + kLabel + "200101";
+        QTest::newRow("packed raster in a folder") << "300202"
+                                                   << "MEAS/300202.vdo" << kLabel + "\x06";
     }
 
     void loadsTickedObject() {
@@ -86,13 +93,15 @@ private slots:
         object->setCheckState(0, Qt::Checked);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 15000);
 
-        QVERIFY2(recorder.messages.empty(), recorder.messages.empty() ? "" : recorder.messages[0].text.c_str());
+        QVERIFY2(recorder.messages.empty(),
+                 recorder.messages.empty() ? "" : recorder.messages[0].text.c_str());
         QCOMPARE(dialog->Logic().Mode(), int(TransferDialogLogic::kFinished));
         QCOMPARE(dialog->StatusField()->text(), QStringLiteral(" o.k."));
         // The object as stored on the instrument, then the identification trailer.
         QCOMPARE(ReadFile(ResultPath()), ReadFile(store.filePath(stored)) + trailer);
         QVERIFY(!QFile::exists(QDir(QDir::tempPath()).filePath("{$}TMP.{$}")));
-        QCOMPARE(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u""), std::u16string(u"/data/site"));
+        QCOMPARE(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u""),
+                 std::u16string(u"/data/site"));
     }
 
     void noDataOffersRetryAndCancel() {
@@ -106,7 +115,8 @@ private slots:
         FindItem(dialog->TreeWidget(), "100999")->setCheckState(0, Qt::Checked);
         QTRY_COMPARE_WITH_TIMEOUT(recorder.messages.size(), size_t(2), 10000);
         for (const Message& m : recorder.messages) {
-            QCOMPARE(QString::fromStdString(m.text), QStringLiteral("Data not valid or data transmission error"));
+            QCOMPARE(QString::fromStdString(m.text),
+                     QStringLiteral("Data not valid or data transmission error"));
             QCOMPARE(m.buttons, MessageButtons::RetryCancel);
             QCOMPARE(m.icon, MessageIcon::Exclamation);
         }

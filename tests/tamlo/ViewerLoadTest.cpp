@@ -9,8 +9,8 @@
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
 #include "ondralink/TransferFixture.h"
-#include "ondralink/common/RunningLock.h"
 #include "rebound/TTorvBars.h"
+#include "runninglock/RunningLock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,9 @@ using namespace vordalis;
 
 namespace {
 
-QString ResultPath() { return QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo")); }
+QString ResultPath() {
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
+}
 
 std::unique_ptr<TBasicObj> SampleObject(const char* name) {
     FileSource file(std::string(VORDALIS_SAMPLES "/") + name);
@@ -50,7 +52,8 @@ private slots:
 
     void loadShowsTheObjectUnderItsTitle() {
         // A rebound series numbered 7 as the hammer sends it (the saved sample without its trailer).
-        QByteArray series = Sample("rebound_instrument.vdo").replace("TORVIHAMMER\t0017", "TORVIHAMMER\t0007");
+        QByteArray series =
+            Sample("rebound_instrument.vdo").replace("TORVIHAMMER\t0017", "TORVIHAMMER\t0007");
         series.truncate(series.indexOf('\x1A') + 1);
         QTemporaryDir store;
         WriteFile(store.path() + "/R0007.vdo", series);

@@ -1,6 +1,7 @@
 // vordalis-cli acceptance: judges the covers of cover objects against a design cover as a site
 // inspection does, and prints the judgement as one JSON object.
 #include "Commands.h"
+#include "text/Utf16.h"
 
 #include "cover/CoverAcceptance.h"
 #include "model/ByteSource.h"
@@ -62,7 +63,8 @@ int RunAcceptance(const Args& args) {
                 continue;
             }
             double mm = 0;
-            if (!ParseMillimetres(value, mm)) return UsageError("acceptance: " + a + " takes millimetres, not " + value);
+            if (!ParseMillimetres(value, mm))
+                return UsageError("acceptance: " + a + " takes millimetres, not " + value);
             if (a == "--design")
                 design = mm;
             else

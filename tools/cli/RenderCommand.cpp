@@ -1,8 +1,9 @@
 // vordalis-cli render: paints an object's page as the viewer does, into PDF, SVG or PNG.
 #include "Commands.h"
+#include "text/Utf16.h"
 
-#include "PrintedPages.h"
-#include "QtCanvas.h"
+#include "canvas/PrintedPages.h"
+#include "canvas/QtCanvas.h"
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"
 #include "model/DisplayOptions.h"

@@ -1,7 +1,8 @@
 // vordalis-cli report: one PDF over many object files, with a table of contents first.
 #include "Commands.h"
+#include "text/Utf16.h"
 
-#include "ReportPrinter.h"
+#include "canvas/ReportPrinter.h"
 #include "model/AtomicFile.h"
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
@@ -89,7 +90,8 @@ int RunReport(const Args& args) {
     }
     const QByteArray bytes = file.readAll();
     std::string error;
-    if (!WriteFileAtomically(out, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), &error)) {
+    if (!WriteFileAtomically(out, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                             &error)) {
         PrintError(out + ": " + error);
         return 1;
     }

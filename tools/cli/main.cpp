@@ -1,5 +1,6 @@
 // vordalis-cli: headless inspection, rendering and conversion of object files.
 #include "Commands.h"
+#include "text/Utf16.h"
 
 #include "program/StandardOptions.h"
 

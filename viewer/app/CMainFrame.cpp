@@ -8,10 +8,10 @@
 #include "CNexoloView.h"
 #include "Commands.h"
 #include "DroppedFiles.h"
-#include "ObjectDialogs.h"
 #include "ReportCommands.h"
 #include "TransferCommands.h"
 #include "WindowPlacement.h"
+#include "dialogs/ObjectDialogs.h"
 #include "settings/Settings.h"
 #include "update/qt/UpdateHooks.h"
 
@@ -107,12 +107,27 @@ const char* const kMenuTitles[] = {QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&F
                                    QT_TRANSLATE_NOOP("vordalis::CMainFrame", "&Info")};
 
 // Menu entries by menu, 0 a separator, -1 the recent files.
-const int kFileMenu[] = {
-    cmd::Load, cmd::Open,  cmd::Close, cmd::CreateSummary, cmd::Save,       cmd::SaveAs,     0,  cmd::Copy,
-    0,         cmd::Export, cmd::Report,       0,
-    cmd::Print, cmd::PrintPreview,  cmd::PrintSetup, cmd::Pageborder, -1, cmd::RunOndralink,
-    0,         cmd::Exit};
-const int kEditMenu[] = {cmd::TitleAndRemarks, cmd::LimitAndRange, cmd::Settings, cmd::CoverAcceptance, 0,
+const int kFileMenu[] = {cmd::Load,
+                         cmd::Open,
+                         cmd::Close,
+                         cmd::CreateSummary,
+                         cmd::Save,
+                         cmd::SaveAs,
+                         0,
+                         cmd::Copy,
+                         0,
+                         cmd::Export,
+                         cmd::Report,
+                         0,
+                         cmd::Print,
+                         cmd::PrintPreview,
+                         cmd::PrintSetup,
+                         cmd::Pageborder,
+                         -1,
+                         cmd::RunOndralink,
+                         0,
+                         cmd::Exit};
+const int kEditMenu[] = {cmd::TitleAndRemarks,  cmd::LimitAndRange, cmd::Settings, cmd::CoverAcceptance, 0,
                          cmd::EnableValueChange};
 const int kViewMenu[] = {cmd::Chart,
                          cmd::Values,

@@ -4,8 +4,8 @@
 #include "CNexoloDoc.h"
 #include "CNexoloView.h"
 #include "CommandLine.h"
-#include "ObjectDialogs.h"
 #include "TitleAndRemarks.h"
+#include "dialogs/ObjectDialogs.h"
 #include "objects/RegisterObjects.h"
 #include "settings/Settings.h"
 

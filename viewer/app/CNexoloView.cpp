@@ -2,11 +2,11 @@
 
 #include "CNexoloDoc.h"
 #include "Commands.h"
-#include "ObjectDialogs.h"
 #include "PageCanvas.h"
-#include "PrintedPages.h"
 #include "TitleAndRemarks.h"
 #include "TransferBusy.h"
+#include "canvas/PrintedPages.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/Strings.h"
 #include "plot/PageTableText.h"
 #include "plot/TBasicPlot.h"

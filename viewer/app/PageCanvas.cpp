@@ -1,6 +1,6 @@
 #include "PageCanvas.h"
 
-#include "QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include <QWidget>
 

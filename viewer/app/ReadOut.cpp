@@ -1,6 +1,7 @@
 #include "ReadOut.h"
 
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #include "ReportCommands.h"
 
 #include "CNexoloDoc.h"
-#include "ReportPrinter.h"
 #include "ViewOptions.h"
+#include "canvas/ReportPrinter.h"
 #include "model/AtomicFile.h"
 #include "objects/CsvExport.h"
 #include "settings/Settings.h"
@@ -63,14 +63,16 @@ bool OnExportCsv(QWidget* parent, CNexoloDoc& doc) {
     const QString statisticsSheet =
         Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Statistics, CSV for spreadsheets (*.csv)"));
     // Beside the object's file, under its name.
-    QString suggestion = doc.PathName().isEmpty() ? QDir(QString::fromStdU16String(settings::DataFolder()))
-                                                        .filePath(doc.Title() + QStringLiteral(".csv"))
-                                                  : QFileInfo(doc.PathName()).dir().filePath(
-                                                        QFileInfo(doc.PathName()).completeBaseName() + ".csv");
+    QString suggestion =
+        doc.PathName().isEmpty()
+            ? QDir(QString::fromStdU16String(settings::DataFolder()))
+                  .filePath(doc.Title() + QStringLiteral(".csv"))
+            : QFileInfo(doc.PathName()).dir().filePath(QFileInfo(doc.PathName()).completeBaseName() + ".csv");
     QString filter = readings;
     QString path = QFileDialog::getSaveFileName(
         parent, Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Export")), suggestion,
-        QStringList{readings, statistics, readingsSheet, statisticsSheet}.join(QStringLiteral(";;")), &filter);
+        QStringList{readings, statistics, readingsSheet, statisticsSheet}.join(QStringLiteral(";;")),
+        &filter);
     if (path.isEmpty()) return false;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     const bool stats = filter == statistics || filter == statisticsSheet;
@@ -97,9 +99,10 @@ bool PrintReportWithProgress(QWidget* parent, const QStringList& files, QPrinter
     job.prepare = [&options](TBasicObj& obj) { options.PrepareForPaint(obj); };
     std::unique_ptr<QProgressDialog> progress;
     if (files.size() >= kProgressFrom) {
-        progress = std::make_unique<QProgressDialog>(Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Preparing the report...")),
-                                                     Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Cancel")), 0,
-                                                     2 * static_cast<int>(files.size()), parent);
+        progress = std::make_unique<QProgressDialog>(
+            Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Preparing the report...")),
+            Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Cancel")), 0,
+            2 * static_cast<int>(files.size()), parent);
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
         job.progress = [&progress](int done, int total) {
@@ -118,9 +121,10 @@ bool PrintReportWithProgress(QWidget* parent, const QStringList& files, QPrinter
 void OnReport(QWidget* parent, QPrinter& printer) {
     const QString folder = QString::fromStdU16String(settings::DataFolder());
     const QStringList files = QFileDialog::getOpenFileNames(
-        parent, Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Report")), QDir(folder).filePath(QStringLiteral("*.vdo")),
-        Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Vordalis Object Files (*.vdo)")) + QStringLiteral(";;") +
-            Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "All Files (*)")));
+        parent, Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Report")),
+        QDir(folder).filePath(QStringLiteral("*.vdo")),
+        Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Vordalis Object Files (*.vdo)")) +
+            QStringLiteral(";;") + Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "All Files (*)")));
     if (files.isEmpty()) return;
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(Tr(QT_TRANSLATE_NOOP("vordalis::ReportCommands", "Report")));

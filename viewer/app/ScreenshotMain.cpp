@@ -18,6 +18,7 @@
 #include "model/ObjectFactory.h"
 #include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"
+#include "text/Utf16.h"
 
 #include <QApplication>
 #include <QBuffer>

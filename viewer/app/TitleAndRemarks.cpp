@@ -1,8 +1,8 @@
 #include "TitleAndRemarks.h"
 
 #include "CTitleDlg.h"
-#include "ObjectDialogs.h"
 #include "TorvFensterTitel.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/TBasicObj.h"
 
 #include <QString>

@@ -3,9 +3,9 @@
 #include "CNexoloDoc.h"
 #include "TransferBusy.h"
 #include "model/Strings.h"
-#include "ondralink/common/RunningLock.h"
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"
+#include "runninglock/RunningLock.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,7 +31,9 @@ std::u16string Figures(const char* format, long number) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
 }
 
-bool TransferBlocked() { return TransferBusyCounter() != 0 || RunningLock::IsHeld(); }
+bool TransferBlocked() {
+    return TransferBusyCounter() != 0 || RunningLock::IsHeld();
+}
 
 } // namespace
 
@@ -43,9 +45,11 @@ bool TransferRanAtStart() {
 std::u16string LoadedObjectTitle(const TBasicObj& obj) {
     const long number = obj.objectNumber;
     if (obj.type == kTypeReboundSeries)
-        if (auto* series = dynamic_cast<const TTorvBars*>(&obj)) return series->seriesName + Figures(" %04ld", number);
+        if (auto* series = dynamic_cast<const TTorvBars*>(&obj))
+            return series->seriesName + Figures(" %04ld", number);
     if (obj.type == kTypeReboundChina)
-        if (auto* china = dynamic_cast<const TTorvChina*>(&obj)) return china->seriesName + Figures("%04ld", number);
+        if (auto* china = dynamic_cast<const TTorvChina*>(&obj))
+            return china->seriesName + Figures("%04ld", number);
     return Figures("%06ld", number);
 }
 

@@ -2,6 +2,7 @@
 
 #include "CoverUnits.h"
 #include "model/SeriesStatistics.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>

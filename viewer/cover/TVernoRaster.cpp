@@ -1,6 +1,7 @@
 #include "TVernoRaster.h"
 
 #include "CoverUnits.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>

@@ -21,7 +21,8 @@ public:
     bool SkipToken();
     bool ReadInteger(int32_t& value);
     // A token that may be preceded by a wide-text block; returns the narrow length.
-    size_t ReadWideToken(std::u16string& wide, size_t wideCapacity, std::u16string& narrow, size_t narrowCapacity);
+    size_t ReadWideToken(std::u16string& wide, size_t wideCapacity, std::u16string& narrow,
+                         size_t narrowCapacity);
     // Convenience: the wide text when there is one, else the narrow token.
     std::u16string ReadWideOrNarrow(size_t wideCapacity, size_t narrowCapacity);
     // The byte that ended the last token (0 at the end of the file or after an over-long token).
@@ -54,11 +55,9 @@ private:
 
 bool AllNumerals(const uint8_t* bytes, size_t count);
 bool FitsLatin1(const std::u16string& text);
-// Text helpers shared by the object classes.
-std::u16string Latin1ToU16(const std::string& s);
-std::string U16ToUtf8(const std::u16string& s);
-std::u16string Utf8ToU16(const std::string& s);
 // Cuts a text to at most n characters (the fixed-size text fields of the objects).
-inline std::u16string Cut(const std::u16string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
+inline std::u16string Cut(const std::u16string& s, size_t n) {
+    return s.size() > n ? s.substr(0, n) : s;
+}
 
 } // namespace vordalis

@@ -1,6 +1,7 @@
 #include "Json.h"
 
 #include "Codec.h"
+#include "text/Utf16.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,7 +9,9 @@
 
 namespace vordalis {
 
-Json Json::Null() { return Json(); }
+Json Json::Null() {
+    return Json();
+}
 Json Json::Bool(bool b) {
     Json j;
     j.kind_ = Kind::Bool;
@@ -34,7 +37,9 @@ Json Json::Text(const std::string& utf8) {
     j.s_ = utf8;
     return j;
 }
-Json Json::Text(const std::u16string& s) { return Text(U16ToUtf8(s)); }
+Json Json::Text(const std::u16string& s) {
+    return Text(U16ToUtf8(s));
+}
 Json Json::Object() {
     Json j;
     j.kind_ = Kind::Object;
@@ -72,11 +77,21 @@ void Escape(const std::string& s, std::string& out) {
     out.push_back('"');
     for (unsigned char c : s) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];
@@ -94,9 +109,12 @@ void Escape(const std::string& s, std::string& out) {
 std::string Json::Dump() const {
     std::string out;
     switch (kind_) {
-    case Kind::Null: return "null";
-    case Kind::Bool: return b_ ? "true" : "false";
-    case Kind::Int: return std::to_string(i_);
+    case Kind::Null:
+        return "null";
+    case Kind::Bool:
+        return b_ ? "true" : "false";
+    case Kind::Int:
+        return std::to_string(i_);
     case Kind::Number: {
         char buf[64];
         // Shortest text that reads back as the same double.
@@ -106,7 +124,9 @@ std::string Json::Dump() const {
         }
         return buf;
     }
-    case Kind::Text: Escape(s_, out); return out;
+    case Kind::Text:
+        Escape(s_, out);
+        return out;
     case Kind::Object:
         out.push_back('{');
         for (size_t i = 0; i < members_.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "FileProblem.h"
 #include "ObjectFactory.h"
 #include "Strings.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

@@ -2,6 +2,7 @@
 
 #include "SeriesStatistics.h"
 #include "TValueSeries.h"
+#include "text/Utf16.h"
 
 #include <cstdlib>
 
@@ -20,14 +21,30 @@ bool TBasicObj::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower
 }
 
 void TBasicObj::SetLimits(int32_t, int32_t, int32_t, int32_t) {}
-double TBasicObj::HitX(int, int) { return -1.0; }
-double TBasicObj::RowX(int) { return -1.0; }
-double TBasicObj::HitY(int, int) { return -1.0; }
-double TBasicObj::RowY(int) { return -1.0; }
-double TBasicObj::HitValue(int, int) { return 0.0; }
-double TBasicObj::RowValue(int) { return 0.0; }
-bool TBasicObj::SetValueAt(double, double, double) { return false; }
-bool TBasicObj::SetValueByIndex(int, double) { return false; }
+double TBasicObj::HitX(int, int) {
+    return -1.0;
+}
+double TBasicObj::RowX(int) {
+    return -1.0;
+}
+double TBasicObj::HitY(int, int) {
+    return -1.0;
+}
+double TBasicObj::RowY(int) {
+    return -1.0;
+}
+double TBasicObj::HitValue(int, int) {
+    return 0.0;
+}
+double TBasicObj::RowValue(int) {
+    return 0.0;
+}
+bool TBasicObj::SetValueAt(double, double, double) {
+    return false;
+}
+bool TBasicObj::SetValueByIndex(int, double) {
+    return false;
+}
 
 int TBasicObj::HitRegion(int, int, int* row) {
     if (row) *row = -1;
@@ -59,7 +76,8 @@ void TBasicObj::ParseInstrumentId(const std::u16string& text) {
     idPart1 = Cut(text.substr(pos, sep - pos), kIdPart1Length);
     if (semicolon) {
         size_t close = text.find(u')', sep + 1);
-        if (close != std::u16string::npos) idPart2 = Cut(text.substr(sep + 1, close - sep - 1), kIdPart2Length);
+        if (close != std::u16string::npos)
+            idPart2 = Cut(text.substr(sep + 1, close - sep - 1), kIdPart2Length);
     }
 }
 

@@ -3,16 +3,17 @@
 #include "ObjectReadings.h"
 #include "ObjectStatistics.h"
 #include "model/TBasicObj.h"
+#include "text/Utf16.h"
 
 namespace vordalis {
 
 const std::vector<std::string>& CsvExport::Columns(CsvKind kind) {
-    static const std::vector<std::string> readings = {"file", "type",  "number", "title", "date", "index",
-                                                      "x",    "y",     "value",  "unit",  "flags"};
+    static const std::vector<std::string> readings = {"file", "type", "number", "title", "date", "index",
+                                                      "x",    "y",    "value",  "unit",  "flags"};
     static const std::vector<std::string> statistics = {
-        "file", "type",            "number", "title",    "date",          "series",        "count",
-        "mean", "stddev",          "min",    "max",      "percent_outside", "unit",        "strength",
-        "strength_unit", "strength_text", "members"};
+        "file",  "type",     "number",        "title",         "date",   "series",
+        "count", "mean",     "stddev",        "min",           "max",    "percent_outside",
+        "unit",  "strength", "strength_unit", "strength_text", "members"};
     return kind == CsvKind::Readings ? readings : statistics;
 }
 
@@ -34,7 +35,8 @@ void CsvExport::Row(const std::vector<std::string>& fields, const std::vector<bo
         std::string f = fields[i];
         // A spreadsheet would run a text starting like a formula ("=HYPERLINK(...)" in a title):
         // the spreadsheet form keeps it a text with a leading apostrophe.
-        if (excel_ && i < isText.size() && isText[i] && !f.empty() && std::string("=+-@\t\r").find(f[0]) != std::string::npos)
+        if (excel_ && i < isText.size() && isText[i] && !f.empty() &&
+            std::string("=+-@\t\r").find(f[0]) != std::string::npos)
             f = "'" + f;
         text_ += CsvField(f, separator_);
     }
@@ -64,8 +66,8 @@ void CsvExport::Add(const std::string& file, TBasicObj& obj) {
             members += title + "=" + value;
         }
         std::vector<std::string> f = head;
-        f.insert(f.end(), {s.series, s.count, s.mean, s.stddev, s.min, s.max, s.percentOutside, s.unit, s.strength,
-                           s.strengthUnit, s.strengthText, members});
+        f.insert(f.end(), {s.series, s.count, s.mean, s.stddev, s.min, s.max, s.percentOutside, s.unit,
+                           s.strength, s.strengthUnit, s.strengthText, members});
         Row(f, text);
     }
 }

@@ -9,6 +9,7 @@
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"
 #include "rebound/TTorvDir.h"
+#include "text/Utf16.h"
 
 #include <cstdlib>
 

@@ -4,6 +4,7 @@
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
 #include "plot/TextFormat.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 
@@ -85,7 +86,8 @@ void ReportContents::AddSkipped(const std::string& path, const std::u16string& m
 }
 
 int ReportContents::SkippedCount() const {
-    return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [](const auto& e) { return e.skipped; }));
+    return static_cast<int>(
+        std::count_if(entries_.begin(), entries_.end(), [](const auto& e) { return e.skipped; }));
 }
 
 int ReportContents::FirstRowTop(int page) const {
@@ -148,7 +150,8 @@ void ReportContents::PaintContents(Canvas& dc, int page) const {
     const int tableTop = borders_.top + (page == 1 ? kTableTopFirst : kTableTopNext);
     dc.SetFont(TextFont(700));
     dc.SetTextAlign(align::kLeft | align::kBaseline);
-    const std::u16string heads[] = {labels_.type, labels_.number, labels_.title, labels_.date, labels_.result};
+    const std::u16string heads[] = {labels_.type, labels_.number, labels_.title, labels_.date,
+                                    labels_.result};
     for (int i = 0; i < 5; ++i) dc.TextOut(columns[i], tableTop + kHeadingBaseline, heads[i]);
     dc.SetTextAlign(align::kRight | align::kBaseline);
     dc.TextOut(right, tableTop + kHeadingBaseline, labels_.page);

@@ -1,6 +1,7 @@
 #include "plot/RecordingCanvas.h"
 
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

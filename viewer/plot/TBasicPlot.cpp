@@ -3,6 +3,7 @@
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 #include "settings/Settings.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>

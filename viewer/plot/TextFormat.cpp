@@ -1,6 +1,7 @@
 #include "plot/TextFormat.h"
 
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 #include <cstdarg>
 #include <cstdio>

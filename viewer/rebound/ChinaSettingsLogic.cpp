@@ -2,6 +2,7 @@
 
 #include "TTorvChina.h"
 #include "model/Strings.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cstdio>

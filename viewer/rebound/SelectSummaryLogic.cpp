@@ -2,6 +2,7 @@
 
 #include "model/Codec.h"
 #include "model/Strings.h"
+#include "text/Utf16.h"
 
 namespace vordalis {
 

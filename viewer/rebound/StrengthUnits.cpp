@@ -2,6 +2,7 @@
 
 #include "ConversionCurves.h"
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

@@ -4,6 +4,7 @@
 #include "model/ByteSource.h"
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
+#include "text/Utf16.h"
 
 #include <filesystem>
 

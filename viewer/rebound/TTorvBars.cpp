@@ -5,6 +5,7 @@
 #include "ReboundMedian.h"
 #include "StrengthUnits.h"
 #include "model/Strings.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,7 +83,8 @@ void TTorvBars::Read(ObjectReader& in) {
 
     // Every value takes at least two bytes: a count beyond that is a damaged header, not a
     // reason to allocate.
-    if (n <= 0 || n > (in.Source().Size() - in.Source().Tell()) / 2 + 1 || n > int32_t{TValueSeries::kMaxReadings})
+    if (n <= 0 || n > (in.Source().Size() - in.Source().Tell()) / 2 + 1 ||
+        n > int32_t{TValueSeries::kMaxReadings})
         return;
     measuredValues.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
     values.Init(static_cast<uint32_t>(n), u"R", kValueLowerLimit, 0);
@@ -271,7 +273,8 @@ void TTorvBars::Describe(Json& out) const {
         out.Set("strength_text", shown.row ? Json::Text(shown.value) : Json::Null());
         out.Set("strength_unit", Json::Text(shown.unit));
         // The number the statistics block shows, in its unit (null when it shows none).
-        out.Set("strength", shown.unit.empty() ? Json::Null() : Json::Number(rebound::StrengthInUnit(fc, unit)));
+        out.Set("strength",
+                shown.unit.empty() ? Json::Null() : Json::Number(rebound::StrengthInUnit(fc, unit)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TTorvChina.h"
 
 #include "model/Strings.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <climits>

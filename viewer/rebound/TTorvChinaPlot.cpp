@@ -3,6 +3,7 @@
 #include "TTorvChina.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

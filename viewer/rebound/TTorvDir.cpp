@@ -1,15 +1,16 @@
 #include "TTorvDir.h"
 
+#include "MemberLocation.h"
 #include "ReboundMedian.h"
 #include "StrengthUnits.h"
 #include "TTorvBars.h"
 #include "TTorvChina.h"
-#include "MemberLocation.h"
 #include "model/AtomicFile.h"
 #include "model/FileProblem.h"
 #include "model/ObjectFactory.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <array>
@@ -68,7 +69,8 @@ bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPat
         // The summary cannot be shown without it: name the member and the system's reason.
         std::u16string text = TranslateText(u"Member %s: %s");
         size_t at = 0;
-        for (const std::u16string& arg : {Latin1ToU16(path), TranslateText(Utf8ToU16(FileReadProblem(path)))}) {
+        for (const std::u16string& arg :
+             {Latin1ToU16(path), TranslateText(Utf8ToU16(FileReadProblem(path)))}) {
             at = text.find(u"%s", at);
             if (at == std::u16string::npos) break;
             text.replace(at, 2, arg);
@@ -194,7 +196,8 @@ bool TTorvDir::Write(ObjectWriter& out) {
     // A member found away from its stored path is saved where it was found.
     for (size_t i = 0; i < memberPaths.size(); ++i) {
         const std::string& stored = memberPaths[i];
-        std::string path = memberFiles[i] == stored ? stored : std::filesystem::absolute(memberFiles[i]).string();
+        std::string path =
+            memberFiles[i] == stored ? stored : std::filesystem::absolute(memberFiles[i]).string();
         out.WriteQuoted(Latin1ToU16(path), 10);
     }
     out.WriteQuoted(kEnd, 10);

@@ -4,6 +4,7 @@
 #include "TTorvDir.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "text/Utf16.h"
 
 #include <cstdio>
 

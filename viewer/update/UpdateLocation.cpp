@@ -1,7 +1,7 @@
 #include "UpdateLocation.h"
 
-#include "model/Codec.h"
 #include "settings/RegistryKey.h"
+#include "text/Utf16.h"
 
 namespace vordalis {
 

@@ -8,10 +8,10 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ModalWatcher.h"
-#include "ObjectDialogs.h"
 #include "ReportCommands.h"
 #include "TorvFensterTitel.h"
 #include "WindowPlacement.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/Strings.h"
 #include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"
@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -35,6 +34,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -232,7 +232,8 @@ private slots:
              [this, broken] { app_->OpenDocumentFile(broken); }},
             {"dropped damaged file", broken, broken + ":\nObject empty or not valid",
              [&dropFile, broken] { dropFile(broken); }},
-            {"folder", folder, folder + ":\nIs a directory", [this, folder] { app_->OpenDocumentFile(folder); }},
+            {"folder", folder, folder + ":\nIs a directory",
+             [this, folder] { app_->OpenDocumentFile(folder); }},
         };
         for (const Case& c : cases) {
             c.open();
@@ -583,7 +584,7 @@ private slots:
             title = u"A summary title longer than twenty";
             return true;
         });
-                Start(Sample("list_metric.vdo"));
+        Start(Sample("list_metric.vdo"));
         source = Sample("list_imperial.vdo");
         Trigger(cmd::CreateSummary);
         QVERIFY(Obj() && Obj()->imperial);
@@ -689,10 +690,12 @@ private slots:
             f.remove();
             if (filter.startsWith("Statistics")) {
                 QVERIFY(lines[0].startsWith("file,type,number,title,date,series,count,mean"));
-                QVERIFY2(lines[1].contains(",Deck east,2024-03-14T00:00:00,,23,31.9,5.5,22,41,13.0,mm,"), lines[1]);
+                QVERIFY2(lines[1].contains(",Deck east,2024-03-14T00:00:00,,23,31.9,5.5,22,41,13.0,mm,"),
+                         lines[1]);
             } else {
                 // The spreadsheet form: byte-order mark, ';', one row per reading.
-                QVERIFY(lines[0].startsWith("\xEF\xBB\xBF" "file;type;number;title;date;index;x;y;value;unit;flags"));
+                QVERIFY(lines[0].startsWith("\xEF\xBB\xBF"
+                                            "file;type;number;title;date;index;x;y;value;unit;flags"));
                 QCOMPARE(lines.size(), 1 + 23 + 1);
                 QVERIFY2(lines[4].endsWith(";4;;;22;mm;below_limit\r"), lines[4]);
             }
@@ -720,7 +723,8 @@ private slots:
             printer.setPageSize(QPageSize(QPageSize::A4));
         };
         QStringList files;
-        for (const char* name : {"list_metric.vdo", "china_2011.vdo", "rebound_instrument.vdo"}) files << Sample(name);
+        for (const char* name : {"list_metric.vdo", "china_2011.vdo", "rebound_instrument.vdo"})
+            files << Sample(name);
         QPrinter printer(QPrinter::HighResolution);
         pdfPrinter(printer, files_.filePath("report.pdf"));
         QVERIFY(PrintReportWithProgress(Frame(), files, printer));
@@ -819,7 +823,7 @@ private slots:
         obj->refuse = true;
         obj->valid = true;
         Doc()->Logic().SetObject(std::move(obj));
-                QVERIFY(!Doc()->OnSaveDocument(path, Frame()));
+        QVERIFY(!Doc()->OnSaveDocument(path, Frame()));
         QStringList messages = watcher_->TakeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages[0].contains("could not be saved"));

@@ -1,4 +1,5 @@
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,8 @@ TEST(Codec, OverlongTokenIsCutWithDelimiterZero) {
 }
 
 TEST(Codec, HighBytesBecomeLatin1Characters) {
-    Reader r("\"M\xFC" "ller\"\r\n");
+    Reader r("\"M\xFC"
+             "ller\"\r\n");
     std::u16string t;
     r.in.ReadToken(t, 79);
     EXPECT_EQ(t, u"M\u00FCller");
@@ -51,8 +53,10 @@ TEST(Codec, ReadIntegerTable) {
         bool ok;
         int32_t value;
     } cases[] = {
-        {"12,5\t", true, 125}, {"1.234\t", true, 1234}, {"-\t", true, 0},     {"-1\t", true, -1},
-        {"1a\t", false, 0},    {"a1\t", false, 0},      {"\r\n", false, 0}, {"99999999999\t", true, INT32_MAX},
+        {"12,5\t", true, 125}, {"1.234\t", true, 1234},
+        {"-\t", true, 0},      {"-1\t", true, -1},
+        {"1a\t", false, 0},    {"a1\t", false, 0},
+        {"\r\n", false, 0},    {"99999999999\t", true, INT32_MAX},
     };
     for (const auto& c : cases) {
         Reader r(c.bytes);
@@ -74,7 +78,9 @@ TEST(Codec, DelimiterSequences) {
     w.WriteInteger(6, 9);
     w.WriteInteger(0, 9, true);
     w.WriteReal(1.5, 32);
-    EXPECT_EQ(w.Bytes(), std::string("12\r\n\x06" "3\r\n4\r\n5\r\n\x1A" "6\t-\t1.500 "));
+    EXPECT_EQ(w.Bytes(), std::string("12\r\n\x06"
+                                     "3\r\n4\r\n5\r\n\x1A"
+                                     "6\t-\t1.500 "));
 }
 
 TEST(Codec, WideBlockRoundTripAndSkip) {

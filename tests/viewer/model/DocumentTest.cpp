@@ -3,12 +3,13 @@
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"
 #include "model/Strings.h"
+#include "text/Utf16.h"
 
 #include <filesystem>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vordalis;
 using vordalis::test::TestObject;
@@ -17,9 +18,13 @@ namespace fs = std::filesystem;
 namespace {
 
 // A file layout the recogniser takes as type 2 (trailing number), read by the test object.
-std::string TestFile() { return "2\t10\t20\tVX(1;2)1071\t1\t2\t2020\r\n\"n\"\r\n\"t\"\r\n\"r\"\t200001"; }
+std::string TestFile() {
+    return "2\t10\t20\tVX(1;2)1071\t1\t2\t2020\r\n\"n\"\r\n\"t\"\r\n\"r\"\t200001";
+}
 
-std::unique_ptr<TBasicObj> MakeTestObject(ByteSource& f, bool) { return std::make_unique<TestObject>(f); }
+std::unique_ptr<TBasicObj> MakeTestObject(ByteSource& f, bool) {
+    return std::make_unique<TestObject>(f);
+}
 
 std::string Slurp(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -53,8 +58,9 @@ TEST_F(DocumentTest, FailedLoadSaysWhyAndKeepsTheCurrentObject) {
         const char* file;
         std::u16string reason;
     };
-    for (const Case& c : {Case{"bad.vdo", u"Object empty or not valid"}, Case{"missing.vdo", u"No such file or directory"},
-                          Case{"folder.vdo", u"Is a directory"}}) {
+    for (const Case& c :
+         {Case{"bad.vdo", u"Object empty or not valid"}, Case{"missing.vdo", u"No such file or directory"},
+          Case{"folder.vdo", u"Is a directory"}}) {
         std::u16string msg;
         EXPECT_FALSE(doc.Load((dir / c.file).string(), &msg)) << c.file;
         EXPECT_EQ(msg, Utf8ToU16((dir / c.file).string()) + u":\n" + c.reason) << c.file;

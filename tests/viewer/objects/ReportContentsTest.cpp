@@ -1,10 +1,11 @@
 // The contents pages of a report: main results, first pages, skipped files, page footers.
+#include "objects/ReportContents.h"
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
 #include "model/TBasicObj.h"
 #include "objects/RegisterObjects.h"
-#include "objects/ReportContents.h"
 #include "plot/RecordingCanvas.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -88,7 +89,8 @@ TEST(ReportContents, RowsNameEveryObjectWithItsFirstPage) {
 // the first pages count the contents pages; wide borders leave fewer rows per page.
 TEST(ReportContents, LongContentsContinueOnNextPages) {
     auto obj = Load("rebound_instrument");
-    for (settings::PageBorders borders : {settings::PageBorders{}, settings::PageBorders{600, 600, 150, 150}}) {
+    for (settings::PageBorders borders :
+         {settings::PageBorders{}, settings::PageBorders{600, 600, 150, 150}}) {
         ReportContents c(u"R", OleDate::Now(), ReportLabels{}, borders, kA4);
         for (int i = 0; i < 150; ++i) c.AddObject("f" + std::to_string(i), *obj, 1 + i % 2);
         const int contents = c.ContentsPages();

@@ -1,11 +1,12 @@
 // Rebound summaries: the builder's choice, member loading, statistics and the summary file.
 #include "ReboundFixtures.h"
+#include "model/ObjectFactory.h"
 #include "rebound/SelectSummaryLogic.h"
 #include "rebound/SummaryBuilder.h"
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"
 #include "rebound/TTorvDir.h"
-#include "model/ObjectFactory.h"
+#include "text/Utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -183,7 +184,7 @@ TEST(TTorvDir, SeriesStrengthIsTheMeanOfTheMembersStrengths) {
     // A summary value above 60 is out of the display range: no strength.
     TempDir high;
     std::vector<std::string> over = {high.Write("a.vdo", SeriesText({65, 65}, 2, false)),
-                                      high.Write("b.vdo", SeriesText({63, 63}, 2, false))};
+                                     high.Write("b.vdo", SeriesText({63, 63}, 2, false))};
     TTorvDir::Statistics out = Open(SeriesSummary(high, over))->ComputeStatistics();
     EXPECT_FALSE(out.strength.has_value());
     EXPECT_EQ(out.strengthText, u"-    ");
@@ -278,8 +279,12 @@ TEST(TTorvDir, MovedSummaryFindsItsMembersBesideItself) {
         std::vector<std::string> now;
     } cases[] = {
         {"copied with its members", {"/gone/site/a.vdo", "/gone/site/b.vdo"}, {"a.vdo", "b.vdo"}},
-        {"members in a sub-folder", {"/gone/site/data/a.vdo", "/gone/site/data/b.vdo"}, {"data/a.vdo", "data/b.vdo"}},
-        {"written on another system", {"C:\\Messung\\data\\a.vdo", "C:\\Messung\\b.vdo"}, {"data/a.vdo", "b.vdo"}},
+        {"members in a sub-folder",
+         {"/gone/site/data/a.vdo", "/gone/site/data/b.vdo"},
+         {"data/a.vdo", "data/b.vdo"}},
+        {"written on another system",
+         {"C:\\Messung\\data\\a.vdo", "C:\\Messung\\b.vdo"},
+         {"data/a.vdo", "b.vdo"}},
         {"relative paths", {"data/a.vdo", "./b.vdo"}, {"data/a.vdo", "b.vdo"}},
     };
     for (const Case& c : cases) {

@@ -1,9 +1,9 @@
 #include "CCoverAcceptanceDlg.h"
 
+#include "canvas/QtCanvas.h"
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
 #include "plot/Canvas.h"
-#include "app/canvas/QtCanvas.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -107,8 +107,10 @@ CCoverAcceptanceDlg::CCoverAcceptanceDlg(TBasicObj& obj, QWidget* parent) : QDia
         AddFiles(second, true);
         Judge();
     };
-    QWidget* firstBox = FileBox(tr("Further files of this sample"), firstFiles, this, [pick] { pick(false); }, resync);
-    QWidget* secondBox = FileBox(tr("Second sample"), secondFiles, this, [pick] { pick(true); }, resync);
+    QWidget* firstBox = FileBox(
+        tr("Further files of this sample"), firstFiles, this, [pick] { pick(false); }, resync);
+    QWidget* secondBox = FileBox(
+        tr("Second sample"), secondFiles, this, [pick] { pick(true); }, resync);
 
     resultLabel = new QLabel(this);
     resultLabel->setTextFormat(Qt::RichText);
@@ -158,8 +160,8 @@ int CCoverAcceptanceDlg::AddFiles(const QStringList& paths, bool second) {
     }
     if (!refused.isEmpty())
         QMessageBox::warning(this, windowTitle(),
-                             tr("These files are no cover objects and were left out:") + QStringLiteral("\n") +
-                                 refused.join(QStringLiteral("\n")));
+                             tr("These files are no cover objects and were left out:") +
+                                 QStringLiteral("\n") + refused.join(QStringLiteral("\n")));
     Judge();
     return added;
 }
@@ -260,8 +262,8 @@ void CCoverAcceptanceDlg::Copy() {
     QtCanvas::Device device;
     device.dotsPerInch = kDotsPerInch;
     const double scale = kDotsPerInch / 254.0;
-    QImage image(std::max(1, int(page_.content.right * scale) + 20), std::max(1, int(page_.content.bottom * scale) + 20),
-                 QImage::Format_RGB32);
+    QImage image(std::max(1, int(page_.content.right * scale) + 20),
+                 std::max(1, int(page_.content.bottom * scale) + 20), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     QtCanvas canvas(painter, device);

@@ -4,9 +4,10 @@
 #include "CCoverAcceptanceDlg.h"
 #include "CLimitDlg.h"
 #include "CModifyDlg.h"
-#include "app/ObjectDialogs.h"
 #include "cover/CoverLimitFlow.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/Codec.h"
+#include "text/Utf16.h"
 
 namespace vordalis {
 namespace {

@@ -1,7 +1,7 @@
 #include "CDetailview.h"
 
-#include "QtCanvas.h"
-#include "app/ObjectDialogs.h"
+#include "canvas/QtCanvas.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/NexoloDocument.h"
 #include "model/Strings.h"
 #include "rebound/TTorvDir.h"

@@ -3,7 +3,7 @@
 #include "CDetailview.h"
 #include "CSelectSummery.h"
 #include "CTorvFensterChina.h"
-#include "app/ObjectDialogs.h"
+#include "dialogs/ObjectDialogs.h"
 #include "rebound/TTorvDir.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvDir.h"
 
-#include "app/ObjectDialogs.h"
+#include "dialogs/ObjectDialogs.h"
 
 namespace vordalis {
 

@@ -1,27 +1,27 @@
 // The cover dialogs as the viewer runs them: filled from an object, driven through their
 // widgets, and handed back to the object.
-#include "app/ObjectDialogs.h"
 #include "cover/CoverLimitFlow.h"
 #include "cover/ui/CCoverAcceptanceDlg.h"
 #include "cover/ui/CLimitDlg.h"
 #include "cover/ui/CModifyDlg.h"
 #include "cover/ui/CoverSpin.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/ObjectFactory.h"
 #include "objects/RegisterObjects.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QTimer>
-#include <QPrinter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The China settings dialog, the Select summary dialog and the detail view with its
 // write-back, driven through their widgets.
 #include "../ReboundFixtures.h"
-#include "app/ObjectDialogs.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/ByteSource.h"
 #include "rebound/SummaryBuilder.h"
 #include "rebound/TTorvChina.h"

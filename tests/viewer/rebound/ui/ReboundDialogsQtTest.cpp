@@ -1,6 +1,6 @@
 // The Qt faces of the rebound dialogs driven through their widgets.
 #include "../SeriesFixture.h"
-#include "app/ObjectDialogs.h"
+#include "dialogs/ObjectDialogs.h"
 #include "rebound/ui/CTorvFenster.h"
 #include "rebound/ui/CTorvLimits.h"
 #include "rebound/ui/ReboundDialogs.h"

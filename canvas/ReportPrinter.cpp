@@ -1,7 +1,7 @@
-#include "ReportPrinter.h"
+#include "canvas/ReportPrinter.h"
 
-#include "PrintedPages.h"
-#include "QtCanvas.h"
+#include "canvas/PrintedPages.h"
+#include "canvas/QtCanvas.h"
 #include "model/ByteSource.h"
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"

@@ -1,4 +1,4 @@
-#include "QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,5 +1,5 @@
 // The QPainter canvas: mappings, fills, patterns, clipping and text placement on an image.
-#include "QtCanvas.h"
+#include "canvas/QtCanvas.h"
 
 #include <QBuffer>
 #include <QImage>

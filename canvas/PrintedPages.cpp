@@ -1,6 +1,6 @@
-#include "PrintedPages.h"
+#include "canvas/PrintedPages.h"
 
-#include "QtCanvas.h"
+#include "canvas/QtCanvas.h"
 #include "model/TBasicObj.h"
 
 #include <QImage>

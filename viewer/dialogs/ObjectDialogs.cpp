@@ -1,4 +1,4 @@
-#include "ObjectDialogs.h"
+#include "dialogs/ObjectDialogs.h"
 
 #include <map>
 

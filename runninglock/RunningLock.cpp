@@ -1,4 +1,4 @@
-#include "ondralink/common/RunningLock.h"
+#include "runninglock/RunningLock.h"
 
 #include <QDir>
 #include <QStandardPaths>
