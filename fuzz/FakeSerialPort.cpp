@@ -23,15 +23,12 @@ namespace vordalis::transfer {
 using fuzz::g_read;
 using fuzz::g_script;
 
-bool SerialPort::Open(int portIndex, int baud, int dataBits, int parity, int stopBits, int handshake, int) {
+bool SerialPort::Open(int portIndex, const LineSettings& line) {
     if (portIndex != 0 || fd_ >= 0) return false;
     fd_ = 0;
     portIndex_ = portIndex;
-    baud_ = baud;
-    dataBits_ = dataBits;
-    parity_ = parity;
-    stopBits_ = stopBits;
-    handshake_ = handshake;
+    baud_ = line.baud;
+    line_ = line;
     return true;
 }
 

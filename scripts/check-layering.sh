@@ -15,8 +15,9 @@ LAYERS='
 program                core     -
 settings               core     -
 text                   core     -
-transfer               core     settings
-viewer/model           core     text settings
+io                     core     -
+transfer               core     io settings
+viewer/model           core     io text settings
 viewer/plot            core     viewer/model text settings
 viewer/cover           core     viewer/plot viewer/model text settings
 viewer/rebound         core     viewer/plot viewer/model text settings

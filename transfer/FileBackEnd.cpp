@@ -75,10 +75,7 @@ void FileBackEnd::EnterOutputFolder() {
 }
 
 void FileBackEnd::DropTemp() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
+    file_.reset();
     if (!tempPath_.empty()) {
         std::error_code ec;
         fs::remove(tempPath_, ec);
@@ -103,7 +100,7 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
     }
     EnterOutputFolder();
     tempPath_ = TempPath();
-    file_ = std::fopen(tempPath_.c_str(), "wb");
+    file_ = OpenFile(tempPath_.c_str(), "wb");
     if (!file_) {
         tempPath_.clear();
         throw IoFileError{1, (OutputFolder() / kTempName).string()};
@@ -118,7 +115,7 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
 }
 
 void FileBackEnd::WriteBlock(const uint8_t* data, int n) {
-    if (std::fwrite(data, 1, n, file_) != static_cast<size_t>(n)) {
+    if (std::fwrite(data, 1, n, file_.get()) != static_cast<size_t>(n)) {
         DropTemp();
         throw IoFileError{3, {}};
     }
@@ -131,9 +128,7 @@ bool FileBackEnd::EndObject(bool ok) {
         DropTemp();
         return false;
     }
-    const int closed = std::fclose(file_);
-    file_ = nullptr;
-    if (closed != 0) { // e.g. the disk filled up while the last block was flushed
+    if (!CloseFile(file_)) { // e.g. the disk filled up while the last block was flushed
         const std::string shown = tempPath_.string();
         DropTemp();
         throw IoFileError{3, shown};
@@ -143,13 +138,11 @@ bool FileBackEnd::EndObject(bool ok) {
 }
 
 void FileBackEnd::AppendTrailer() {
-    std::FILE* f = std::fopen(tempPath_.c_str(), "r+b");
+    FileHandle file = OpenFile(tempPath_.c_str(), "r+b");
+    std::FILE* f = file.get();
     if (!f) return; // saved without trailer
     std::array<uint8_t, 6> tail{};
-    if (std::fseek(f, -6, SEEK_END) != 0 || std::fread(tail.data(), 1, 6, f) != 6) {
-        std::fclose(f);
-        return;
-    }
+    if (std::fseek(f, -6, SEEK_END) != 0 || std::fread(tail.data(), 1, 6, f) != 6) return;
     std::string trailer;
     const uint8_t last = tail[5];
     if (last == 0x06 || last == 0x1A) {
@@ -160,7 +153,7 @@ void FileBackEnd::AppendTrailer() {
     bool written = std::fseek(f, 0, SEEK_END) == 0;
     if (written && !trailer.empty())
         written = std::fwrite(trailer.data(), 1, trailer.size(), f) == trailer.size();
-    if (std::fclose(f) != 0) written = false;
+    if (!CloseFile(file)) written = false;
     if (!written) { // a half-written trailer would spoil the object
         const std::string shown = tempPath_.string();
         DropTemp();

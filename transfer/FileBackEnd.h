@@ -4,9 +4,9 @@
 // folder, created when missing); a complete object gets the identification trailer and
 // then its final name. An incomplete object never replaces an existing file, and no
 // temporary file is left behind when anything fails.
+#include "io/FileHandle.h"
 #include "transfer/BackEnd.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace vordalis::transfer {
@@ -46,7 +46,7 @@ protected:
     std::string subPath_;
     std::string name_;
     int mode_ = 0;
-    std::FILE* file_ = nullptr;
+    FileHandle file_;
     std::filesystem::path tempPath_; // where the open or leftover temporary file lies
 
 private:

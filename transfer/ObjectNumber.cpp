@@ -1,5 +1,7 @@
 #include "transfer/ObjectNumber.h"
 
+#include "io/FileHandle.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -28,8 +30,6 @@ std::string WordAt(const std::string& text, size_t pos) {
     while (end < text.size() && !IsSpace(text[end])) ++end;
     return text.substr(pos, end - pos);
 }
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 ObjectNumberResult CoverMeter(std::FILE* f) {
     std::string head(32, '\0');
@@ -89,7 +89,7 @@ ObjectNumberResult FirstWordName(std::FILE* f) {
 } // namespace
 
 ObjectNumberResult ObjectNumber(const std::string& path, const std::string& family) {
-    File f(std::fopen(path.c_str(), "rb"), &std::fclose);
+    FileHandle f = OpenFile(path.c_str(), "rb");
     if (!f) return {};
     if (StartsWithNoCase(family, "VERNO")) return CoverMeter(f.get());
     if (StartsWithNoCase(family, "MELOX") || StartsWithNoCase(family, "TORVIHAMMER"))

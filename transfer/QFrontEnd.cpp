@@ -14,10 +14,6 @@ bool CanEnter(const std::filesystem::path& path) {
 }
 } // namespace
 
-QFrontEnd::~QFrontEnd() {
-    if (file_) std::fclose(file_);
-}
-
 bool QFrontEnd::Open(const std::string& folder) {
     if (file_) return false;
     subPath_.clear();
@@ -33,39 +29,34 @@ bool QFrontEnd::Open(const std::string& folder) {
 
 bool QFrontEnd::Close() {
     if (!isOpen_) return false;
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
+    file_.reset();
     isOpen_ = false;
     return true;
 }
 
 bool QFrontEnd::StartObject(const std::string& name) {
     if (!isOpen_ || file_) return false;
-    file_ = std::fopen((LocalPath(folder_, subPath_) / ("{$}" + name)).c_str(), "rb");
+    file_ = OpenFile((LocalPath(folder_, subPath_) / ("{$}" + name)).c_str(), "rb");
     return file_ != nullptr;
 }
 
 bool QFrontEnd::EndObject() {
-    if (!file_) return false;
-    const bool ok = std::fclose(file_) == 0;
-    file_ = nullptr;
-    return ok;
+    return CloseFile(file_);
 }
 
 int QFrontEnd::BytesAvailable() {
     if (!isOpen_ || !file_) return 0;
-    const long position = std::ftell(file_);
-    if (position < 0 || std::fseek(file_, 0, SEEK_END) != 0) return 0;
-    const long size = std::ftell(file_);
-    std::fseek(file_, position, SEEK_SET);
+    std::FILE* f = file_.get();
+    const long position = std::ftell(f);
+    if (position < 0 || std::fseek(f, 0, SEEK_END) != 0) return 0;
+    const long size = std::ftell(f);
+    std::fseek(f, position, SEEK_SET);
     return size > position ? static_cast<int>(size - position) : 0;
 }
 
 int QFrontEnd::Read(uint8_t* buffer, int count, int) {
     if (!file_ || count <= 0) return 0;
-    return static_cast<int>(std::fread(buffer, 1, count, file_));
+    return static_cast<int>(std::fread(buffer, 1, count, file_.get()));
 }
 
 bool QFrontEnd::ChangeDirectory(const std::string& path) {

@@ -1,16 +1,14 @@
 #pragma once
 // A front end that reads objects from a folder instead of an instrument: the object NAME is
 // the file "{$}NAME" in the current folder below the root.
+#include "io/FileHandle.h"
 #include "transfer/FrontEnd.h"
-
-#include <cstdio>
 
 namespace vordalis::transfer {
 
 class QFrontEnd : public FrontEnd {
 public:
     static constexpr size_t kMaxFolder = 128;
-    ~QFrontEnd() override;
 
     bool Open(const std::string& folder) override;
     bool Close() override;
@@ -30,7 +28,7 @@ public:
 private:
     std::string folder_;
     std::string subPath_;
-    std::FILE* file_ = nullptr;
+    FileHandle file_;
 };
 
 } // namespace vordalis::transfer

@@ -16,7 +16,7 @@ SFrontEnd::~SFrontEnd() {
 bool SFrontEnd::Open(const std::string&) {
     if (isOpen_ || portIndex_ < 0 || portIndex_ > 255) return false;
     isOpen_ = true;
-    if (port_.Open(portIndex_, 9600, 8, 0, 0, SerialPort::kNoErrorChar, 10000)) {
+    if (port_.Open(portIndex_)) {
         Record(0, {}, {});
         cpMode_ = 0;
         return true;

@@ -49,8 +49,7 @@ int OpenExclusiveTerminal(const std::string& device) {
     return fd;
 }
 
-bool SerialPort::Open(int portIndex, int baud, int dataBits, int parity, int stopBits, int handshake,
-                      int rxQueueWanted) {
+bool SerialPort::Open(int portIndex, const LineSettings& line) {
     if (portIndex < 0 || portIndex > 255 || fd_ >= 0) return false;
     const std::string device = SerialDevice(portIndex);
     if (device.empty()) return false;
@@ -58,15 +57,8 @@ bool SerialPort::Open(int portIndex, int baud, int dataBits, int parity, int sto
     if (fd < 0) return false;
     fd_ = fd;
     portIndex_ = portIndex;
-    baud_ = baud;
-    dataBits_ = dataBits;
-    parity_ = parity;
-    stopBits_ = stopBits;
-    handshake_ = handshake & ~2;
-    // A terminal device has no separate queue sizes to set; record what a driver would report.
-    rxQueue_ = std::max(rxQueueWanted, 64);
-    txQueue_ = 256;
-    maxBaud_ = 4000000;
+    baud_ = line.baud;
+    line_ = line;
     if (!Configure()) {
         CloseHandle();
         return false;
@@ -84,30 +76,27 @@ bool SerialPort::Configure() {
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~HUPCL; // keep DTR when the port closes
-    if (dataBits_ >= 5 && dataBits_ <= 8) {
+    if (line_.dataBits >= 5 && line_.dataBits <= 8) {
         static const tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
-        tio.c_cflag = (tio.c_cflag & ~CSIZE) | kSizes[dataBits_ - 5];
+        tio.c_cflag = (tio.c_cflag & ~CSIZE) | kSizes[line_.dataBits - 5];
     } else {
-        dataBits_ = 8; // 16 data bits do not exist here
+        line_.dataBits = 8; // 16 data bits do not exist here
         tio.c_cflag = (tio.c_cflag & ~CSIZE) | CS8;
     }
     tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
     tio.c_iflag &= ~(INPCK | IGNPAR | PARMRK);
-    if (parity_ >= 1 && parity_ <= 3) {
+    if (line_.parity != Parity::None) {
         tio.c_cflag |= PARENB;
-        if (parity_ == 1) tio.c_cflag |= PARODD;
-        if (parity_ == 3) tio.c_cflag |= CMSPAR | PARODD;
-        // Without bit 0 a byte with a parity error is read as 0; with it the byte passes as is.
-        if (!(handshake_ & kNoErrorChar)) tio.c_iflag |= INPCK;
-    } else {
-        parity_ = 0;
+        if (line_.parity == Parity::Odd) tio.c_cflag |= PARODD;
+        if (line_.parity == Parity::Mark) tio.c_cflag |= CMSPAR | PARODD;
+        if (!line_.passParityErrors) tio.c_iflag |= INPCK;
     }
-    if (stopBits_ == 1 || stopBits_ == 2)
+    if (line_.stopBits != StopBits::One)
         tio.c_cflag |= CSTOPB;
     else
         tio.c_cflag &= ~CSTOPB;
     tio.c_iflag &= ~(IXON | IXOFF | IXANY);
-    if (handshake_ & kRtsCts)
+    if (line_.handshake == Handshake::RtsCts)
         tio.c_cflag |= CRTSCTS;
     else
         tio.c_cflag &= ~CRTSCTS;
@@ -207,8 +196,8 @@ WaitResult SerialPort::WaitForInput(int timeoutMs, int wakeFd) {
     if (BytesWaiting() > 0) return WaitResult::Data;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        const int left = static_cast<int>(
-            std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count()));
+        const int left = static_cast<int>(std::max<long long>(
+            0, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count()));
         if (left <= 0) return WaitResult::Timeout;
         pollfd p[2] = {{fd_, POLLIN, 0}, {wakeFd, POLLIN, 0}};
         const int r = ::poll(p, wakeFd >= 0 ? 2 : 1, left);

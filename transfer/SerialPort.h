@@ -14,20 +14,32 @@ namespace vordalis::transfer {
 // saying why (EWOULDBLOCK: another program holds it; ENOTTY: not a terminal device).
 int OpenExclusiveTerminal(const std::string& device);
 
+enum class Parity { None, Odd, Even, Mark };
+enum class StopBits { One, OneAndHalf, Two };
+// DSR/DTR handshake has no counterpart on a terminal device: it runs as None.
+enum class Handshake { None, DsrDtr, RtsCts };
+
+// How the line runs. The defaults are the instruments' line: 9600 baud, 8 data bits, no
+// parity, one stop bit, no handshake.
+struct LineSettings {
+    int baud = 9600;
+    int dataBits = 8; // 5 to 8; anything else runs as 8
+    Parity parity = Parity::None;
+    StopBits stopBits = StopBits::One;
+    Handshake handshake = Handshake::None;
+    // With parity on, a byte with a parity error is read as 0 unless this is set; then it
+    // passes as is.
+    bool passParityErrors = true;
+};
+
 class SerialPort {
 public:
-    // handshake bits: 0 no error-character replacement, 2 DSR/DTR handshake, 3 RTS/CTS.
-    static constexpr int kNoErrorChar = 1;
-    static constexpr int kDsrDtr = 4;
-    static constexpr int kRtsCts = 8;
-
     SerialPort() = default;
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
     ~SerialPort() { CloseHandle(); }
 
-    bool Open(int portIndex, int baud, int dataBits, int parity, int stopBits, int handshake,
-              int rxQueueWanted);
+    bool Open(int portIndex, const LineSettings& line = {});
     int SetBaud(int baud); // the rate now in effect; 0 when it could not be set
     int ReadByte(int timeoutMs);
     int ReadBlock(uint8_t* buffer, int count, int timeoutMs);
@@ -56,12 +68,7 @@ private:
     int fd_ = -1;
     int portIndex_ = 256;
     int baud_ = 0;
-    int dataBits_ = 8;
-    int parity_ = 0;   // 0 none, 1 odd, 2 even, 3 mark
-    int stopBits_ = 0; // 0 one, 1 one and a half, 2 two
-    int handshake_ = 1;
-    int maxBaud_ = 0;
-    int txQueue_ = 0, rxQueue_ = 0;
+    LineSettings line_;
     int readTimeout_ = 0;
     int writeMultiplier_ = 10, writeConstant_ = 10;
     int timeoutChanges_ = 0;

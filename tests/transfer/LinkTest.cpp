@@ -35,11 +35,11 @@ TEST_F(LinkTest, PortIsExclusiveAndTimeoutsFollowTheRate) {
     TestPty pty;
     OverrideSerialPortList({pty.Device(), "/dev/does-not-exist"});
     SerialPort a, b, c;
-    ASSERT_TRUE(a.Open(0, 9600, 8, 0, 0, 1, 10000));
-    EXPECT_FALSE(b.Open(0, 9600, 8, 0, 0, 1, 10000)); // held by a
-    EXPECT_FALSE(c.Open(1, 9600, 8, 0, 0, 1, 10000));
-    EXPECT_FALSE(c.Open(2, 9600, 8, 0, 0, 1, 10000)); // past the list
-    EXPECT_FALSE(c.Open(256, 9600, 8, 0, 0, 1, 10000));
+    ASSERT_TRUE(a.Open(0));
+    EXPECT_FALSE(b.Open(0)); // held by a
+    EXPECT_FALSE(c.Open(1));
+    EXPECT_FALSE(c.Open(2)); // past the list
+    EXPECT_FALSE(c.Open(256));
     EXPECT_EQ(a.WriteTimeoutPerByte(), 10);
     EXPECT_EQ(a.WriteTimeoutConstant(), 1000);
     EXPECT_EQ(a.SetBaud(38400), 38400);
@@ -62,7 +62,7 @@ TEST_F(LinkTest, PortIsExclusiveAndTimeoutsFollowTheRate) {
     EXPECT_EQ(a.ReadBlock(buffer, 8, 50), 2);
     EXPECT_EQ(a.ReadByte(20), -1);
     a.CloseHandle();
-    EXPECT_TRUE(b.Open(0, 9600, 8, 0, 0, 1, 10000)); // free again
+    EXPECT_TRUE(b.Open(0)); // free again
 }
 
 TEST_F(LinkTest, IdentificationAnswers) {

@@ -19,39 +19,37 @@ bool MemorySource::Seek(int64_t offset) {
     return true;
 }
 
-FileSource::FileSource(const std::string& path) : path_(path) { f_ = std::fopen(path.c_str(), "rb"); }
+FileSource::FileSource(const std::string& path) : f_(OpenFile(path.c_str(), "rb")), path_(path) {}
 
-FileSource::~FileSource() {
-    if (f_) std::fclose(f_);
+size_t FileSource::Read(void* buffer, size_t n) {
+    return f_ ? std::fread(buffer, 1, n, f_.get()) : 0;
 }
-
-size_t FileSource::Read(void* buffer, size_t n) { return f_ ? std::fread(buffer, 1, n, f_) : 0; }
 
 bool FileSource::Seek(int64_t offset) {
-    return f_ && offset >= 0 && fseeko(f_, static_cast<off_t>(offset), SEEK_SET) == 0;
+    return f_ && offset >= 0 && fseeko(f_.get(), static_cast<off_t>(offset), SEEK_SET) == 0;
 }
 
-int64_t FileSource::Tell() const { return f_ ? static_cast<int64_t>(ftello(f_)) : 0; }
+int64_t FileSource::Tell() const {
+    return f_ ? static_cast<int64_t>(ftello(f_.get())) : 0;
+}
 
 int64_t FileSource::Size() const {
     if (!f_) return 0;
-    off_t here = ftello(f_);
-    fseeko(f_, 0, SEEK_END);
-    off_t size = ftello(f_);
-    fseeko(f_, here, SEEK_SET);
+    off_t here = ftello(f_.get());
+    fseeko(f_.get(), 0, SEEK_END);
+    off_t size = ftello(f_.get());
+    fseeko(f_.get(), here, SEEK_SET);
     return static_cast<int64_t>(size);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    FileHandle f = OpenFile(path.c_str(), "rb");
     if (!f) return false;
     out.clear();
     char buf[65536];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out.append(buf, n);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) out.append(buf, n);
+    return !std::ferror(f.get());
 }
 
 } // namespace vordalis

@@ -1,8 +1,9 @@
 #pragma once
 // Seekable input for the object readers: a file or a memory buffer, so tests and fuzzers
 // need no files. Reads past the end simply return fewer bytes.
+#include "io/FileHandle.h"
+
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -36,7 +37,6 @@ private:
 class FileSource : public ByteSource {
 public:
     explicit FileSource(const std::string& path);
-    ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     bool IsOpen() const { return f_ != nullptr; }
@@ -47,7 +47,7 @@ public:
     std::string Path() const override { return path_; }
 
 private:
-    std::FILE* f_ = nullptr;
+    FileHandle f_;
     std::string path_;
 };
 

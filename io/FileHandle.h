@@ -1,0 +1,24 @@
+#pragma once
+// An open C stream that closes itself. Where the result of closing matters (a written file
+// whose last block is flushed on close), Close() reports it; otherwise the handle just goes.
+#include <cstdio>
+#include <memory>
+
+namespace vordalis {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+inline FileHandle OpenFile(const char* path, const char* mode) {
+    return FileHandle(std::fopen(path, mode));
+}
+
+// Closes the stream now; false when it was not open or the close failed (data not written).
+inline bool CloseFile(FileHandle& file) {
+    return file && std::fclose(file.release()) == 0;
+}
+
+} // namespace vordalis
