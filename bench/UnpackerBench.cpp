@@ -1,6 +1,6 @@
 // Throughput of the unpacker as the back ends drive it: 256-byte chunks from the port,
 // decoded into 512-byte blocks.
-#include "Packer.h"
+#include "tools/instrument-sim/Packer.h"
 #include "transfer/Unpacker.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
-#include "StandardOptions.h"
+#include "program/StandardOptions.h"
 
-#include "Version.h"
+#include "program/Version.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "MemoryBackend.h"
+#include "settings/MemoryBackend.h"
 
 #include <mutex>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "SettingsBackend.h"
+#include "settings/SettingsBackend.h"
 
 #include <map>
 #include <set>

@@ -1,6 +1,6 @@
-#include "RegistryKey.h"
+#include "settings/RegistryKey.h"
 
-#include "SettingsBackend.h"
+#include "settings/SettingsBackend.h"
 
 namespace vordalis {
 
@@ -41,7 +41,8 @@ bool RegistryKey::WriteDword(const std::u16string& name, int32_t value) {
 }
 
 bool RegistryKey::WriteString(const std::u16string& name, const std::u16string& text) {
-    if (!open_ || access_ != RegistryAccess::SetValue || name.empty() || text.size() > kMaxString) return false;
+    if (!open_ || access_ != RegistryAccess::SetValue || name.empty() || text.size() > kMaxString)
+        return false;
     return CurrentSettingsBackend().Set(path_, name, SettingValue::String(text));
 }
 

@@ -1,4 +1,4 @@
-#include "Settings.h"
+#include "settings/Settings.h"
 
 #include <cstdlib>
 
@@ -48,7 +48,9 @@ int32_t Language() {
     return (v >= 0 && v <= 4) ? v : 0;
 }
 
-std::u16string DataFolder() { return ReadString(kDataFolder, DefaultDataFolder()); }
+std::u16string DataFolder() {
+    return ReadString(kDataFolder, DefaultDataFolder());
+}
 
 PageBorders ReadPageBorders() {
     PageBorders b;

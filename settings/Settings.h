@@ -1,6 +1,6 @@
 #pragma once
 // The settings every program shares, with their defaults, in one place.
-#include "RegistryKey.h"
+#include "settings/RegistryKey.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "QSettingsBackend.h"
+#include "settings/qt/QSettingsBackend.h"
 
 #include <QSettings>
 #include <QString>
@@ -24,7 +24,9 @@ bool IsOurKey(const std::u16string& path) {
 
 } // namespace
 
-bool QSettingsBackend::OpenKey(const std::u16string& path, bool) { return IsOurKey(path); }
+bool QSettingsBackend::OpenKey(const std::u16string& path, bool) {
+    return IsOurKey(path);
+}
 
 std::optional<SettingValue> QSettingsBackend::Get(const std::u16string& path, const std::u16string& name) {
     if (!IsOurKey(path)) return std::nullopt;
@@ -59,7 +61,8 @@ std::optional<SettingValue> QSettingsBackend::Get(const std::u16string& path, co
     }
 }
 
-bool QSettingsBackend::Set(const std::u16string& path, const std::u16string& name, const SettingValue& value) {
+bool QSettingsBackend::Set(const std::u16string& path, const std::u16string& name,
+                           const SettingValue& value) {
     if (!IsOurKey(path)) return false;
     QSettings s(QStringLiteral("Morvex"), QStringLiteral("Vordalis"));
     s.beginGroup(GroupOf(path));
@@ -77,6 +80,8 @@ bool QSettingsBackend::Set(const std::u16string& path, const std::u16string& nam
     return s.status() == QSettings::NoError;
 }
 
-void UseQSettingsBackend() { SetSettingsBackend(std::make_shared<QSettingsBackend>()); }
+void UseQSettingsBackend() {
+    SetSettingsBackend(std::make_shared<QSettingsBackend>());
+}
 
 } // namespace vordalis

@@ -1,7 +1,7 @@
 #pragma once
 // The programs' settings store: QSettings("Morvex", "Vordalis"). On Linux that is
 // ~/.config/Morvex/Vordalis.conf; on Windows it is the registry key itself.
-#include "../SettingsBackend.h"
+#include "settings/SettingsBackend.h"
 
 namespace vordalis {
 

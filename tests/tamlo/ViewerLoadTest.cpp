@@ -1,11 +1,11 @@
 // The viewer's Load command with the real loader and the simulated instrument: the loaded
 // object is shown under its title, the refusals while a transfer program runs or right after.
-#include "CMainFrame.h"
-#include "CNexoloApp.h"
-#include "CNexoloDoc.h"
-#include "Commands.h"
-#include "TransferBusy.h"
-#include "TransferCommands.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloApp.h"
+#include "app/CNexoloDoc.h"
+#include "app/Commands.h"
+#include "app/TransferBusy.h"
+#include "app/TransferCommands.h"
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
 #include "ondralink/TransferFixture.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Pseudo-terminals for tests: one with the simulated instrument answering on a thread, or
 // one on which nothing answers.
-#include "Simulator.h"
+#include "tools/instrument-sim/Simulator.h"
 
 #include <gtest/gtest.h>
 

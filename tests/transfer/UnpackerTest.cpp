@@ -1,6 +1,6 @@
 // The unpacker on hand-made streams and on packed objects cut into chunks everywhere.
 #include "transfer/Unpacker.h"
-#include "Packer.h"
+#include "tools/instrument-sim/Packer.h"
 #include "transfer/HistoryRing.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // vordalis-cli acceptance: judges the covers of cover objects against a design cover as a site
 // inspection does, and prints the judgement as one JSON object.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "cover/CoverAcceptance.h"
 #include "model/ByteSource.h"

@@ -1,6 +1,6 @@
 // vordalis-cli convert: reads an object and writes it back with its own writer, atomically.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"

@@ -1,6 +1,6 @@
 // vordalis-cli export: the readings or statistics of object files as CSV for spreadsheets.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"

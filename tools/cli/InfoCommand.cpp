@@ -1,6 +1,6 @@
 // vordalis-cli type / info: what the recogniser and the object classes make of files.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "model/ByteSource.h"
 #include "model/FileProblem.h"

@@ -1,5 +1,5 @@
 // What every command that paints pages needs: a GUI application and the viewer's options.
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
 #include "model/DisplayOptions.h"
 #include "model/TBasicObj.h"

@@ -1,6 +1,6 @@
 // vordalis-cli render: paints an object's page as the viewer does, into PDF, SVG or PNG.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "canvas/PrintedPages.h"
 #include "canvas/QtCanvas.h"

@@ -1,6 +1,6 @@
 // vordalis-cli report: one PDF over many object files, with a table of contents first.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "canvas/ReportPrinter.h"
 #include "model/AtomicFile.h"

@@ -1,6 +1,6 @@
 // vordalis-cli summary: writes a summary file over rebound files as Create Summary does, with
 // the kind given on the command line instead of the Select summary dialog.
-#include "Commands.h"
+#include "tools/cli/Commands.h"
 
 #include "rebound/SummaryBuilder.h"
 

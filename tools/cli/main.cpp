@@ -1,6 +1,6 @@
 // vordalis-cli: headless inspection, rendering and conversion of object files.
-#include "Commands.h"
 #include "text/Utf16.h"
+#include "tools/cli/Commands.h"
 
 #include "program/StandardOptions.h"
 

@@ -1,4 +1,4 @@
-#include "Packer.h"
+#include "tools/instrument-sim/Packer.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Simulator.h"
+#include "tools/instrument-sim/Simulator.h"
 
-#include "Packer.h"
+#include "tools/instrument-sim/Packer.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 // instrument-sim: a simulated instrument on a pseudo-terminal. Prints the device path to use
 // as its first line, then serves the object files below --store until it is stopped; then it
 // prints the bytes it sent and received and how long they take on the line.
-#include "Simulator.h"
 #include "program/StandardOptions.h"
+#include "tools/instrument-sim/Simulator.h"
 
 #include <csignal>
 #include <cstdio>

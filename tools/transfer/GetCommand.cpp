@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "tools/transfer/Commands.h"
 
 #include "transfer/Errors.h"
 #include "transfer/FileBackEnd.h"
@@ -46,8 +46,8 @@ public:
         const auto now = std::chrono::steady_clock::now();
         if (!final && now - last_ < std::chrono::milliseconds(100)) return;
         last_ = now;
-        std::fprintf(stderr, "\r(%d/%d) %s: %d bytes\033[K", done_ + (final ? 1 : 0), requested_, name_.c_str(),
-                     bytes);
+        std::fprintf(stderr, "\r(%d/%d) %s: %d bytes\033[K", done_ + (final ? 1 : 0), requested_,
+                     name_.c_str(), bytes);
         if (final) std::fputc('\n', stderr);
         std::fflush(stderr);
     }

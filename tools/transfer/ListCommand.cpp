@@ -1,4 +1,4 @@
-#include "Commands.h"
+#include "tools/transfer/Commands.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "PortProblem.h"
+#include "tools/transfer/PortProblem.h"
 
 #include "transfer/PortList.h"
 #include "transfer/SerialPort.h"
@@ -16,7 +16,8 @@ std::vector<std::string> PortOpenProblem(int portIndex) {
     if (device.empty()) {
         const size_t n = SerialPortList().size();
         return {"there is no serial device for COM" + std::to_string(portIndex + 1) + " (" +
-                (n == 0 ? std::string("no serial ports found") : std::to_string(n) + " in the port list") + ")"};
+                (n == 0 ? std::string("no serial ports found") : std::to_string(n) + " in the port list") +
+                ")"};
     }
     // Open it once more to learn why the engine could not.
     const int fd = OpenExclusiveTerminal(device);

@@ -2,8 +2,8 @@
 // and saves them as the transfer tool does, without a window.
 //   vordalis-transfer --port N|--device PATH list
 //   vordalis-transfer --port N|--device PATH get [--all | NAME...] -o FOLDER [--overwrite]
-#include "Commands.h"
-#include "PortProblem.h"
+#include "tools/transfer/Commands.h"
+#include "tools/transfer/PortProblem.h"
 
 #include "program/StandardOptions.h"
 #include "settings/qt/QSettingsBackend.h"
@@ -135,8 +135,8 @@ int main(int argc, char** argv) {
         s = engine.Snapshot();
         if (s.types[port] <= 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
-                         transfer_tool::WithDevice(MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())),
-                                                   port)
+                         transfer_tool::WithDevice(
+                             MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())), port)
                              .c_str());
             return 1;
         }

@@ -1,4 +1,4 @@
-#include "CBorderSetup.h"
+#include "app/CBorderSetup.h"
 
 #include "settings/Settings.h"
 

@@ -1,4 +1,4 @@
-#include "CHelpDlg.h"
+#include "app/CHelpDlg.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
-#include "CNexoloApp.h"
+#include "app/CNexoloApp.h"
 
-#include "CMainFrame.h"
-#include "CNexoloDoc.h"
-#include "CNexoloView.h"
-#include "CommandLine.h"
-#include "TitleAndRemarks.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloDoc.h"
+#include "app/CNexoloView.h"
+#include "app/CommandLine.h"
+#include "app/TitleAndRemarks.h"
 #include "dialogs/ObjectDialogs.h"
 #include "objects/RegisterObjects.h"
 #include "settings/Settings.h"
@@ -33,12 +33,8 @@ void RegisterViewerTypes() {
     ObjectDialogs own;
     own.titleAndRemarks = &RunTitleAndRemarks;
     RegisterObjectDialogs(kAnyType, own);
-#ifdef VORDALIS_HAVE_COVER_UI
     RegisterCoverDialogs();
-#endif
-#ifdef VORDALIS_HAVE_REBOUND_UI
     RegisterReboundDialogs();
-#endif
 }
 
 CNexoloApp::CNexoloApp(QObject* parent) : QObject(parent) {

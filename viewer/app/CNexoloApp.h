@@ -1,7 +1,7 @@
 #pragma once
 // The viewer application: language, object and dialog registration, the single document
 // with its frame and view, the command line, and the recent-file list (4 entries).
-#include "Translations.h"
+#include "app/Translations.h"
 
 #include <QObject>
 #include <QStringList>

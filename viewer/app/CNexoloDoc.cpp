@@ -1,6 +1,6 @@
-#include "CNexoloDoc.h"
+#include "app/CNexoloDoc.h"
 
-#include "SaveAsName.h"
+#include "app/SaveAsName.h"
 #include "model/Codec.h"
 
 #include <QApplication>

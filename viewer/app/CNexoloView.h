@@ -2,9 +2,9 @@
 // The viewer's only view: one tall page painted by the current object, scrolled in a window.
 // It owns the display options (ViewOptions), turns the mouse into status read-outs and
 // hints, and opens the editing dialogs on double-click.
-#include "ReadOut.h"
-#include "ViewOptions.h"
-#include "Zoom.h"
+#include "app/ReadOut.h"
+#include "app/ViewOptions.h"
+#include "app/Zoom.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>

@@ -1,7 +1,7 @@
-#include "CTitleDlg.h"
+#include "app/CTitleDlg.h"
 
-#include "DateConversion.h"
-#include "TextLimit.h"
+#include "app/DateConversion.h"
+#include "app/TextLimit.h"
 
 #include <QCoreApplication>
 #include <QDateEdit>

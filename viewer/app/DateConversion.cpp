@@ -1,4 +1,4 @@
-#include "DateConversion.h"
+#include "app/DateConversion.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "DroppedFiles.h"
+#include "app/DroppedFiles.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "PageCanvas.h"
+#include "app/PageCanvas.h"
 
 #include "canvas/QtCanvas.h"
 

@@ -1,4 +1,4 @@
-#include "ReadOut.h"
+#include "app/ReadOut.h"
 
 #include "model/Codec.h"
 #include "text/Utf16.h"

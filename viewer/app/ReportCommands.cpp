@@ -1,7 +1,7 @@
-#include "ReportCommands.h"
+#include "app/ReportCommands.h"
 
-#include "CNexoloDoc.h"
-#include "ViewOptions.h"
+#include "app/CNexoloDoc.h"
+#include "app/ViewOptions.h"
 #include "canvas/ReportPrinter.h"
 #include "model/AtomicFile.h"
 #include "objects/CsvExport.h"

@@ -1,6 +1,6 @@
-#include "SaveAsName.h"
+#include "app/SaveAsName.h"
 
-#include "DroppedFiles.h"
+#include "app/DroppedFiles.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -7,11 +7,11 @@
 // The only file it writes is OUT.png: it refuses any other name and never replaces FILE, and the
 // viewer runs on settings of its own in a scratch folder, so the user's language, recent files
 // and window placement stay as they were.
-#include "CMainFrame.h"
-#include "CNexoloApp.h"
-#include "CNexoloDoc.h"
-#include "CNexoloView.h"
-#include "StartupScreenshot.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloApp.h"
+#include "app/CNexoloDoc.h"
+#include "app/CNexoloView.h"
+#include "app/StartupScreenshot.h"
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"
 #include "model/NexoloDocument.h"

@@ -1,6 +1,6 @@
-#include "StartupScreenshot.h"
+#include "app/StartupScreenshot.h"
 
-#include "CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include <QApplication>
 #include <QFileInfo>

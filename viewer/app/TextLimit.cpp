@@ -1,4 +1,4 @@
-#include "TextLimit.h"
+#include "app/TextLimit.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "TitleAndRemarks.h"
+#include "app/TitleAndRemarks.h"
 
-#include "CTitleDlg.h"
-#include "TorvFensterTitel.h"
+#include "app/CTitleDlg.h"
+#include "app/TorvFensterTitel.h"
 #include "dialogs/ObjectDialogs.h"
 #include "model/TBasicObj.h"
 

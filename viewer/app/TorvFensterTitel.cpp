@@ -1,8 +1,8 @@
-#include "TorvFensterTitel.h"
+#include "app/TorvFensterTitel.h"
 
-#include "CTitleDlg.h"
-#include "DateConversion.h"
-#include "TextLimit.h"
+#include "app/CTitleDlg.h"
+#include "app/DateConversion.h"
+#include "app/TextLimit.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>

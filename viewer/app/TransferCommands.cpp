@@ -1,7 +1,7 @@
-#include "TransferCommands.h"
+#include "app/TransferCommands.h"
 
-#include "CNexoloDoc.h"
-#include "TransferBusy.h"
+#include "app/CNexoloDoc.h"
+#include "app/TransferBusy.h"
 #include "model/Strings.h"
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"

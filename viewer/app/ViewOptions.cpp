@@ -1,6 +1,6 @@
-#include "ViewOptions.h"
+#include "app/ViewOptions.h"
 
-#include "Commands.h"
+#include "app/Commands.h"
 #include "settings/Settings.h"
 
 namespace vordalis {

@@ -1,4 +1,4 @@
-#include "Zoom.h"
+#include "app/Zoom.h"
 
 #include "settings/Settings.h"
 

@@ -1,8 +1,8 @@
 // The viewer "vordalis": opens the object file named on the command line.
-#include "CMainFrame.h"
-#include "CNexoloApp.h"
-#include "CommandLine.h"
-#include "StartupScreenshot.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloApp.h"
+#include "app/CommandLine.h"
+#include "app/StartupScreenshot.h"
 #include "program/StandardOptions.h"
 #include "program/Version.h"
 #include "settings/qt/QSettingsBackend.h"

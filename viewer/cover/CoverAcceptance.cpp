@@ -1,8 +1,8 @@
-#include "CoverAcceptance.h"
+#include "cover/CoverAcceptance.h"
 
-#include "TVernoBars.h"
-#include "TVernoList.h"
-#include "TVernoRaster.h"
+#include "cover/TVernoBars.h"
+#include "cover/TVernoList.h"
+#include "cover/TVernoRaster.h"
 
 #include <algorithm>
 
@@ -97,7 +97,7 @@ std::optional<AcceptanceResult> JudgeCovers(const std::vector<double>& first,
         // The second sample decides together with the first; neither may hold a point beyond
         // 1.5 times the tolerance.
         r.verdict = !r.combined->beyondLimit && AtLeastPercent(*r.combined, 90) ? AcceptanceVerdict::Pass
-                                                                                 : AcceptanceVerdict::Fail;
+                                                                                : AcceptanceVerdict::Fail;
     }
     return r;
 }

@@ -1,6 +1,6 @@
-#include "CoverLimitFlow.h"
+#include "cover/CoverLimitFlow.h"
 
-#include "CoverUnits.h"
+#include "cover/CoverUnits.h"
 
 namespace vordalis {
 

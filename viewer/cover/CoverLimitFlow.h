@@ -2,7 +2,7 @@
 // How the view drives the "Limit and Range" dialog for the cover objects (types 1 to 3):
 // the dialog is filled from the object's limits, shown in mm or, for imperial objects, in
 // inches, and its result is handed back to the object on OK.
-#include "LimitDialogState.h"
+#include "cover/LimitDialogState.h"
 #include "model/TBasicObj.h"
 
 namespace vordalis {

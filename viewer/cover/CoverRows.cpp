@@ -1,4 +1,4 @@
-#include "CoverRows.h"
+#include "cover/CoverRows.h"
 
 #include "model/Strings.h"
 #include "plot/TextFormat.h"

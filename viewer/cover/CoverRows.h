@@ -1,7 +1,7 @@
 #pragma once
 // Rows of the parameter and statistics boxes of the bars and raster pages: a label at the
 // box's left edge, "symbol  =" right-aligned, the value right-aligned and the unit after it.
-#include "CoverUnits.h"
+#include "cover/CoverUnits.h"
 #include "plot/TBasicPlot.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "GridGeometry.h"
+#include "cover/GridGeometry.h"
 
 #include "model/Json.h"
 

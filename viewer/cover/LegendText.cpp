@@ -1,6 +1,6 @@
-#include "LegendText.h"
+#include "cover/LegendText.h"
 
-#include "CoverRows.h"
+#include "cover/CoverRows.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 #include "text/Utf16.h"

@@ -1,7 +1,7 @@
 #pragma once
 // What the legends of the level charts show for a class: its cover bounds, its label and the
 // limit text beside the limit marker.
-#include "TLevelObj.h"
+#include "cover/TLevelObj.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "LimitDialogState.h"
+#include "cover/LimitDialogState.h"
 
 #include "model/DisplayOptions.h"
 

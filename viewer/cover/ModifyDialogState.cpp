@@ -1,6 +1,6 @@
-#include "ModifyDialogState.h"
+#include "cover/ModifyDialogState.h"
 
-#include "LimitDialogState.h"
+#include "cover/LimitDialogState.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "TAcceptancePlot.h"
+#include "cover/TAcceptancePlot.h"
 
 #include "model/DisplayOptions.h"
 

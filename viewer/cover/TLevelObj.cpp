@@ -1,4 +1,4 @@
-#include "TLevelObj.h"
+#include "cover/TLevelObj.h"
 
 namespace vordalis {
 

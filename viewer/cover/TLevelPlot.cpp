@@ -1,6 +1,6 @@
-#include "TLevelPlot.h"
+#include "cover/TLevelPlot.h"
 
-#include "TLevelObj.h"
+#include "cover/TLevelObj.h"
 
 #include <algorithm>
 #include <cmath>

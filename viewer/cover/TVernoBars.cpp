@@ -1,6 +1,6 @@
-#include "TVernoBars.h"
+#include "cover/TVernoBars.h"
 
-#include "CoverUnits.h"
+#include "cover/CoverUnits.h"
 #include "model/SeriesStatistics.h"
 #include "text/Utf16.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The bar scan object (type 2): the covers of the bars found along a line in x and a line in y
 // over 100 grid positions each, painted as strips of a level chart.
-#include "GridGeometry.h"
-#include "TLevelObj.h"
-#include "TVernoBarsPlot.h"
+#include "cover/GridGeometry.h"
+#include "cover/TLevelObj.h"
+#include "cover/TVernoBarsPlot.h"
 #include "model/ByteSource.h"
 #include "model/TValueSeries.h"
 

@@ -1,8 +1,8 @@
-#include "TVernoBarsPlot.h"
+#include "cover/TVernoBarsPlot.h"
 
-#include "CoverRows.h"
-#include "LegendText.h"
-#include "TVernoBars.h"
+#include "cover/CoverRows.h"
+#include "cover/LegendText.h"
+#include "cover/TVernoBars.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The page of a bar scan: strips of the bars found in x and y in their class colours, the
 // legend of the classes, parameters and statistics per scan, and the tables of covers.
-#include "TLevelPlot.h"
+#include "cover/TLevelPlot.h"
 
 namespace vordalis {
 

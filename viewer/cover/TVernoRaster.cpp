@@ -1,6 +1,6 @@
-#include "TVernoRaster.h"
+#include "cover/TVernoRaster.h"
 
-#include "CoverUnits.h"
+#include "cover/CoverUnits.h"
 #include "text/Utf16.h"
 
 #include <algorithm>

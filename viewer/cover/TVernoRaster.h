@@ -1,9 +1,9 @@
 #pragma once
 // The raster object (type 3): one cover per cell of a grid of nx columns and ny rows,
 // painted as the cells of a level chart.
-#include "GridGeometry.h"
-#include "TLevelObj.h"
-#include "TVernoRasterPlot.h"
+#include "cover/GridGeometry.h"
+#include "cover/TLevelObj.h"
+#include "cover/TVernoRasterPlot.h"
 #include "model/ByteSource.h"
 #include "model/TValueSeries.h"
 

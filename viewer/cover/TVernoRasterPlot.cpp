@@ -1,8 +1,8 @@
-#include "TVernoRasterPlot.h"
+#include "cover/TVernoRasterPlot.h"
 
-#include "CoverRows.h"
-#include "LegendText.h"
-#include "TVernoRaster.h"
+#include "cover/CoverRows.h"
+#include "cover/LegendText.h"
+#include "cover/TVernoRaster.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The page of a raster: the measured cells in their class colours, the legend band under
 // the chart with the class shares, parameters and statistics, and the table of covers.
-#include "TLevelPlot.h"
+#include "cover/TLevelPlot.h"
 
 namespace vordalis {
 

@@ -18,10 +18,9 @@
 // kAnyType registers a fallback used for every type that has no slot of its own (the
 // modify-value dialog is the same for every object).
 //
-// The viewer's CMakeLists links a dialog library when its target exists and defines
-// VORDALIS_HAVE_COVER_UI / VORDALIS_HAVE_REBOUND_UI; the application then calls
-// RegisterCoverDialogs() / RegisterReboundDialogs() (declared below, defined by the library)
-// once at start, before any file is opened. Dialog libraries link vordalis_dialog_hooks.
+// The application calls RegisterCoverDialogs() / RegisterReboundDialogs() (declared below,
+// defined by the libraries) once at start, before any file is opened. Dialog libraries link
+// vordalis_dialog_hooks.
 //
 // Every slot is modal and works on copies: the object changes only when the user confirms.
 // A slot that is not set means the command does nothing for that type (the view beeps where

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "FileSystemCalls.h"
+#include "model/FileSystemCalls.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "ByteSource.h"
+#include "model/ByteSource.h"
 
 #include <cstring>
 

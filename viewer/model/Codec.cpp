@@ -1,4 +1,4 @@
-#include "Codec.h"
+#include "model/Codec.h"
 
 #include <cerrno>
 #include <climits>

@@ -2,7 +2,7 @@
 // The text codec every object file is written in: tokens ended by a delimiter byte, quoted
 // texts, integers whose '.' and ',' are dropped, and an optional wide-text block in front of a
 // quoted text that carries UTF-16 as nibble bytes (all below 0x21, so plain readers skip it).
-#include "ByteSource.h"
+#include "model/ByteSource.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "DisplayOptions.h"
+#include "model/DisplayOptions.h"
 
 namespace vordalis::opts {
 
@@ -6,7 +6,9 @@ namespace {
 constexpr int32_t kKeptBits = 0x7FFF | kValueChange | kBit17;
 }
 
-int32_t PackOptions(int32_t word) { return (word & kNotStored) ? 0 : (word & kKeptBits); }
+int32_t PackOptions(int32_t word) {
+    return (word & kNotStored) ? 0 : (word & kKeptBits);
+}
 
 int32_t UnpackOptions(int64_t n) {
     if (n >= 200000) n = 0;

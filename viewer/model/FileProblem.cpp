@@ -1,4 +1,4 @@
-#include "FileProblem.h"
+#include "model/FileProblem.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "FileSystemCalls.h"
+#include "model/FileSystemCalls.h"
 
 #include <cstdio>
 #include <cstdlib>

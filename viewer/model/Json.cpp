@@ -1,6 +1,6 @@
-#include "Json.h"
+#include "model/Json.h"
 
-#include "Codec.h"
+#include "model/Codec.h"
 #include "text/Utf16.h"
 
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "NexoloDocument.h"
+#include "model/NexoloDocument.h"
 
-#include "AtomicFile.h"
-#include "FileProblem.h"
-#include "ObjectFactory.h"
-#include "Strings.h"
+#include "model/AtomicFile.h"
+#include "model/FileProblem.h"
+#include "model/ObjectFactory.h"
+#include "model/Strings.h"
 #include "text/Utf16.h"
 
 #include <cstdio>

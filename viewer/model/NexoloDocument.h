@@ -2,7 +2,7 @@
 // The document's logic without the framework: it owns the one object shown, loads it,
 // stores it atomically (bit 16 of the options never reaches a file), adopts temporary object
 // files (Load, Create Summary) and writes changed summary members back.
-#include "TBasicObj.h"
+#include "model/TBasicObj.h"
 
 #include <memory>
 #include <string>
@@ -31,7 +31,8 @@ public:
     // Takes a temporary object file as the new object, gives it the title (first 20
     // characters, when not empty) and deletes the file. Marks the document modified. On
     // failure the current object stays.
-    bool AdoptTemporaryFile(const std::string& path, const std::u16string& title, std::u16string* message = nullptr);
+    bool AdoptTemporaryFile(const std::string& path, const std::u16string& title,
+                            std::u16string* message = nullptr);
 
 private:
     std::unique_ptr<TBasicObj> object_;

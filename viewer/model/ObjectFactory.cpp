@@ -1,6 +1,6 @@
-#include "ObjectFactory.h"
+#include "model/ObjectFactory.h"
 
-#include "ObjectRecognizer.h"
+#include "model/ObjectRecognizer.h"
 #include "settings/Settings.h"
 
 #include <array>
@@ -8,7 +8,7 @@
 namespace vordalis {
 namespace {
 std::array<ObjectConstructor, 9>& Constructors() {
-    static std::array<ObjectConstructor, 9> table {};
+    static std::array<ObjectConstructor, 9> table{};
     return table;
 }
 // The account of the read in progress; readers run on the caller's thread.

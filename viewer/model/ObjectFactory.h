@@ -1,8 +1,8 @@
 #pragma once
 // Builds the measurement object of a recognised file. Each object class registers its
 // constructor once (see viewer/objects); types without a class yield nothing.
-#include "ByteSource.h"
-#include "TBasicObj.h"
+#include "model/ByteSource.h"
+#include "model/TBasicObj.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ObjectRecognizer.h"
+#include "model/ObjectRecognizer.h"
 
-#include "Codec.h"
+#include "model/Codec.h"
 
 #include <cstring>
 
@@ -15,7 +15,8 @@ int DetectObjectType(ByteSource& file) {
     auto is = [](const uint8_t* p, const char* s) { return std::memcmp(p, s, std::strlen(s)) == 0; };
     if (head[0] == 0x0D && head[1] == 0x0A) {
         if (is(head + 2, "Vernoskant") && (head[12] == '4' || head[12] == '5') && tail[5] == 0x1A) return 1;
-        if (head[2] == '3' && AllNumerals(head + 3, 5) && head[8] == 0x0D && head[9] == 0x0A && tail[5] == 0x06)
+        if (head[2] == '3' && AllNumerals(head + 3, 5) && head[8] == 0x0D && head[9] == 0x0A &&
+            tail[5] == 0x06)
             return 3;
     }
     if (is(head, "Vernoskant")) {

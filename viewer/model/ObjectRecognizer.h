@@ -1,6 +1,6 @@
 #pragma once
 // Recognises an object file's type from its first 14 and last 6 bytes.
-#include "ByteSource.h"
+#include "model/ByteSource.h"
 
 namespace vordalis {
 

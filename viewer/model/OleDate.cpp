@@ -1,4 +1,4 @@
-#include "OleDate.h"
+#include "model/OleDate.h"
 
 #include <cmath>
 #include <cstdio>
@@ -57,7 +57,7 @@ OleDate OleDate::FromParts(const DateParts& p) {
 
 OleDate OleDate::Now() {
     std::time_t t = std::time(nullptr);
-    std::tm tm {};
+    std::tm tm{};
     if (!localtime_r(&t, &tm)) return {};
     return FromParts({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec});
 }

@@ -1,6 +1,6 @@
-#include "SeriesStatistics.h"
+#include "model/SeriesStatistics.h"
 
-#include "TValueSeries.h"
+#include "model/TValueSeries.h"
 
 namespace vordalis {
 
@@ -11,7 +11,9 @@ Json DescribeStatistics(TValueSeries* s) {
     // An inch series computes its mean and deviation in inches but keeps the extremes as the
     // millimetres it holds; the page converts those, and so do we.
     const bool inches = s && s->InInches();
-    auto length = [&](int32_t v) { return inches ? Json::Number(v * TValueSeries::kInchPerMm) : Json::Int(v); };
+    auto length = [&](int32_t v) {
+        return inches ? Json::Number(v * TValueSeries::kInchPerMm) : Json::Int(v);
+    };
     j.Set("count", s ? Json::Int(count) : Json::Null());
     j.Set("mean", have ? Json::Number(s->Mean()) : Json::Null());
     j.Set("stddev", count > 1 ? Json::Number(s->StdDev()) : Json::Null());

@@ -1,7 +1,7 @@
 #pragma once
 // A series' statistics for descriptions (vordalis-cli info), in the numbers the page shows:
 // count, mean, stddev, min, max, percent_outside and the unit they are in ("mm", "in", "R").
-#include "Json.h"
+#include "model/Json.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "Strings.h"
+#include "model/Strings.h"
 
 #include <map>
 

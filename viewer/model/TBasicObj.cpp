@@ -1,7 +1,7 @@
-#include "TBasicObj.h"
+#include "model/TBasicObj.h"
 
-#include "SeriesStatistics.h"
-#include "TValueSeries.h"
+#include "model/SeriesStatistics.h"
+#include "model/TValueSeries.h"
 #include "text/Utf16.h"
 
 #include <cstdlib>

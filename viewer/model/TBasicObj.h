@@ -2,10 +2,10 @@
 // The abstract measurement object: one object file in memory. It reads itself in its
 // constructor, writes itself back, paints itself through its chart painter and answers the
 // view's hit tests through the slots below.
-#include "Codec.h"
-#include "DisplayOptions.h"
-#include "Json.h"
-#include "OleDate.h"
+#include "model/Codec.h"
+#include "model/DisplayOptions.h"
+#include "model/Json.h"
+#include "model/OleDate.h"
 
 #include <cstdint>
 #include <string>
@@ -32,7 +32,12 @@ enum ObjectType : int32_t {
 };
 
 // Categories select the per-category display defaults "Mode0".."Mode3".
-enum ObjectCategory : int32_t { kCategoryList = 0, kCategoryBars = 1, kCategoryRaster = 2, kCategoryRebound = 3 };
+enum ObjectCategory : int32_t {
+    kCategoryList = 0,
+    kCategoryBars = 1,
+    kCategoryRaster = 2,
+    kCategoryRebound = 3
+};
 
 class TBasicObj {
 public:

@@ -1,4 +1,4 @@
-#include "TValueSeries.h"
+#include "model/TValueSeries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +47,9 @@ void TValueSeries::SetLower(int32_t value) {
     valid_ = false;
 }
 
-void TValueSeries::SetUnit(const std::u16string& text) { unit_ = text.substr(0, kUnitLength); }
+void TValueSeries::SetUnit(const std::u16string& text) {
+    unit_ = text.substr(0, kUnitLength);
+}
 
 void TValueSeries::SetOutlierCount(int n) {
     outliers_ = n;

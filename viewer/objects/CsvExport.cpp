@@ -1,8 +1,8 @@
-#include "CsvExport.h"
+#include "objects/CsvExport.h"
 
-#include "ObjectReadings.h"
-#include "ObjectStatistics.h"
 #include "model/TBasicObj.h"
+#include "objects/ObjectReadings.h"
+#include "objects/ObjectStatistics.h"
 #include "text/Utf16.h"
 
 namespace vordalis {

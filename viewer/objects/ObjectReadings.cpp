@@ -1,9 +1,9 @@
-#include "ObjectReadings.h"
+#include "objects/ObjectReadings.h"
 
-#include "ObjectStatistics.h"
 #include "cover/TVernoBars.h"
 #include "cover/TVernoList.h"
 #include "cover/TVernoRaster.h"
+#include "objects/ObjectStatistics.h"
 #include "plot/TextFormat.h"
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvChina.h"

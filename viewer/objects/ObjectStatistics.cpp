@@ -1,4 +1,4 @@
-#include "ObjectStatistics.h"
+#include "objects/ObjectStatistics.h"
 
 #include "cover/TVernoBars.h"
 #include "cover/TVernoList.h"

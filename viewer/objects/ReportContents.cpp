@@ -1,8 +1,8 @@
-#include "ReportContents.h"
+#include "objects/ReportContents.h"
 
-#include "ObjectStatistics.h"
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
+#include "objects/ObjectStatistics.h"
 #include "plot/TextFormat.h"
 #include "text/Utf16.h"
 

@@ -1,6 +1,6 @@
-#include "PageTableText.h"
+#include "plot/PageTableText.h"
 
-#include "RecordingCanvas.h"
+#include "plot/RecordingCanvas.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "CarbonationFactor.h"
+#include "rebound/CarbonationFactor.h"
 
 namespace vordalis::rebound {
 namespace {

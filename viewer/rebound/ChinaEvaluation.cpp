@@ -1,6 +1,6 @@
-#include "ChinaEvaluation.h"
+#include "rebound/ChinaEvaluation.h"
 
-#include "ChinaTable.h"
+#include "rebound/ChinaTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ChinaSettingsLogic.h"
+#include "rebound/ChinaSettingsLogic.h"
 
-#include "TTorvChina.h"
 #include "model/Strings.h"
+#include "rebound/TTorvChina.h"
 #include "text/Utf16.h"
 
 #include <algorithm>

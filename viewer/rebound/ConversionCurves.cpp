@@ -1,4 +1,4 @@
-#include "ConversionCurves.h"
+#include "rebound/ConversionCurves.h"
 
 #include "model/Codec.h"
 #include "text/Utf16.h"

@@ -1,4 +1,4 @@
-#include "ImpactDirection.h"
+#include "rebound/ImpactDirection.h"
 
 namespace vordalis::rebound {
 namespace {

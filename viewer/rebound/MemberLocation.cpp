@@ -1,4 +1,4 @@
-#include "MemberLocation.h"
+#include "rebound/MemberLocation.h"
 
 #include "model/FileProblem.h"
 

@@ -1,4 +1,4 @@
-#include "ReboundMedian.h"
+#include "rebound/ReboundMedian.h"
 
 #include <algorithm>
 #include <cmath>

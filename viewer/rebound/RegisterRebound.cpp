@@ -1,7 +1,7 @@
-#include "TTorvBars.h"
-#include "TTorvChina.h"
-#include "TTorvDir.h"
 #include "model/ObjectFactory.h"
+#include "rebound/TTorvBars.h"
+#include "rebound/TTorvChina.h"
+#include "rebound/TTorvDir.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "SelectSummaryLogic.h"
+#include "rebound/SelectSummaryLogic.h"
 
 #include "model/Codec.h"
 #include "model/Strings.h"

@@ -2,7 +2,7 @@
 // What the Select summary dialog does, without the dialog: four radio-like buttons
 // ("Torvihammer", "Torvihammer China", "Single component evaluation", "Batch component
 // evaluation") and the two file counts that enable them.
-#include "SummaryBuilder.h"
+#include "rebound/SummaryBuilder.h"
 
 #include <string>
 

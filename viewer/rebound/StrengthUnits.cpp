@@ -1,7 +1,7 @@
-#include "StrengthUnits.h"
+#include "rebound/StrengthUnits.h"
 
-#include "ConversionCurves.h"
 #include "model/Codec.h"
+#include "rebound/ConversionCurves.h"
 #include "text/Utf16.h"
 
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "SummaryBuilder.h"
+#include "rebound/SummaryBuilder.h"
 
-#include "TTorvDir.h"
 #include "model/ByteSource.h"
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
+#include "rebound/TTorvDir.h"
 #include "text/Utf16.h"
 
 #include <filesystem>

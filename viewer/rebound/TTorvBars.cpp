@@ -1,10 +1,10 @@
-#include "TTorvBars.h"
+#include "rebound/TTorvBars.h"
 
-#include "CarbonationFactor.h"
-#include "ImpactDirection.h"
-#include "ReboundMedian.h"
-#include "StrengthUnits.h"
 #include "model/Strings.h"
+#include "rebound/CarbonationFactor.h"
+#include "rebound/ImpactDirection.h"
+#include "rebound/ReboundMedian.h"
+#include "rebound/StrengthUnits.h"
 #include "text/Utf16.h"
 
 #include <algorithm>

@@ -3,10 +3,10 @@
 // evaluation settings of the viewer. Two copies of the series are kept: as measured (what
 // the file holds) and as evaluated, converted to the impact direction in effect; statistics,
 // chart, table, hit tests and value edits use the evaluated one.
-#include "ConversionCurves.h"
-#include "TTorvBarsPlot.h"
-#include "TTorvObj.h"
 #include "model/TValueSeries.h"
+#include "rebound/ConversionCurves.h"
+#include "rebound/TTorvBarsPlot.h"
+#include "rebound/TTorvObj.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
-#include "TTorvBarsPlot.h"
+#include "rebound/TTorvBarsPlot.h"
 
-#include "StrengthUnits.h"
-#include "TTorvBars.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "rebound/StrengthUnits.h"
+#include "rebound/TTorvBars.h"
 
 namespace vordalis {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The page of a rebound series: the shared rebound chart, the block of set parameters with
 // the impact-direction arrow, the statistics block and the table of evaluated values.
-#include "TTorvPlot.h"
+#include "rebound/TTorvPlot.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "TTorvChina.h"
+#include "rebound/TTorvChina.h"
 
 #include "model/Strings.h"
 #include "text/Utf16.h"

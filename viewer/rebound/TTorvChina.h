@@ -2,10 +2,10 @@
 // The rebound readings of one measuring area evaluated by JGJ/T 23 (object type 8), in the
 // 2001 or the 2011 edition. 2011 files mark the highest and lowest readings as outliers; the
 // marked readings take no part in the statistics and are written back plus 128.
-#include "ChinaEvaluation.h"
-#include "TTorvChinaPlot.h"
-#include "TTorvObj.h"
 #include "model/TValueSeries.h"
+#include "rebound/ChinaEvaluation.h"
+#include "rebound/TTorvChinaPlot.h"
+#include "rebound/TTorvObj.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
-#include "TTorvChinaPlot.h"
+#include "rebound/TTorvChinaPlot.h"
 
-#include "TTorvChina.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "rebound/TTorvChina.h"
 #include "text/Utf16.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // The page of a China-standard object: the rebound chart with the outliers greyed, the block
 // of parameters (angle glyph, casting surface, pump concrete, conversion) and the evaluation
 // R1, R2, R3, f1, f2, and the table of readings with the outliers struck through.
-#include "TTorvPlot.h"
+#include "rebound/TTorvPlot.h"
 
 namespace vordalis {
 

@@ -1,15 +1,15 @@
-#include "TTorvDir.h"
+#include "rebound/TTorvDir.h"
 
-#include "MemberLocation.h"
-#include "ReboundMedian.h"
-#include "StrengthUnits.h"
-#include "TTorvBars.h"
-#include "TTorvChina.h"
 #include "model/AtomicFile.h"
 #include "model/FileProblem.h"
 #include "model/ObjectFactory.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "rebound/MemberLocation.h"
+#include "rebound/ReboundMedian.h"
+#include "rebound/StrengthUnits.h"
+#include "rebound/TTorvBars.h"
+#include "rebound/TTorvChina.h"
 #include "text/Utf16.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // summary loads every member as a series (kind 6) or a China-standard object (kind 8) and
 // evaluates them together, for series by mean or median rebound value and strength, for
 // China members by the component strength of JGJ/T 23.
-#include "ChinaEvaluation.h"
-#include "TTorvDirPlot.h"
-#include "TTorvObj.h"
+#include "rebound/ChinaEvaluation.h"
+#include "rebound/TTorvDirPlot.h"
+#include "rebound/TTorvObj.h"
 
 #include <functional>
 #include <memory>

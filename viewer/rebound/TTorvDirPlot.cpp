@@ -1,9 +1,9 @@
-#include "TTorvDirPlot.h"
+#include "rebound/TTorvDirPlot.h"
 
-#include "StrengthUnits.h"
-#include "TTorvDir.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
+#include "rebound/StrengthUnits.h"
+#include "rebound/TTorvDir.h"
 #include "text/Utf16.h"
 
 #include <cstdio>

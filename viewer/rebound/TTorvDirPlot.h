@@ -2,7 +2,7 @@
 // The page of a rebound summary: one bar per member, the summary statistics (mean or median
 // rebound value and strength, or the component strength of a China summary) and the table of
 // members with their values.
-#include "TTorvPlot.h"
+#include "rebound/TTorvPlot.h"
 
 namespace vordalis {
 

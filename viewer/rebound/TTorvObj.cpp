@@ -1,7 +1,7 @@
-#include "TTorvObj.h"
+#include "rebound/TTorvObj.h"
 
-#include "TTorvPlot.h"
 #include "plot/TextFormat.h"
+#include "rebound/TTorvPlot.h"
 
 #include <cmath>
 #include <cstdio>

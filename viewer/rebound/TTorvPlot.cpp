@@ -1,6 +1,6 @@
-#include "TTorvPlot.h"
+#include "rebound/TTorvPlot.h"
 
-#include "TTorvObj.h"
+#include "rebound/TTorvObj.h"
 
 #include <algorithm>
 #include <cmath>

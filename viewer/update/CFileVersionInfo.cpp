@@ -1,4 +1,4 @@
-#include "CFileVersionInfo.h"
+#include "update/CFileVersionInfo.h"
 
 #include "program/Version.h"
 

@@ -3,7 +3,7 @@
 // ("ProductName", "ProductVersion", "CompanyName", ...). Values it does not carry are empty.
 #include <string>
 
-#include "CVersion.h"
+#include "update/CVersion.h"
 
 namespace vordalis {
 

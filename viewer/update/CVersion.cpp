@@ -1,4 +1,4 @@
-#include "CVersion.h"
+#include "update/CVersion.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "FtpClient.h"
+#include "update/FtpClient.h"
 
 #include <curl/curl.h>
 

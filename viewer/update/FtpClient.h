@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "UpdateLocation.h"
+#include "update/UpdateLocation.h"
 
 namespace vordalis {
 

@@ -1,9 +1,9 @@
-#include "UpdateCheck.h"
+#include "update/UpdateCheck.h"
 
 #include <cstdio>
 #include <unordered_set>
 
-#include "UpdateSignature.h"
+#include "update/UpdateSignature.h"
 
 namespace vordalis {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "CVersion.h"
-#include "FtpClient.h"
+#include "update/CVersion.h"
+#include "update/FtpClient.h"
 
 namespace vordalis {
 

@@ -1,6 +1,6 @@
-#include "UpdateConfig.h"
+#include "update/UpdateConfig.h"
 
-#include "CFileVersionInfo.h"
+#include "update/CFileVersionInfo.h"
 
 namespace vordalis {
 

@@ -2,8 +2,8 @@
 // Everything a check needs: where to look, for which product, against which own version.
 #include <string>
 
-#include "CVersion.h"
-#include "UpdateLocation.h"
+#include "update/CVersion.h"
+#include "update/UpdateLocation.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "UpdateLocation.h"
+#include "update/UpdateLocation.h"
 
 #include "settings/RegistryKey.h"
 #include "text/Utf16.h"

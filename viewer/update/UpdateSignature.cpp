@@ -1,4 +1,4 @@
-#include "UpdateSignature.h"
+#include "update/UpdateSignature.h"
 
 #include <cerrno>
 #include <csignal>

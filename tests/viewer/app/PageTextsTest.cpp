@@ -1,8 +1,8 @@
 // Every sample's page in every language, painted with the real fonts: no translated text runs
 // into another (a long label over its symbol or value) where the English page has room, and no
 // translation is written in a smaller font than the English page uses.
-#include "CNexoloApp.h"
-#include "Translations.h"
+#include "app/CNexoloApp.h"
+#include "app/Translations.h"
 #include "canvas/QtCanvas.h"
 #include "model/DisplayOptions.h"
 #include "model/NexoloDocument.h"
@@ -47,7 +47,8 @@ public:
         if ((align_ & align::kVerticalMask) == align::kBaseline) top = y - fm.ascent();
         if ((align_ & align::kVerticalMask) == align::kBottom) top = y - fm.ascent() - fm.descent();
         // Glyph cells carry some room above the letters: count the lower part only.
-        boxes.push_back({QRectF(left + lead, top + 0.2 * fm.ascent(), w, 0.8 * fm.ascent()), core, font_.height});
+        boxes.push_back(
+            {QRectF(left + lead, top + 0.2 * fm.ascent(), w, 0.8 * fm.ascent()), core, font_.height});
     }
     std::vector<TextBox> boxes;
 };
@@ -68,8 +69,8 @@ bool Collide(const TextBox& a, const TextBox& b) {
     return both.width() > 2 && both.height() > 0;
 }
 
-constexpr int32_t kEverything = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable |
-                                opts::kValues | opts::kAxis;
+constexpr int32_t kEverything =
+    opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kValues | opts::kAxis;
 
 } // namespace
 
@@ -103,7 +104,9 @@ private slots:
                 if (language == 0)
                     smallestEnglish[name] = smallest;
                 else if (smallest < smallestEnglish[name] * 9 / 10)
-                    faults << where + QString("font %1 against %2 in English").arg(smallest).arg(smallestEnglish[name]);
+                    faults << where + QString("font %1 against %2 in English")
+                                          .arg(smallest)
+                                          .arg(smallestEnglish[name]);
                 for (size_t i = 0; i < boxes.size(); ++i)
                     for (size_t j = i + 1; j < boxes.size(); ++j) {
                         if (!Collide(boxes[i], boxes[j])) continue;

@@ -1,9 +1,9 @@
 // The command-line tool's PDF against the viewer's own print to PDF, looked at as a user would:
 // the text of every page (pdftotext -layout), the pages as pictures (pdftoppm), and where the
 // ink lies on the A4 sheet.
-#include "CMainFrame.h"
-#include "CNexoloApp.h"
-#include "CNexoloDoc.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloApp.h"
+#include "app/CNexoloDoc.h"
 #include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"
 
@@ -185,7 +185,8 @@ private slots:
             QVERIFY(!a.isNull());
             QCOMPARE(b.size(), a.size());
             double share = DifferentShare(a, b);
-            QVERIFY2(share < 0.002, qPrintable(QString("page %1: %2 of the pixels differ").arg(page).arg(share)));
+            QVERIFY2(share < 0.002,
+                     qPrintable(QString("page %1: %2 of the pixels differ").arg(page).arg(share)));
 
             // The ink lies within the borders. A label set beside its band (the unit after the
             // raster legend) may reach 2 mm into the border, nothing further.

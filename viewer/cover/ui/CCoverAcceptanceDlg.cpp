@@ -1,4 +1,4 @@
-#include "CCoverAcceptanceDlg.h"
+#include "cover/ui/CCoverAcceptanceDlg.h"
 
 #include "canvas/QtCanvas.h"
 #include "model/ByteSource.h"

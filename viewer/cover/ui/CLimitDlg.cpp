@@ -1,6 +1,6 @@
-#include "CLimitDlg.h"
+#include "cover/ui/CLimitDlg.h"
 
-#include "CoverSpin.h"
+#include "cover/ui/CoverSpin.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "CModifyDlg.h"
+#include "cover/ui/CModifyDlg.h"
 
-#include "CoverSpin.h"
+#include "cover/ui/CoverSpin.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "CoverSpin.h"
+#include "cover/ui/CoverSpin.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -1,10 +1,10 @@
 // The cover dialogs in the viewer: "Limit and Range" and "Cover acceptance" for the cover objects
 // (types 1 to 3) and
 // "Modify value" for every object that has no dialog of its own.
-#include "CCoverAcceptanceDlg.h"
-#include "CLimitDlg.h"
-#include "CModifyDlg.h"
 #include "cover/CoverLimitFlow.h"
+#include "cover/ui/CCoverAcceptanceDlg.h"
+#include "cover/ui/CLimitDlg.h"
+#include "cover/ui/CModifyDlg.h"
 #include "dialogs/ObjectDialogs.h"
 #include "model/Codec.h"
 #include "text/Utf16.h"

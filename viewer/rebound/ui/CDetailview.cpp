@@ -1,4 +1,4 @@
-#include "CDetailview.h"
+#include "rebound/ui/CDetailview.h"
 
 #include "canvas/QtCanvas.h"
 #include "dialogs/ObjectDialogs.h"

@@ -1,4 +1,4 @@
-#include "CSelectSummery.h"
+#include "rebound/ui/CSelectSummery.h"
 
 #include "settings/Settings.h"
 

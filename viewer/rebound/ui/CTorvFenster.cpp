@@ -1,8 +1,8 @@
-#include "CTorvFenster.h"
+#include "rebound/ui/CTorvFenster.h"
 
-#include "SpinButtons.h"
 #include "rebound/ImpactDirection.h"
 #include "rebound/StrengthUnits.h"
+#include "rebound/ui/SpinButtons.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The rebound settings dialog (144, "Torvihammer Settings"): a thin Qt face over
 // TorvFensterLogic, in full mode for a series and in summary mode for a series summary.
-#include "TorvFensterLogic.h"
+#include "rebound/ui/TorvFensterLogic.h"
 
 #include <QDialog>
 

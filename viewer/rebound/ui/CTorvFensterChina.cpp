@@ -1,7 +1,7 @@
-#include "CTorvFensterChina.h"
+#include "rebound/ui/CTorvFensterChina.h"
 
-#include "SpinButtons.h"
 #include "rebound/TTorvChina.h"
+#include "rebound/ui/SpinButtons.h"
 
 #include <QApplication>
 #include <QCheckBox>

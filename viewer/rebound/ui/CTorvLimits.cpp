@@ -1,6 +1,6 @@
-#include "CTorvLimits.h"
+#include "rebound/ui/CTorvLimits.h"
 
-#include "SpinButtons.h"
+#include "rebound/ui/SpinButtons.h"
 
 #include <QApplication>
 #include <QCheckBox>

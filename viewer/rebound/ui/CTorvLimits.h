@@ -1,6 +1,6 @@
 #pragma once
 // The rebound Limit dialog (150): a thin Qt face over TorvLimitsLogic.
-#include "TorvLimitsLogic.h"
+#include "rebound/ui/TorvLimitsLogic.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "DialogText.h"
+#include "rebound/ui/DialogText.h"
 
 #include <cmath>
 #include <cstdarg>

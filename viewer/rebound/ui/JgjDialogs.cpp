@@ -1,10 +1,10 @@
-#include "JgjDialogs.h"
+#include "rebound/ui/JgjDialogs.h"
 
-#include "CDetailview.h"
-#include "CSelectSummery.h"
-#include "CTorvFensterChina.h"
 #include "dialogs/ObjectDialogs.h"
 #include "rebound/TTorvDir.h"
+#include "rebound/ui/CDetailview.h"
+#include "rebound/ui/CSelectSummery.h"
+#include "rebound/ui/CTorvFensterChina.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "ReboundDialogs.h"
+#include "rebound/ui/ReboundDialogs.h"
 
-#include "CTorvFenster.h"
-#include "CTorvLimits.h"
-#include "JgjDialogs.h"
 #include "rebound/TTorvBars.h"
 #include "rebound/TTorvDir.h"
+#include "rebound/ui/CTorvFenster.h"
+#include "rebound/ui/CTorvLimits.h"
+#include "rebound/ui/JgjDialogs.h"
 
 #include "dialogs/ObjectDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "SpinButtons.h"
+#include "rebound/ui/SpinButtons.h"
 
 #include <QKeyEvent>
 #include <QToolButton>

@@ -1,7 +1,7 @@
-#include "TorvFensterLogic.h"
+#include "rebound/ui/TorvFensterLogic.h"
 
-#include "DialogText.h"
 #include "rebound/TTorvBars.h"
+#include "rebound/ui/DialogText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "TorvLimitsLogic.h"
+#include "rebound/ui/TorvLimitsLogic.h"
 
-#include "DialogText.h"
 #include "rebound/TTorvObj.h"
+#include "rebound/ui/DialogText.h"
 
 namespace vordalis {
 

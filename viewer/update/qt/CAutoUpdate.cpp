@@ -1,4 +1,4 @@
-#include "CAutoUpdate.h"
+#include "update/qt/CAutoUpdate.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -18,10 +18,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "CPageDownload.h"
-#include "CPageSearch.h"
-#include "UpdateChecker.h"
-#include "UpdateTexts.h"
+#include "update/qt/CPageDownload.h"
+#include "update/qt/CPageSearch.h"
+#include "update/qt/UpdateChecker.h"
+#include "update/qt/UpdateTexts.h"
 
 namespace vordalis {
 

@@ -1,4 +1,4 @@
-#include "CPageDownload.h"
+#include "update/qt/CPageDownload.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "CPageSearch.h"
+#include "update/qt/CPageSearch.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "UpdateChecker.h"
+#include "update/qt/UpdateChecker.h"
 
 #include <QMetaObject>
 #include <algorithm>

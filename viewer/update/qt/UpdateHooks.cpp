@@ -1,4 +1,4 @@
-#include "UpdateHooks.h"
+#include "update/qt/UpdateHooks.h"
 
 #include <QAction>
 #include <QEvent>
@@ -6,9 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "CAutoUpdate.h"
-#include "UpdateChecker.h"
-#include "UpdateMenu.h"
+#include "update/qt/CAutoUpdate.h"
+#include "update/qt/UpdateChecker.h"
+#include "update/qt/UpdateMenu.h"
 
 namespace vordalis {
 

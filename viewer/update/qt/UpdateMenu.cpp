@@ -1,10 +1,10 @@
-#include "UpdateMenu.h"
+#include "update/qt/UpdateMenu.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "UpdateTexts.h"
+#include "update/qt/UpdateTexts.h"
 
 namespace vordalis {
 

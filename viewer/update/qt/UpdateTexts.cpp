@@ -1,4 +1,4 @@
-#include "UpdateTexts.h"
+#include "update/qt/UpdateTexts.h"
 
 #include "model/Strings.h"
 

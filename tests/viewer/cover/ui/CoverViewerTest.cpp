@@ -1,10 +1,10 @@
 // The cover dialogs opened by the viewer itself: double clicks on a raster cell and on a bar,
 // and the limit command, answered through the real dialogs.
-#include "CMainFrame.h"
-#include "CNexoloApp.h"
-#include "CNexoloDoc.h"
-#include "CNexoloView.h"
-#include "Commands.h"
+#include "app/CMainFrame.h"
+#include "app/CNexoloApp.h"
+#include "app/CNexoloDoc.h"
+#include "app/CNexoloView.h"
+#include "app/Commands.h"
 #include "cover/TVernoBars.h"
 #include "cover/TVernoRaster.h"
 #include "cover/ui/CLimitDlg.h"
