@@ -113,7 +113,7 @@ private slots:
         std::unique_ptr<TBasicObj> obj = SampleObject(sample.toLatin1().constData());
         QVERIFY(obj);
         obj->objectNumber = number;
-        QCOMPARE(QString::fromStdU16String(LoadedObjectTitle(*obj)), title);
+        QCOMPARE(QString::fromStdU16String(obj->LoadedTitle()), title);
     }
 };
 

@@ -3,8 +3,6 @@
 #include "app/CNexoloDoc.h"
 #include "app/TransferBusy.h"
 #include "model/Strings.h"
-#include "rebound/TTorvBars.h"
-#include "rebound/TTorvChina.h"
 #include "runninglock/RunningLock.h"
 
 #include <QApplication>
@@ -25,12 +23,6 @@ constexpr int kBusyCooling = 4;
 constexpr int kLoaderFailed = 2123;
 constexpr int kToolFailed = 2124;
 
-std::u16string Figures(const char* format, long number) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, number);
-    return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
 bool TransferBlocked() {
     return TransferBusyCounter() != 0 || RunningLock::IsHeld();
 }
@@ -40,17 +32,6 @@ bool TransferBlocked() {
 bool TransferRanAtStart() {
     static const bool ran = RunningLock::IsHeld();
     return ran;
-}
-
-std::u16string LoadedObjectTitle(const TBasicObj& obj) {
-    const long number = obj.objectNumber;
-    if (obj.type == kTypeReboundSeries)
-        if (auto* series = dynamic_cast<const TTorvBars*>(&obj))
-            return series->seriesName + Figures(" %04ld", number);
-    if (obj.type == kTypeReboundChina)
-        if (auto* china = dynamic_cast<const TTorvChina*>(&obj))
-            return china->seriesName + Figures("%04ld", number);
-    return Figures("%06ld", number);
 }
 
 bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments) {
@@ -89,7 +70,7 @@ void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc) {
         QApplication::beep();
         return;
     }
-    doc.SetTitle(QString::fromStdU16String(LoadedObjectTitle(*doc.Object())));
+    doc.SetTitle(QString::fromStdU16String(doc.Object()->LoadedTitle()));
     doc.SetModifiedFlag(true);
     doc.UpdateAllViews();
 }

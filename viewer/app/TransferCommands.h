@@ -19,11 +19,6 @@ class CNexoloDoc;
 // first call decides); the commands then stay disabled.
 bool TransferRanAtStart();
 
-// The document title of a loaded object: a rebound series its name, a space and the number in
-// four figures; a China series the name directly followed by four figures; other objects the
-// number in six figures.
-std::u16string LoadedObjectTitle(const TBasicObj& obj);
-
 // Starts program from the viewer's folder and waits for its end with window disabled. False
 // when it could not be started.
 bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments);

@@ -1,10 +1,12 @@
 #pragma once
 // Recognises an object file's type from its first 14 and last 6 bytes.
 #include "model/ByteSource.h"
+#include "model/ObjectType.h"
 
 namespace vordalis {
 
-// 0 (not recognised) or 1, 2, 3, 6, 7, 8. Leaves the source at offset 0 once both windows were read.
-int DetectObjectType(ByteSource& file);
+// kTypeNone when the file is none of the known types. Leaves the source at offset 0 once both
+// windows were read.
+ObjectType DetectObjectType(ByteSource& file);
 
 } // namespace vordalis

@@ -4,6 +4,7 @@
 #include "model/TValueSeries.h"
 #include "text/Utf16.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace vordalis {
@@ -164,6 +165,16 @@ void TBasicObj::ReadCommonTrailer(ObjectReader& in) {
     SetName(in.ReadWideOrNarrow(kNameLength + 2, kNarrowCapacity));
     if (in.LastDelimiter() != 0) SetTitle(in.ReadWideOrNarrow(kTitleLength + 2, kNarrowCapacity));
     if (in.LastDelimiter() != 0) SetRemarks(in.ReadWideOrNarrow(kRemarksLength + 2, kNarrowCapacity));
+}
+
+std::u16string TBasicObj::NumberFigures(const char* format) const {
+    char text[32];
+    std::snprintf(text, sizeof text, format, static_cast<long>(objectNumber));
+    return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+std::u16string TBasicObj::LoadedTitle() const {
+    return NumberFigures("%06ld");
 }
 
 void TBasicObj::Describe(Json& out) const {

@@ -5,6 +5,7 @@
 #include "model/Codec.h"
 #include "model/DisplayOptions.h"
 #include "model/Json.h"
+#include "model/ObjectType.h"
 #include "model/OleDate.h"
 
 #include <cstdint>
@@ -18,17 +19,6 @@ class TValueSeries;
 struct Extent {
     int cx = 0;
     int cy = 0;
-};
-
-// Object type numbers (0: not recognised).
-enum ObjectType : int32_t {
-    kTypeNone = 0,
-    kTypeCoverList = 1,
-    kTypeCoverBars = 2,
-    kTypeCoverRaster = 3,
-    kTypeReboundSeries = 6,
-    kTypeReboundSummary = 7,
-    kTypeReboundChina = 8,
 };
 
 // Categories select the per-category display defaults "Mode0".."Mode3".
@@ -54,6 +44,8 @@ public:
 
     TBasicObj();
     virtual ~TBasicObj() = default;
+    // The object number printed with a printf format ("%06ld").
+    std::u16string NumberFigures(const char* format) const;
     TBasicObj(const TBasicObj&) = delete;
     TBasicObj& operator=(const TBasicObj&) = delete;
 
@@ -89,6 +81,8 @@ public:
     virtual const TValueSeries* MainSeries() const { return nullptr; }
     // Adds the object's own fields (snake_case keys) to the common ones.
     virtual void Describe(Json& out) const;
+    // The title an object just loaded from an instrument gets: its number in six figures.
+    virtual std::u16string LoadedTitle() const;
 
     // --- fields every object has ---
     void SetTitle(const std::u16string& t) { title = Cut(t, kTitleLength); }

@@ -27,6 +27,8 @@ public:
     bool SetValueByIndex(int index, double value) override;
     const TValueSeries* MainSeries() const override { return &values; }
     void Describe(Json& out) const override;
+    // The series name, a space and the number in four figures.
+    std::u16string LoadedTitle() const override { return seriesName + NumberFigures(" %04ld"); }
 
     TTorvPlot& Plot() override { return plot; }
     int PositionCount() const override { return values.Length(); }
