@@ -1,6 +1,7 @@
 #include "transfer/FileBackEnd.h"
 
 #include "transfer/Errors.h"
+#include "transfer/Instruments.h"
 #include "transfer/LocalName.h"
 #include "transfer/Messages.h"
 #include "transfer/SubPath.h"
@@ -108,8 +109,7 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
     mode_ = mode;
     name_ = name;
     if (!name_.empty()) {
-        const std::string code = label_.substr(0, 2);
-        name_ += code == "QM" ? ".txt" : code == "MX" ? ".vdc" : ".vdo";
+        name_ += ObjectExtension(label_);
     }
     return true;
 }

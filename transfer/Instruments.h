@@ -15,4 +15,20 @@ std::string Identifier(int type);
 // 0 when none does. The imperial cover meter is tried before the metric one.
 int TypeOf(const std::string& identifier);
 
+// How a received file shows its object number.
+enum class NumberRule {
+    None,       // it does not
+    CoverMeter, // a cover meter's header and trailer
+    FirstWord,  // the first word of the file
+};
+
+// The rules of an instrument family, looked up by the first two letters of its code.
+// The extension of a received object's file (".vdo" for a code of no family).
+std::string ObjectExtension(const std::string& code);
+// Whether the instrument's object names carry an extension after a '.' (its listing splits
+// them there); a code of no family does.
+bool NamesHaveExtension(const std::string& code);
+// The rule for the family whose display name (any case) family starts with.
+NumberRule NumberRuleOf(const std::string& family);
+
 } // namespace vordalis::transfer

@@ -1,6 +1,7 @@
 #include "transfer/ObjectNumber.h"
 
 #include "io/FileHandle.h"
+#include "transfer/Instruments.h"
 
 #include <algorithm>
 #include <cctype>
@@ -91,9 +92,14 @@ ObjectNumberResult FirstWordName(std::FILE* f) {
 ObjectNumberResult ObjectNumber(const std::string& path, const std::string& family) {
     FileHandle f = OpenFile(path.c_str(), "rb");
     if (!f) return {};
-    if (StartsWithNoCase(family, "VERNO")) return CoverMeter(f.get());
-    if (StartsWithNoCase(family, "MELOX") || StartsWithNoCase(family, "TORVIHAMMER"))
+    switch (NumberRuleOf(family)) {
+    case NumberRule::CoverMeter:
+        return CoverMeter(f.get());
+    case NumberRule::FirstWord:
         return FirstWordName(f.get());
+    case NumberRule::None:
+        break;
+    }
     return {};
 }
 

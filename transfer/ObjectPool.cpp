@@ -1,5 +1,7 @@
 #include "transfer/ObjectPool.h"
 
+#include "transfer/Instruments.h"
+
 #include <cctype>
 #include <sstream>
 
@@ -81,7 +83,7 @@ bool ObjectPool::AddObject(const std::string& text) {
     const int object = Allocate(Object);
     if (object < 0) return false;
     const size_t dot = text.find('.');
-    if (code_ == "QM" || dot == std::string::npos) {
+    if (!NamesHaveExtension(code_) || dot == std::string::npos) {
         nodes_[object].name = text.substr(0, kNameLength);
     } else {
         nodes_[object].name = text.substr(0, std::min(dot, size_t(kNameLength)));

@@ -50,4 +50,20 @@ TEST(MessagesTest, InstrumentTable) {
     EXPECT_EQ(Code(6), "QM");
     EXPECT_EQ(DisplayName(7), "");
     EXPECT_EQ(Code(0), "");
+    // The family rules follow the first two letters of the code; an unknown code gets the defaults.
+    struct FamilyCase {
+        const char* code;
+        const char* extension;
+        bool namesHaveExtension;
+    } families[] = {{"V5i", ".vdo", true}, {"MX(1;2)", ".vdc", true}, {"QM", ".txt", false},
+                    {"TH", ".vdo", true},  {"Q", ".vdo", true},       {"", ".vdo", true}};
+    for (const FamilyCase& c : families) {
+        EXPECT_EQ(ObjectExtension(c.code), c.extension) << c.code;
+        EXPECT_EQ(NamesHaveExtension(c.code), c.namesHaveExtension) << c.code;
+    }
+    EXPECT_EQ(NumberRuleOf("vernoskant 4"), NumberRule::CoverMeter);
+    EXPECT_EQ(NumberRuleOf("Melox"), NumberRule::FirstWord);
+    EXPECT_EQ(NumberRuleOf("TORVIHAMMER"), NumberRule::FirstWord);
+    EXPECT_EQ(NumberRuleOf("Quelmeter XRTA"), NumberRule::None);
+    EXPECT_EQ(NumberRuleOf("Vern"), NumberRule::None);
 }
