@@ -1,4 +1,3 @@
-#include <chrono>
 #include "fuzz/InstrumentCheck.h"
 
 #include "fuzz/FakeSerialPort.h"
@@ -7,6 +6,7 @@
 #include "transfer/ReceivePhases.h"
 #include "transfer/TransferEngine.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace vordalis::fuzz {
@@ -45,8 +45,6 @@ void SaveAll(TransferEngine& engine, const std::string& folder) {
             engine.AbortTransfer();
         } catch (const IoFileError&) {
             engine.AbortTransfer();
-        } catch (const RBufError&) {
-            engine.AbortTransfer();
         }
     }
 }
@@ -73,8 +71,9 @@ std::string CheckInstrument(std::string_view script, const std::string& scratch)
     } catch (const IoSysError&) {
     } catch (const IoFileError&) {
     }
-    for (const auto& [folder, only] : {std::pair{fs::path(scratch), "a"}, std::pair{fs::path(scratch) / "a", "b"},
-                                       std::pair{fs::path(scratch) / "a" / "b", "out"}}) {
+    for (const auto& [folder, only] :
+         {std::pair{fs::path(scratch), "a"}, std::pair{fs::path(scratch) / "a", "b"},
+          std::pair{fs::path(scratch) / "a" / "b", "out"}}) {
         const std::string stray = Stray(folder, only);
         if (!stray.empty()) return "saved outside the output folder: " + stray;
     }

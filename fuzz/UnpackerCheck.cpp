@@ -15,10 +15,9 @@ using transfer::Unpacker;
 struct Outcome {
     std::string out;
     int state = 0;
-    bool historyOverrun = false; // a back-reference beyond the history (RBufError)
 
     // A failed object is thrown away whole, so what came out before the failure is no matter.
-    bool Failed() const { return historyOverrun || state == Unpacker::Error; }
+    bool Failed() const { return state == Unpacker::Error; }
     bool Same(const Outcome& o) const {
         return Failed() ? o.Failed() : !o.Failed() && state == o.state && out == o.out;
     }
@@ -33,30 +32,25 @@ Outcome Decode(std::string_view stream, bool raw, const std::vector<size_t>& chu
     std::vector<uint8_t> block(static_cast<size_t>(capacity));
     const auto* data = reinterpret_cast<const uint8_t*>(stream.data());
     size_t pos = 0, k = 0;
-    try {
-        while (pos < stream.size()) {
-            const size_t n = std::min(chunks[k++ % chunks.size()], stream.size() - pos);
-            bool newInput = true;
-            for (;;) {
-                int produced = 0;
-                const bool done =
-                    unpacker.Decode(block.data(), capacity, data + pos, static_cast<int>(n), produced, newInput);
-                newInput = false;
-                result.out.append(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(produced));
-                if (done) break;
-            }
-            pos += n;
+    while (pos < stream.size()) {
+        const size_t n = std::min(chunks[k++ % chunks.size()], stream.size() - pos);
+        bool newInput = true;
+        for (;;) {
+            int produced = 0;
+            const bool done =
+                unpacker.Decode(block.data(), capacity, data + pos, static_cast<int>(n), produced, newInput);
+            newInput = false;
+            result.out.append(reinterpret_cast<const char*>(block.data()), static_cast<size_t>(produced));
+            if (done) break;
         }
-    } catch (const transfer::RBufError&) {
-        result.historyOverrun = true;
+        pos += n;
     }
     result.state = unpacker.State();
     return result;
 }
 
 std::string Describe(const Outcome& o) {
-    return std::to_string(o.out.size()) + " bytes, state " + std::to_string(o.state) +
-           (o.historyOverrun ? ", history overrun" : "");
+    return std::to_string(o.out.size()) + " bytes, state " + std::to_string(o.state);
 }
 
 } // namespace
@@ -79,8 +73,8 @@ std::string CheckUnpacker(std::string_view input) {
         if (!cut.Same(whole)) {
             std::string chunks;
             for (size_t s : c.chunks) chunks += std::to_string(s) + " ";
-            return "cut into chunks of " + chunks + "with blocks of " + std::to_string(c.capacity) +
-                   ": " + Describe(cut) + " instead of " + Describe(whole);
+            return "cut into chunks of " + chunks + "with blocks of " + std::to_string(c.capacity) + ": " +
+                   Describe(cut) + " instead of " + Describe(whole);
         }
     }
     return {};

@@ -19,7 +19,4 @@ struct IoFileError {
     std::string file;
 };
 
-// A back-reference of a packed transmission reached further back than the history holds.
-struct RBufError {};
-
 } // namespace vordalis::transfer

@@ -26,6 +26,8 @@ void Unpacker::Arm(bool raw) {
 int Unpacker::UnpackChar() {
     if (repeatCount_ > 0) {
         const int ch = history_.Get(repeatIndex_);
+        // A back-reference into history that was never sent cannot come from a sound stream.
+        if (ch == HistoryRing::kNotKept) return kInvalid;
         if (repeatIndex_ > 0) {
             --repeatIndex_;
         } else {
@@ -134,12 +136,7 @@ bool Unpacker::Decode(uint8_t* out, int capacity, const uint8_t* in, int n, int&
                     crLfSeen_ = false;
                 }
             } else {
-                int ch;
-                try {
-                    ch = UnpackChar();
-                } catch (const RBufError&) {
-                    return Fail(); // a back-reference into history that was never sent
-                }
+                const int ch = UnpackChar();
                 if (ch == kNeedInput) return true;
                 if (ch == kInvalid) return Fail();
                 if (ch == header_[1]) {

@@ -336,10 +336,6 @@ void TransferDialogLogic::OnTimer1() {
         } else {
             Close();
         }
-    } catch (const RBufError&) {
-        // A back-reference beyond the received text: the data are not valid.
-        view_.StartTimer1();
-        TransferFailed();
     }
 }
 
