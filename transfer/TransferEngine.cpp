@@ -181,6 +181,7 @@ bool TransferEngine::ChangeDirectory(const std::string& path, bool frontOnly) {
 }
 
 bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
+    nameRefused_ = false;
     FrontEnd* front = CurrentFront();
     if (!front) return false;
     BackEnd& back = *backEnds_[currentBackEnd_];
@@ -196,6 +197,7 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         return r1 && r2;
     } catch (const IoFileError& e) {
         front->AbortObject();
+        nameRefused_ = e.code == 4;
         // A name that cannot be saved locally is said as such; other failures as a write error.
         if (sink_) sink_(e.code == 4 ? MessageOf(e) : Format(Msg::WriteError, name));
         return false;
@@ -234,7 +236,8 @@ bool TransferEngine::EndReceived() const {
 
 WaitResult TransferEngine::WaitForData(int timeoutMs, int wakeFd) {
     FrontEnd* front = CurrentFront();
-    return front && front->IsOpen() ? front->WaitForData(timeoutMs, wakeFd) : WaitForWakeup(wakeFd, timeoutMs);
+    return front && front->IsOpen() ? front->WaitForData(timeoutMs, wakeFd)
+                                    : WaitForWakeup(wakeFd, timeoutMs);
 }
 
 int TransferEngine::BytesWritten() const {

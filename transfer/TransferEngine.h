@@ -52,6 +52,10 @@ public:
     ObjectPool* Directory(int index = -1);
     bool ChangeDirectory(const std::string& path, bool frontOnly);
     bool StartTransfer(const std::string& name, bool isB);
+    // Whether the last StartTransfer failed because a name from the instrument (the object's
+    // or a folder's) cannot be used locally: that object alone is skipped, the others can
+    // follow.
+    bool NameRefused() const { return nameRefused_; }
     int BytesAvailable();
     void Pump();
     bool IsComplete() const;
@@ -92,6 +96,7 @@ private:
     int firstOpen_ = -1;
     int currentBackEnd_ = 0;
     std::function<void(const std::string&)> sink_;
+    bool nameRefused_ = false;
 };
 
 } // namespace vordalis::transfer

@@ -287,15 +287,19 @@ bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) 
         return true;
     }
     std::string name, extension, path;
-    bool found = false;
-    if (retry) {
-        found = pool.CurrentObject(name, extension);
-    } else {
-        found = pool.NextTicked(name, extension, path, markDone);
-        // The instrument (and for the transfer tool the output folder) follows the walk.
-        if (!path.empty()) engine_->ChangeDirectory(path, IsLoader());
-    }
-    if (found) {
+    for (;;) {
+        bool found = false;
+        if (retry) {
+            found = pool.CurrentObject(name, extension);
+        } else {
+            found = pool.NextTicked(name, extension, path, markDone);
+            // The instrument (and for the transfer tool the output folder) follows the walk.
+            if (!path.empty()) engine_->ChangeDirectory(path, IsLoader());
+        }
+        if (!found) {
+            if (!IsLoader()) view_.Beep();
+            break;
+        }
         const bool isB = extension == "B" || extension == "b";
         phases_ = ReceivePhases(Waits());
         phases_.Start();
@@ -304,8 +308,10 @@ bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) 
             view_.SetStatus(Text(Msg::PleaseWait));
             return true;
         }
-    } else if (!IsLoader()) {
-        view_.Beep();
+        // An object whose name cannot be saved here was named in a message; the other ticked
+        // objects follow, and it stays ticked.
+        if (retry || !engine_->NameRefused()) break;
+        markDone = false;
     }
     GoIdle();
     return false;

@@ -10,13 +10,13 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <atomic>
 #include <chrono>
 #include <mutex>
 #include <thread>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace transfer_test;
 using vordalis::CTransferDlg;
@@ -30,10 +30,12 @@ namespace {
 const QByteArray kLabel = "V5(12-7702;1.5)0";
 
 void FillCoverStore(const QString& store) {
-    WriteFile(store + "/100123.vdo", Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
+    WriteFile(store + "/100123.vdo",
+              Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
     WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
     WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
-    WriteFile(store + "/MEAS/100456.vdo", Sample("list_imperial.vdo").replace("Vernoskant5\t7\t", "Vernoskant5\t100456\t"));
+    WriteFile(store + "/MEAS/100456.vdo",
+              Sample("list_imperial.vdo").replace("Vernoskant5\t7\t", "Vernoskant5\t100456\t"));
 }
 
 std::unique_ptr<CTransferDlg> StartDialog() {
@@ -69,7 +71,8 @@ public:
             ++shots_;
             const Clock::time_point now = Clock::now();
             const auto gap = now - last_ - MachineStall(last_, now);
-            longest_ = std::max<qint64>(longest_, std::chrono::duration_cast<std::chrono::milliseconds>(gap).count());
+            longest_ = std::max<qint64>(longest_,
+                                        std::chrono::duration_cast<std::chrono::milliseconds>(gap).count());
             last_ = now;
         });
         last_ = Clock::now();
@@ -153,10 +156,13 @@ private slots:
                  QStringLiteral("File 100123.vdo already exists! Delete?"));
         QCOMPARE(recorder.messages[0].buttons, MessageButtons::YesNo);
         QCOMPARE(ReadFile(out.path() + "/100123.vdo"), QByteArray("old"));
-        QCOMPARE(ReadFile(out.path() + "/200101.vdo"), ReadFile(store.path() + "/200101.B") + "\r\n" + kLabel + "200101");
-        QCOMPARE(ReadFile(out.path() + "/MEAS/300202.vdo"), ReadFile(store.path() + "/MEAS/300202.vdo") + kLabel + "\x06");
+        QCOMPARE(ReadFile(out.path() + "/200101.vdo"),
+                 ReadFile(store.path() + "/200101.B") + "\r\n" + kLabel + "200101");
+        QCOMPARE(ReadFile(out.path() + "/MEAS/300202.vdo"),
+                 ReadFile(store.path() + "/MEAS/300202.vdo") + kLabel + "\x06");
         QVERIFY(QFile::exists(out.path() + "/MEAS/100456.vdo"));
-        QVERIFY(!QFile::exists(out.path() + "/{$}TMP.{$}") && !QFile::exists(out.path() + "/MEAS/{$}TMP.{$}"));
+        QVERIFY(!QFile::exists(out.path() + "/{$}TMP.{$}") &&
+                !QFile::exists(out.path() + "/MEAS/{$}TMP.{$}"));
         // The end of the list is announced with a beep (besides the question's own).
         QVERIFY(vordalis::TransferDialog::BeepCount() >= beeps + 2);
 
@@ -170,6 +176,34 @@ private slots:
         QCOMPARE(FindItem(dialog->TreeWidget(), "100123")->checkState(0), Qt::Checked);
         QCOMPARE(vordalis::QtTreeControl::ImageOf(FindItem(dialog->TreeWidget(), "100123")),
                  int(vordalis::transfer::kImageObjectWithExtension));
+    }
+
+    // An object listed under a name that would leave the data folder is refused with a
+    // message; the ticked objects after it are saved all the same.
+    void refusedNameLeavesTheOtherObjects() {
+        QTemporaryDir store, out;
+        FillCoverStore(store.path());
+        vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
+        Instrument instrument(store.path(), {"--list-as", "100123.vdo=../escape.vdo"});
+        MessageRecorder recorder;
+        auto dialog = StartDialog();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->SaveButton()->isEnabled());
+        QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
+
+        QCOMPARE(recorder.messages.size(), size_t(1));
+        QVERIFY2(recorder.messages[0].text.find("cannot be used as a file or folder name") !=
+                     std::string::npos,
+                 recorder.messages[0].text.c_str());
+        QVERIFY(!QFile::exists(QFileInfo(out.path()).dir().filePath("escape.vdo")));
+        for (const char* saved : {"/200101.vdo", "/MEAS/100456.vdo", "/MEAS/300202.vdo"})
+            QVERIFY2(QFile::exists(out.path() + saved), saved);
+        QVERIFY(!QFile::exists(out.path() + "/{$}TMP.{$}"));
+        // The refused object (listed first) stays ticked; the saved ones are ticked off.
+        QCOMPARE(dialog->TreeWidget()->topLevelItem(0)->child(0)->checkState(0), Qt::Checked);
+        for (const char* saved : {"200101", "100456", "300202"})
+            QCOMPARE(FindItem(dialog->TreeWidget(), saved)->checkState(0), Qt::Unchecked);
     }
 
     void folderField() {
@@ -192,7 +226,8 @@ private slots:
         dialog->CloseButton()->setFocus();
         QTRY_VERIFY(!dialog->Logic().Editing());
         QCOMPARE(recorder.messages.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(recorder.messages[0].text), QStringLiteral("Folder %1 does not exist").arg(missing));
+        QCOMPARE(QString::fromStdString(recorder.messages[0].text),
+                 QStringLiteral("Folder %1 does not exist").arg(missing));
         QCOMPARE(recorder.messages[0].icon, MessageIcon::Exclamation);
         QCOMPARE(field->text(), first.path());
 
@@ -218,8 +253,9 @@ private slots:
         QTRY_VERIFY(!dialog->Logic().Editing());
         QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(QString::fromStdU16String(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u"")),
-                 second.path());
+        QCOMPARE(
+            QString::fromStdU16String(vordalis::settings::ReadString(vordalis::settings::kDataFolder, u"")),
+            second.path());
     }
 
     // The window's thread never waits for the line: not while a port without instrument is
@@ -240,7 +276,7 @@ private slots:
             took.start();
             QVERIFY(dialog.Initialise());
             QVERIFY(took.elapsed() >= 1000); // the identification waited for its answer
-            QTest::qWait(4000);               // and once more on the 3.5 s timer
+            QTest::qWait(4000);              // and once more on the 3.5 s timer
             QVERIFY(recorder.messages.empty());
             QVERIFY(probe.Shots() > 100);
             QVERIFY2(probe.LongestMs() <= 100, QByteArray::number(probe.LongestMs()));
@@ -292,7 +328,8 @@ private slots:
             QTRY_VERIFY(dialog->SaveButton()->isEnabled());
             QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
-            QVERIFY(dialog->grab().save(QDir(folder).filePath(QStringLiteral("ondralink_%1.png").arg(suffix))));
+            QVERIFY(
+                dialog->grab().save(QDir(folder).filePath(QStringLiteral("ondralink_%1.png").arg(suffix))));
         }
     }
 };

@@ -149,8 +149,14 @@ int Get(TransferEngine& engine, const GetRequest& request) {
             (backEnd->SubPath().empty() ? "" : backEnd->SubPath().substr(1) + "\\") + name;
         markDone = true; // a failed object is not tried again
         progress.Object(shown);
+        fileProblem = false;
         if (!engine.StartTransfer(name, EqualsNoCase(extension, "B"))) {
             engine.AbortTransfer();
+            // A name that cannot be a local one was said; the other objects follow.
+            if (engine.NameRefused()) {
+                allOk = false;
+                continue;
+            }
             if (fileProblem) return 1; // nothing can be saved in this folder
             Error(shown + ": the instrument did not accept the request");
             allOk = false;
@@ -179,7 +185,8 @@ int Get(TransferEngine& engine, const GetRequest& request) {
         } catch (const IoFileError& e) {
             engine.AbortTransfer();
             Error(MessageOf(e));
-            return 1;
+            if (e.code != 4) return 1; // the output folder itself failed
+            allOk = false;
         }
     }
     return allOk && saved == requested ? 0 : 1;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -144,17 +145,21 @@ TEST_F(TransferToolTest, GetByNameAndReplacing) {
 }
 
 // A listing whose folder or object names are absolute or climb out (a garbled line, a hostile
-// instrument) saves nothing outside the chosen folder, and the status says so.
+// instrument) saves nothing outside the chosen folder, and the status says so; the other
+// objects are saved all the same.
 TEST_F(TransferToolTest, ListedNamesStayInsideTheOutputFolder) {
     const std::string absolute = "/tmp/vordalis-escape-" + std::to_string(::getpid());
+    const fs::path measObjects[] = {fs::path("MEAS") / "100200.vdo",
+                                    fs::path("MEAS") / "RASTER" / "212345.vdo"};
     struct Case {
         std::string stored, listed;
         fs::path wouldBe;
+        std::vector<fs::path> saved;
     } cases[] = {
-        {"MEAS", absolute, absolute},
-        {"MEAS", "../escape", root_ / "escape"},
-        {"000123.VDO", absolute + ".VDO", absolute + ".vdo"},
-        {"000123.VDO", "../escape.VDO", root_ / "escape.vdo"},
+        {"MEAS", absolute, absolute, {"000123.vdo"}},
+        {"MEAS", "../escape", root_ / "escape", {"000123.vdo"}},
+        {"000123.VDO", absolute + ".VDO", absolute + ".vdo", {measObjects[0], measObjects[1]}},
+        {"000123.VDO", "../escape.VDO", root_ / "escape.vdo", {measObjects[0], measObjects[1]}},
     };
     for (const Case& c : cases) {
         fs::remove_all(out_);
@@ -167,6 +172,10 @@ TEST_F(TransferToolTest, ListedNamesStayInsideTheOutputFolder) {
         EXPECT_FALSE(fs::exists(c.wouldBe)) << c.listed;
         fs::remove_all(c.wouldBe);
         EXPECT_FALSE(TempLeft());
+        for (const fs::path& saved : c.saved) {
+            EXPECT_TRUE(fs::exists(out_ / saved)) << c.listed << ": " << saved;
+            EXPECT_NE(run.out.find((out_ / saved).string() + "\n"), std::string::npos) << run.out;
+        }
     }
 }
 
@@ -305,10 +314,13 @@ TEST_F(TransferToolTest, PortProblemsNameTheDeviceAndTheReason) {
         std::string environment;
         std::vector<std::string> says;
     } cases[] = {
-        {{"--device", "/dev/no-such-port", "list"}, "", {"COM1 not available.", "/dev/no-such-port: No such file or directory"}},
+        {{"--device", "/dev/no-such-port", "list"},
+         "",
+         {"COM1 not available.", "/dev/no-such-port: No such file or directory"}},
         {{"--device", plain, "list"}, "", {plain + ": not a serial device"}},
         {{"--device", folder, "list"}, "", {folder + ": Is a directory"}},
-        {{"--port", "3", "list"}, "VORDALIS_SERIAL_PORTS=" + Quote(sim.Device() + ":/dev/no-such-port"),
+        {{"--port", "3", "list"},
+         "VORDALIS_SERIAL_PORTS=" + Quote(sim.Device() + ":/dev/no-such-port"),
          {"COM3 not available.", "there is no serial device for COM3 (2 in the port list)"}},
         {{"--device", silent.Device(), "list"}, "", {"No Vernoskant 5 at COM1 (" + silent.Device() + ")."}},
     };
