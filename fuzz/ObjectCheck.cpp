@@ -17,6 +17,21 @@ std::unique_ptr<TBasicObj> Open(const std::string& bytes) {
     return CreateObjectFromFile(source);
 }
 
+// What `vordalis-cli info` prints of the object, less the path.
+std::string Info(const TBasicObj& obj) {
+    Json j = Json::Object();
+    obj.Describe(j);
+    return j.Dump();
+}
+
+// Where two descriptions first part, with a little context, for the report.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+    const size_t from = at > 40 ? at - 40 : 0;
+    return "\n  opened: ..." + a.substr(from, 100) + "\n  reopened: ..." + b.substr(from, 100);
+}
+
 // Every way the viewer paints: screen, copy, and each printed page on A4.
 void Paint(TBasicObj& obj) {
     obj.GetExtent();
@@ -47,6 +62,7 @@ std::string CheckObject(std::string_view input) {
     doc.SetObject(Open(bytes));
     TBasicObj* first = doc.Object();
     if (!first) return {};
+    const std::string info = Info(*first);
     Paint(*first);
 
     std::string saved;
@@ -54,6 +70,8 @@ std::string CheckObject(std::string_view input) {
     doc.SetObject(Open(saved));
     TBasicObj* second = doc.Object();
     if (!second) return "the saved object does not open again";
+    if (const std::string again = Info(*second); again != info)
+        return "the saved object opens as another object" + FirstDifference(info, again);
     Paint(*second);
     std::string savedAgain;
     if (!doc.Serialize(savedAgain)) return "the reopened object refuses to save";

@@ -30,6 +30,7 @@ std::unique_ptr<TBasicObj> CreateVernoBars(ByteSource& file, bool mmScale) {
 TVernoBars::TVernoBars(ByteSource& file, bool mmScaleSetting) {
     category = kCategoryBars;
     mmScale = mmScaleSetting;
+    date = OleDate::Today(); // see ReadCommonTrailer
     valid = Read(file);
 }
 
@@ -145,6 +146,7 @@ double TVernoBars::DrawnLengthY() const {
 
 bool TVernoBars::Write(ObjectWriter& out) {
     if (!valid || xScan.Length() != kPositions || yScan.Length() != kPositions) return false;
+    if (!InstrumentIdReadsBack()) return false;
     // Without its closing figures the file would not be recognised again.
     const auto* figures = reinterpret_cast<const uint8_t*>(closingFigures.data());
     if (closingFigures.size() != 6 || closingFigures[0] != '2' || !AllNumerals(figures, 6)) return false;

@@ -32,6 +32,7 @@ std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) {
 TVernoList::TVernoList(ByteSource& file) {
     category = kCategoryList;
     type = kTypeCoverList;
+    date = OleDate::Today(); // see ReadCommonTrailer
     ObjectReader in(file);
     if (!in.SkipToken()) return; // "Vernoskant5"; the kind is known already
     int32_t headerLimit = 0;
@@ -120,16 +121,17 @@ bool TVernoList::CoverAxis(int32_t largest, int32_t limit, TBasicPlot::Axis& axi
 
 bool TVernoList::Write(ObjectWriter& out) {
     int n = Count();
-    if (n <= 0 || n > kMaxWritten) return false;
-    // The header takes the current limit and the largest cover; a file whose chart range
-    // could not be set up again would not open, so it is not written.
+    if (n <= 0 || n > kMaxWritten || !InstrumentIdReadsBack()) return false;
+    // The header takes the initial limit (the current one follows the instrument id, so both
+    // read back) and the largest cover; a file whose chart range could not be set up again
+    // would not open, so it is not written.
     TBasicPlot::Axis probe;
-    if (!CoverAxis(covers.Max(), Limit(), probe)) return false;
+    if (!CoverAxis(covers.Max(), initialLimit, probe)) return false;
     out.WriteText("", 10);
     out.WriteText("Vernoskant5", kTab);
     out.WriteInteger(objectNumber, kTab);
     out.WriteInteger(barDiameter, kTab);
-    out.WriteInteger(Limit(), kTab);
+    out.WriteInteger(initialLimit, kTab);
     out.WriteText("mm", kTab);
     if (layerWord != 0) out.WriteInteger(layerWord, kTab);
     out.WriteInteger(n, kTab);

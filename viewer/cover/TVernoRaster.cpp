@@ -31,6 +31,7 @@ std::unique_ptr<TBasicObj> CreateVernoRaster(ByteSource& file, bool mmScale) {
 TVernoRaster::TVernoRaster(ByteSource& file, bool mmScaleSetting) {
     category = kCategoryRaster;
     mmScale = mmScaleSetting;
+    date = OleDate::Today(); // see ReadCommonTrailer
     valid = Read(file);
 }
 
@@ -225,7 +226,7 @@ double TVernoRaster::MeasuredArea() {
 
 bool TVernoRaster::Write(ObjectWriter& out) {
     const int64_t cells = static_cast<int64_t>(grid.Nx()) * grid.Ny();
-    if (!valid || cells < 1 || covers.Length() != cells) return false;
+    if (!valid || cells < 1 || covers.Length() != cells || !InstrumentIdReadsBack()) return false;
     // Inch objects write tenths of an inch: the whole inches they hold, times 10. A grid width
     // under an inch holds 0 inches; it is written as the file gave it, since 0 would not open.
     auto width = [this](double step, int32_t fromFile) {

@@ -62,6 +62,12 @@ OleDate OleDate::Now() {
     return FromParts({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec});
 }
 
+OleDate OleDate::Today() {
+    DateParts p;
+    if (!Now().Parts(p)) return {};
+    return FromParts({p.year, p.month, p.day, 0, 0, 0});
+}
+
 bool OleDate::Parts(DateParts& out) const {
     if (!valid || !std::isfinite(value) || value < -657434.0 || value > 2958466.0) return false;
     double whole = std::trunc(value);

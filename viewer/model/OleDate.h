@@ -16,6 +16,8 @@ struct OleDate {
     // Invalid when the calendar date is impossible (31 February) or outside 100..9999.
     static OleDate FromParts(const DateParts& p);
     static OleDate Now();
+    // Today at 00:00.
+    static OleDate Today();
     // False when the date is invalid or cannot be broken down.
     bool Parts(DateParts& out) const;
     // "YYYY-MM-DDTHH:MM:SS", or empty when invalid.

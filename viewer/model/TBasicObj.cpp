@@ -119,7 +119,9 @@ int TBasicObj::ReadInstrumentId(ObjectReader& in, const std::u16string& accepted
         char* end = nullptr;
         long long n = std::strtoll(digits.c_str(), &end, 10);
         if (end == digits.c_str() || *end != '\0' || n >= 200000) n = 0;
-        options = opts::UnpackOptions(n);
+        // The value-change flag belongs to the view and is never saved: a file's bit 16 is
+        // no option of the object.
+        options = opts::UnpackOptions(n) & ~opts::kValueChange;
     }
     return in.LastDelimiter();
 }
@@ -129,6 +131,9 @@ void TBasicObj::WriteInstrumentId(ObjectWriter& out) const {
     if (instrumentCode == u"V5" && imperial == 1) t += u"i";
     t += u"(" + idPart1 + u";" + idPart2 + u")";
     int32_t packed = opts::PackOptions(options);
+    // A stored word with every bit clear would read back as "not stored" from "-": bit 15
+    // alone stands for it (it unpacks to 0).
+    if (packed == 0 && !(options & opts::kNotStored)) packed = opts::kNotStored;
     t += packed > 0 ? Latin1ToU16(std::to_string(packed)) : std::u16string(u"-");
     out.WriteText(t, 9);
 }

@@ -97,7 +97,12 @@ public:
     // Returns the delimiter after the token, or -1 when the code is not in acceptedCodes.
     int ReadInstrumentId(ObjectReader& in, const std::u16string& acceptedCodes);
     void WriteInstrumentId(ObjectWriter& out) const;
-    // Date, name, title and remarks at the end of the cover-meter files.
+    // Whether the token WriteInstrumentId writes reads back as this object's: only the code
+    // V5 carries the imperial mark, so another code with imperial set refuses the save.
+    bool InstrumentIdReadsBack() const { return imperial == 0 || instrumentCode == u"V5"; }
+    // Date, name, title and remarks at the end of the cover-meter files. These files keep the
+    // day only, so a cover object dates from today at 00:00 until its trailer says otherwise
+    // (an instrument's file has none): saved and read again, it keeps that date.
     void ReadCommonTrailer(ObjectReader& in);
     void WriteCommonTrailer(ObjectWriter& out, int finalDelimiter) const;
     // Day, month, year with delimiters 9, 9, 10 (each -1 when the date is invalid).

@@ -139,7 +139,19 @@ bool TTorvBars::ReadExtension(ObjectReader& in) {
 
 bool TTorvBars::Write(ObjectWriter& out) {
     int n = values.Length();
-    if (n <= 0 || n > kMaxValues) return false;
+    if (n <= 0 || n > kMaxValues || !InstrumentIdReadsBack()) return false;
+    // A field that would read back as another value refuses the save: a negative int field,
+    // a factor or coefficient with more places than its format or too wide for its field.
+    if (!NoneNegative({variantCode, auxCode, measuredDirection, outlierMode, instrumentCurveCode,
+                       instrumentLowerLimit, instrumentUpperLimit, instrumentCarbonation, instrumentUnit,
+                       curve, unit, carbonationDepth, impactDirection, lowerLimit, upperLimit}))
+        return false;
+    for (double factor : {instrumentFormFactor, instrumentTimeFactor, formFactor, timeFactor})
+        if (!DecimalReadsBack("%0.2f", factor, 5)) return false;
+    for (int row = rebound::kCurveF1; row <= rebound::kCurveFx; ++row)
+        if (!DecimalReadsBack("%0.4f", coefA[row], 9) || !DecimalReadsBack("%0.2f", coefB[row], 9) ||
+            !DecimalReadsBack("%0.1f", coefC[row], 9))
+            return false;
     char buf[32];
     out.WriteText(kHead, 9);
     std::snprintf(buf, sizeof buf, "%04d", objectNumber);

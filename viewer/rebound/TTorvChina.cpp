@@ -140,7 +140,18 @@ bool TTorvChina::ReadExtension(ObjectReader& in) {
 
 bool TTorvChina::Write(ObjectWriter& out) {
     int n = values.Length();
-    if (n <= 0 || n > kMaxValues) return false;
+    if (n <= 0 || n > kMaxValues || !InstrumentIdReadsBack()) return false;
+    // A field that would read back as another value refuses the save: a negative int field,
+    // a depth or coefficient with more places than its format or too wide for its field.
+    if (!NoneNegative({auxCode1, auxCode2, instrumentAngle, instrumentLowerLimit, instrumentUpperLimit,
+                       instrumentSurface, instrumentConversion, instrumentReadings, instrumentDropped, angle,
+                       conversion, surface, lowerLimit, upperLimit, readings, dropped}))
+        return false;
+    for (double depth : {instrumentCarbonation, carbonationDepth})
+        if (!DecimalReadsBack("%0.1f", depth, 4)) return false;
+    for (double c :
+         {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC, generalA, generalB, generalC})
+        if (!DecimalReadsBack("%0.5f", c, 9)) return false;
     char buf[32];
     out.WriteText(is2011 ? kHead2011 : kHead2001, 9);
     std::snprintf(buf, sizeof buf, "%04d", objectNumber);

@@ -187,6 +187,8 @@ bool TTorvDir::MembersChanged() {
 bool TTorvDir::Write(ObjectWriter& out) {
     // A summary of an unknown kind has no tag to write.
     if (kind != kKindSeries && kind != kKindChina) return false;
+    // A negative unit or limit would be written as "-" and read back as 0.
+    if (!NoneNegative({unit, lowerLimit, upperLimit})) return false;
     out.WriteText(kHead, 9);
     const char* tag = kind == kKindSeries ? kSummaryTagSeries
                       : batch             ? kSummaryTagChinaBatch

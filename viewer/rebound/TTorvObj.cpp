@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace vordalis {
 
@@ -154,6 +155,20 @@ void WriteFormatted(ObjectWriter& out, const char* format, double value, int del
     char buf[64];
     std::snprintf(buf, sizeof buf, format, value);
     out.WriteText(buf, delimiter);
+}
+
+bool DecimalReadsBack(const char* format, double value, size_t maxChars) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, value);
+    const std::string text = std::string(buf).substr(0, maxChars);
+    const double back = text == "-" ? 0.0 : std::strtod(text.c_str(), nullptr);
+    return back == value && std::signbit(back) == std::signbit(value);
+}
+
+bool NoneNegative(std::initializer_list<int32_t> values) {
+    for (int32_t v : values)
+        if (v < 0) return false;
+    return true;
 }
 
 } // namespace vordalis

@@ -5,6 +5,8 @@
 // pieces of the file format they share (date fields, wide-capable texts).
 #include "model/TBasicObj.h"
 
+#include <initializer_list>
+
 namespace vordalis {
 
 class TTorvPlot;
@@ -83,5 +85,11 @@ protected:
 bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value);
 // Writes a number with a printf format ("%0.2f").
 void WriteFormatted(ObjectWriter& out, const char* format, double value, int delimiter);
+// Whether value, written with format, reads back as the same number through ReadDecimal with
+// maxChars: a value with more places than the format's, or too wide for the field, does not.
+bool DecimalReadsBack(const char* format, double value, size_t maxChars);
+// Whether none of the values is negative: an int field writes "-" for every value of 0 or
+// less, which reads back as 0.
+bool NoneNegative(std::initializer_list<int32_t> values);
 
 } // namespace vordalis

@@ -2,8 +2,8 @@
 #include "ListFiles.h"
 
 #include "model/ObjectFactory.h"
-#include "objects/RegisterObjects.h"
 #include "model/Strings.h"
+#include "objects/RegisterObjects.h"
 #include "plot/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +136,14 @@ TEST(ListFile, OptionalCurrentLimitAndTrailer) {
     EXPECT_EQ(bare->title, u"000012"); // the number is the default title
     EXPECT_EQ(bare->Limit(), 25);
     EXPECT_TRUE(bare->name.empty());
+    // Without a trailer the list dates from today; the file keeps days only, so the date is
+    // today at 00:00, and a saved copy reads back with the same date.
+    EXPECT_EQ(bare->GetDate().Iso(), OleDate::Today().Iso());
+    EXPECT_EQ(bare->GetDate().Iso().substr(10), "T00:00:00");
+    ObjectWriter w;
+    ASSERT_TRUE(bare->Write(w));
+    MemorySource saved(w.Bytes());
+    EXPECT_EQ(TVernoList(saved).GetDate().Iso(), bare->GetDate().Iso());
 }
 
 TEST(ListFile, StatisticsSkipEmptyReadingsAndCountStrictlyBelowTheLimit) {
@@ -176,7 +184,7 @@ TEST(ListFile, WriteReadRoundTripKeepsEveryField) {
     ASSERT_TRUE(l->Write(w));
     const std::string& bytes = w.Bytes();
     EXPECT_EQ(bytes.substr(0, 19), "\r\nVernoskant5\t12\t16");
-    EXPECT_NE(bytes.find("\t33\tmm\t39\t4\t"), std::string::npos); // millimetres from now on
+    EXPECT_NE(bytes.find("\t25\tmm\t39\t4\t"), std::string::npos); // millimetres from now on
     EXPECT_EQ(bytes.back(), '\x1a');
 
     MemorySource src(bytes);
@@ -187,7 +195,7 @@ TEST(ListFile, WriteReadRoundTripKeepsEveryField) {
     EXPECT_EQ(back.layerWord, 39);
     EXPECT_EQ(back.covers.Values(), (std::vector<int32_t>{38, 0, 31, 41}));
     EXPECT_EQ(back.Limit(), 33);
-    EXPECT_EQ(back.initialLimit, 33); // both limit fields carry the current limit
+    EXPECT_EQ(back.initialLimit, 25); // the header keeps the initial limit
     EXPECT_EQ(back.imperial, 1);
     EXPECT_EQ(back.instrumentCode, u"V5");
     EXPECT_EQ(back.idPart1, u"2041");
@@ -238,7 +246,8 @@ TEST(ListFile, OversizedListsAndFilesAreRefused) {
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
     }
-    for (const auto& [size, opens] : {std::pair{kMaxObjectFileSize, true}, std::pair{kMaxObjectFileSize + 1, false}}) {
+    for (const auto& [size, opens] :
+         {std::pair{kMaxObjectFileSize, true}, std::pair{kMaxObjectFileSize + 1, false}}) {
         ASSERT_EQ(::truncate(path.c_str(), size - 1), 0);
         std::FILE* f = std::fopen(path.c_str(), "ab");
         std::fputc(0x1a, f);

@@ -56,6 +56,9 @@ TEST(InstrumentId, ReadTokenVariants) {
         {"1071\t", u"VX;V4;V5", 9, 1071, u"VX"},
         {"-\t", u"VX;V4;V5", 9, opts::kNotStored, u"VX"},
         {"V5123\t", u"VX;V4;V5", 9, 123, u"V5"},
+        // The view's value-change bit is never an option of a file.
+        {"V4(1;2)65583\t", u"VX;V4;V5", 9, 47, u"V4"},
+        {"V4(1;2)-1\t", u"VX;V4;V5", 9, 0x27FFF, u"V4"},
     };
     for (const auto& c : cases) {
         MemorySource src(c.bytes);
@@ -85,6 +88,25 @@ TEST(InstrumentId, WriteOnlyMarksImperialAfterV5) {
     ObjectWriter w2;
     o.WriteInstrumentId(w2);
     EXPECT_EQ(w2.Bytes(), "V4(1234;A)-\t");
+    // Imperial after another code would be written without its mark and read back as metric.
+    EXPECT_FALSE(o.InstrumentIdReadsBack());
+    o.imperial = 0;
+    EXPECT_TRUE(o.InstrumentIdReadsBack());
+}
+
+// Every options word a file can give is written so that it reads back as itself.
+TEST(InstrumentId, OptionsReadBackAsWritten) {
+    for (int32_t word : {opts::kNotStored, 0, 1071, 0x27FFF, opts::kBit17}) {
+        TestObject o;
+        o.options = word;
+        ObjectWriter w;
+        o.WriteInstrumentId(w);
+        MemorySource src(w.Bytes());
+        ObjectReader in(src);
+        TestObject back;
+        EXPECT_EQ(back.ReadInstrumentId(in, u"VX;V4;V5"), 9);
+        EXPECT_EQ(back.options, word) << w.Bytes();
+    }
 }
 
 TEST(Trailer, RoundTripWithWideTexts) {
@@ -99,7 +121,9 @@ TEST(Trailer, RoundTripWithWideTexts) {
     o.options = 0x10F;
     ObjectWriter w;
     ASSERT_TRUE(o.Write(w));
-    EXPECT_NE(w.Bytes().find("\"Update Vordalis!\"\r\n\"Br\xFC" "cke Nord\""), std::string::npos);
+    EXPECT_NE(w.Bytes().find("\"Update Vordalis!\"\r\n\"Br\xFC"
+                             "cke Nord\""),
+              std::string::npos);
     EXPECT_NE(w.Bytes().find("29\t2\t2024\r\n"), std::string::npos);
 
     MemorySource src(w.Bytes());

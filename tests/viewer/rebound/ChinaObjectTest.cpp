@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace vordalis {
 namespace {
@@ -208,6 +209,29 @@ TEST(TTorvChina, RoundTripKeepsSettingsFlagsAndTexts) {
     // Marking happens on reading, with the conversion the instrument used (the table here).
     EXPECT_EQ(again->values.Count(), 10);
     EXPECT_EQ(Written(*again), Written(*obj));
+}
+
+// Fields the format cannot carry as they are make the object refuse to write itself.
+TEST(TTorvChina, RefusesFieldsThatWouldReadBackOtherwise) {
+    const std::pair<const char*, void (*)(TTorvChina&)> cases[] = {
+        {"depth with two places", [](TTorvChina& o) { o.carbonationDepth = 1.55; }},
+        {"instrument depth too wide", [](TTorvChina& o) { o.instrumentCarbonation = 123.5; }},
+        {"coefficient with six places", [](TTorvChina& o) { o.generalB = 0.000001; }},
+        {"negative angle", [](TTorvChina& o) { o.angle = -90; }},
+        {"negative readings", [](TTorvChina& o) { o.instrumentReadings = -1; }},
+        {"imperial mark after TH", [](TTorvChina& o) { o.imperial = 1; }},
+    };
+    ChinaFile f;
+    f.is2011 = true;
+    f.readings = kSixteen;
+    for (const auto& [name, change] : cases) {
+        auto obj = Read(f.Text());
+        ASSERT_TRUE(obj->valid) << name;
+        Written(*obj);
+        change(*obj);
+        ObjectWriter w;
+        EXPECT_FALSE(obj->Write(w)) << name;
+    }
 }
 
 TEST(TTorvChina, DamagedFilesAreInvalid) {

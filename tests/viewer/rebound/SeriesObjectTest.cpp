@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace vordalis;
 using vordalis::test::Extension;
 using vordalis::test::ReadBytes;
@@ -253,6 +256,32 @@ TEST(SeriesWrite, RoundTripKeepsEveryFieldButNotEditedValues) {
     ObjectWriter none;
     EXPECT_FALSE(s->Write(none));
     EXPECT_TRUE(none.Bytes().empty());
+}
+
+// A field the file format cannot carry as it is (it would read back as another value) makes
+// the series refuse to write itself, so a save keeps the old file instead.
+TEST(SeriesWrite, RefusesFieldsThatWouldReadBackOtherwise) {
+    const std::pair<const char*, std::function<void(TTorvBars&)>> cases[] = {
+        {"factor with three places", [](TTorvBars& s) { s.formFactor = 1.234; }},
+        {"instrument factor too wide", [](TTorvBars& s) { s.instrumentTimeFactor = 1234.5; }},
+        {"coefficient with five places", [](TTorvBars& s) { s.coefA[12] = 0.00001; }},
+        {"own curve's c with two places", [](TTorvBars& s) { s.coefC[15] = -5.25; }},
+        {"negative limit", [](TTorvBars& s) { s.lowerLimit = -3; }},
+        {"negative instrument unit", [](TTorvBars& s) { s.instrumentUnit = -2; }},
+        {"imperial mark after TH", [](TTorvBars& s) { s.imperial = 1; }},
+    };
+    SeriesFile f;
+    f.formFactor = "1.25";
+    f.f1 = "0.0123\t1.25\t-7.5";
+    ObjectWriter plain;
+    ASSERT_TRUE(f.Read()->Write(plain)); // what the format holds is written
+    for (const auto& [name, change] : cases) {
+        auto s = f.Read();
+        ASSERT_TRUE(s->valid) << name;
+        change(*s);
+        ObjectWriter w;
+        EXPECT_FALSE(s->Write(w)) << name;
+    }
 }
 
 TEST(SeriesStrength, CurvesUnitsAndMedian) {
