@@ -89,7 +89,7 @@ bool TVernoBars::Read(ByteSource& file) {
     int32_t limit = 0;
     int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
     for (int32_t* field : fields) {
-        if (delimiter == 13 || delimiter == 10 || delimiter == 0) break;
+        if (delimiter == delim::kCr || delimiter == delim::kLf || delimiter == delim::kNone) break;
         int32_t v;
         if (in.ReadInteger(v)) *field = v;
         delimiter = in.LastDelimiter();
@@ -98,7 +98,7 @@ bool TVernoBars::Read(ByteSource& file) {
     upperThreshold = ClampThreshold(upperThreshold);
     xScan.SetLower(limit);
     yScan.SetLower(limit);
-    if (delimiter == 13 || delimiter == 10) ReadCommonTrailer(in);
+    if (delimiter == delim::kCr || delimiter == delim::kLf) ReadCommonTrailer(in);
 
     ComputeLayout();
     SetupAxes();
@@ -169,15 +169,15 @@ bool TVernoBars::Write(ObjectWriter& out) {
     out.WriteByte(byte(gridClass));
     out.WriteByte(mark);
 
-    out.WriteInteger(objectNumber, 10);
+    out.WriteInteger(objectNumber, delim::kLf);
     WriteInstrumentId(out);
-    out.WriteInteger(xScan.Lower(), 9);
-    out.WriteInteger(lowerThreshold, 9);
-    out.WriteInteger(upperThreshold, 10);
-    WriteCommonTrailer(out, 6);
+    out.WriteInteger(xScan.Lower(), delim::kTab);
+    out.WriteInteger(lowerThreshold, delim::kTab);
+    out.WriteInteger(upperThreshold, delim::kLf);
+    WriteCommonTrailer(out, delim::kBlockEnd);
     // The closing figures (the number again) with no delimiter: the recogniser looks for them
     // at the file's end. A number of other than six figures is not repeated as it stands.
-    out.WriteText(closingFigures.c_str(), 0);
+    out.WriteText(closingFigures.c_str(), delim::kNone);
     return true;
 }
 

@@ -10,8 +10,6 @@
 namespace vordalis {
 namespace {
 
-constexpr int kTab = 9;
-
 // Wide arithmetic: a damaged file must not overflow; the integer division truncates toward 0.
 int32_t Narrow(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX));
@@ -50,7 +48,7 @@ TVernoList::TVernoList(ByteSource& file) {
     // Five integers: n, mean, smallest, largest, deviation; six: the layer word first.
     int32_t fields[6] = {};
     int count = 0;
-    while (count < 6 && in.LastDelimiter() == kTab)
+    while (count < 6 && in.LastDelimiter() == delim::kTab)
         if (!in.ReadInteger(fields[count++])) return;
     int32_t n, largest;
     if (count == 5) {
@@ -91,7 +89,7 @@ TVernoList::TVernoList(ByteSource& file) {
             delimiter = in.LastDelimiter();
         }
     }
-    if (delimiter == 10 || delimiter == 13) ReadCommonTrailer(in);
+    if (delimiter == delim::kLf || delimiter == delim::kCr) ReadCommonTrailer(in);
 
     // Axes: readings 0 .. n + 1 (n at least 5), covers from 0 down to 1.1 x the deeper of the
     // largest cover and the limit.
@@ -127,22 +125,22 @@ bool TVernoList::Write(ObjectWriter& out) {
     // would not open, so it is not written.
     TBasicPlot::Axis probe;
     if (!CoverAxis(covers.Max(), initialLimit, probe)) return false;
-    out.WriteText("", 10);
-    out.WriteText("Vernoskant5", kTab);
-    out.WriteInteger(objectNumber, kTab);
-    out.WriteInteger(barDiameter, kTab);
-    out.WriteInteger(initialLimit, kTab);
-    out.WriteText("mm", kTab);
-    if (layerWord != 0) out.WriteInteger(layerWord, kTab);
-    out.WriteInteger(n, kTab);
-    out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), kTab);
-    out.WriteInteger(covers.Min(), kTab);
-    out.WriteInteger(covers.Max(), kTab);
-    out.WriteReal(covers.StdDev(), 10);
-    for (int i = 0; i < n; ++i) out.WriteInteger(covers.Get(i), i + 1 == n ? 26 : 10);
+    out.WriteText("", delim::kLf);
+    out.WriteText("Vernoskant5", delim::kTab);
+    out.WriteInteger(objectNumber, delim::kTab);
+    out.WriteInteger(barDiameter, delim::kTab);
+    out.WriteInteger(initialLimit, delim::kTab);
+    out.WriteText("mm", delim::kTab);
+    if (layerWord != 0) out.WriteInteger(layerWord, delim::kTab);
+    out.WriteInteger(n, delim::kTab);
+    out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), delim::kTab);
+    out.WriteInteger(covers.Min(), delim::kTab);
+    out.WriteInteger(covers.Max(), delim::kTab);
+    out.WriteReal(covers.StdDev(), delim::kLf);
+    for (int i = 0; i < n; ++i) out.WriteInteger(covers.Get(i), i + 1 == n ? delim::kFileEnd : delim::kLf);
     WriteInstrumentId(out);
-    out.WriteInteger(Limit(), 10);
-    WriteCommonTrailer(out, 26);
+    out.WriteInteger(Limit(), delim::kLf);
+    WriteCommonTrailer(out, delim::kFileEnd);
     return true;
 }
 

@@ -13,7 +13,7 @@ namespace {
 using cover::kInchPerMm;
 
 bool IsLineEnd(int delimiter) {
-    return delimiter == 13 || delimiter == 10;
+    return delimiter == delim::kCr || delimiter == delim::kLf;
 }
 
 std::u16string Format(const char* format, double v) {
@@ -58,7 +58,7 @@ bool TVernoRaster::Read(ByteSource& file) {
     // Default limit, share, area and layer word; older files carry fewer of them.
     int32_t extra[4];
     int count = 0;
-    while (count < 4 && in.LastDelimiter() == 9) {
+    while (count < 4 && in.LastDelimiter() == delim::kTab) {
         if (!in.ReadInteger(extra[count])) return false;
         ++count;
     }
@@ -111,7 +111,7 @@ bool TVernoRaster::Read(ByteSource& file) {
     int32_t limit = covers.Lower();
     int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
     for (int32_t* field : fields) {
-        if (IsLineEnd(delimiter) || delimiter == 0) break;
+        if (IsLineEnd(delimiter) || delimiter == delim::kNone) break;
         int32_t v;
         if (in.ReadInteger(v)) *field = v;
         delimiter = in.LastDelimiter();
@@ -236,43 +236,44 @@ bool TVernoRaster::Write(ObjectWriter& out) {
     const int32_t widthX = width(grid.StepX(), fileWidthX), widthY = width(grid.StepY(), fileWidthY);
     // A width of 1000 or more would read back as micrometres: such a grid is not written.
     if (widthX >= 1000 || widthY >= 1000) return false;
-    out.WriteDelimiter(10);
-    out.WriteInteger(objectNumber, 10);
-    out.WriteInteger(widthX, 9);
-    out.WriteInteger(widthY, 10);
-    out.WriteInteger(defaultLower, 9);
-    out.WriteInteger(defaultUpper, 10);
-    out.WriteInteger(grid.Nx(), 9);
-    out.WriteInteger(grid.Ny(), 10);
-    out.WriteInteger(barDiameter, 9);
+    out.WriteDelimiter(delim::kLf);
+    out.WriteInteger(objectNumber, delim::kLf);
+    out.WriteInteger(widthX, delim::kTab);
+    out.WriteInteger(widthY, delim::kLf);
+    out.WriteInteger(defaultLower, delim::kTab);
+    out.WriteInteger(defaultUpper, delim::kLf);
+    out.WriteInteger(grid.Nx(), delim::kTab);
+    out.WriteInteger(grid.Ny(), delim::kLf);
+    out.WriteInteger(barDiameter, delim::kTab);
     const int32_t n = covers.Count();
-    out.WriteInteger(n, 9);
+    out.WriteInteger(n, delim::kTab);
     const int32_t share = static_cast<int32_t>(covers.PercentOutside() + 0.5);
-    const int areaDelimiter = layerWord > 0 ? 9 : 10;
+    const delim::Delimiter areaDelimiter = layerWord > 0 ? delim::kTab : delim::kLf;
     if (imperial) {
-        out.WriteText(Format("%0.3lf", covers.Mean()), 9);
-        out.WriteText(Format("%0.3lf", covers.Min() * kInchPerMm), 9);
-        out.WriteText(Format("%0.3lf", covers.Max() * kInchPerMm), 9);
-        out.WriteInteger(defaultLimit, 9);
-        out.WriteInteger(share, 9);
+        out.WriteText(Format("%0.3lf", covers.Mean()), delim::kTab);
+        out.WriteText(Format("%0.3lf", covers.Min() * kInchPerMm), delim::kTab);
+        out.WriteText(Format("%0.3lf", covers.Max() * kInchPerMm), delim::kTab);
+        out.WriteInteger(defaultLimit, delim::kTab);
+        out.WriteInteger(share, delim::kTab);
     } else {
-        out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), 9);
-        out.WriteInteger(covers.Min(), 9);
-        out.WriteInteger(covers.Max(), 9);
-        out.WriteInteger(defaultLimit, 9);
-        out.WriteInteger(share, 9);
+        out.WriteInteger(static_cast<int32_t>(covers.Mean() + 0.5), delim::kTab);
+        out.WriteInteger(covers.Min(), delim::kTab);
+        out.WriteInteger(covers.Max(), delim::kTab);
+        out.WriteInteger(defaultLimit, delim::kTab);
+        out.WriteInteger(share, delim::kTab);
     }
     out.WriteText(Format("%0.3lf", MeasuredArea()), areaDelimiter);
-    if (layerWord > 0) out.WriteInteger(layerWord, 10);
+    if (layerWord > 0) out.WriteInteger(layerWord, delim::kLf);
     for (int32_t row = 0; row < grid.Ny(); ++row)
         for (int32_t col = 0; col < grid.Nx(); ++col)
-            out.WriteInteger(covers.Get(row * grid.Nx() + col), col + 1 == grid.Nx() ? 10 : 9);
-    out.WriteDelimiter(6);
+            out.WriteInteger(covers.Get(row * grid.Nx() + col),
+                             col + 1 == grid.Nx() ? delim::kLf : delim::kTab);
+    out.WriteDelimiter(delim::kBlockEnd);
     WriteInstrumentId(out);
-    out.WriteInteger(covers.Lower(), 9);
-    out.WriteInteger(lowerThreshold, 9);
-    out.WriteInteger(upperThreshold, 10);
-    WriteCommonTrailer(out, 6);
+    out.WriteInteger(covers.Lower(), delim::kTab);
+    out.WriteInteger(lowerThreshold, delim::kTab);
+    out.WriteInteger(upperThreshold, delim::kLf);
+    WriteCommonTrailer(out, delim::kBlockEnd);
     return true;
 }
 

@@ -106,18 +106,18 @@ std::u16string ObjectReader::ReadWideOrNarrow(size_t wideCapacity, size_t narrow
     return wide.empty() ? narrow : wide;
 }
 
-void ObjectWriter::WriteDelimiter(int delimiter) {
+void ObjectWriter::WriteDelimiter(delim::Delimiter delimiter) {
     switch (delimiter) {
-    case 0:
+    case delim::kNone:
         break;
-    case 6:
+    case delim::kBlockEnd:
         out_ += "\r\n\x06";
         break;
-    case 10:
-    case 13:
+    case delim::kLf:
+    case delim::kCr:
         out_ += "\r\n";
         break;
-    case 26:
+    case delim::kFileEnd:
         out_ += "\r\n\x1A";
         break;
     default:
@@ -125,24 +125,25 @@ void ObjectWriter::WriteDelimiter(int delimiter) {
     }
 }
 
-void ObjectWriter::WriteText(const std::u16string& text, int delimiter) {
+void ObjectWriter::WriteText(const std::u16string& text, delim::Delimiter delimiter) {
     for (char16_t c : text) out_.push_back(static_cast<char>(c & 0xFF));
     WriteDelimiter(delimiter);
 }
 
-void ObjectWriter::WriteText(const char* text, int delimiter) {
+void ObjectWriter::WriteText(const char* text, delim::Delimiter delimiter) {
     out_ += text;
     WriteDelimiter(delimiter);
 }
 
-void ObjectWriter::WriteQuoted(const std::u16string& text, int delimiter) {
+void ObjectWriter::WriteQuoted(const std::u16string& text, delim::Delimiter delimiter) {
     out_.push_back('"');
     for (char16_t c : text) out_.push_back(static_cast<char>(c & 0xFF));
     out_.push_back('"');
     WriteDelimiter(delimiter);
 }
 
-void ObjectWriter::WriteWideQuoted(const std::u16string& wide, const std::u16string& narrow, int delimiter) {
+void ObjectWriter::WriteWideQuoted(const std::u16string& wide, const std::u16string& narrow,
+                                   delim::Delimiter delimiter) {
     if (!wide.empty()) {
         out_ += "\x03\x04\x05\x06";
         auto unit = [this](char16_t u) {
@@ -155,7 +156,7 @@ void ObjectWriter::WriteWideQuoted(const std::u16string& wide, const std::u16str
     WriteQuoted(narrow, delimiter);
 }
 
-void ObjectWriter::WriteInteger(int32_t value, int delimiter, bool dashForNonPositive) {
+void ObjectWriter::WriteInteger(int32_t value, delim::Delimiter delimiter, bool dashForNonPositive) {
     if (dashForNonPositive && value <= 0) {
         WriteText("-", delimiter);
         return;
@@ -165,7 +166,7 @@ void ObjectWriter::WriteInteger(int32_t value, int delimiter, bool dashForNonPos
     WriteText(buf, delimiter);
 }
 
-void ObjectWriter::WriteReal(double value, int delimiter) {
+void ObjectWriter::WriteReal(double value, delim::Delimiter delimiter) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%0.3lf", value);
     WriteText(buf, delimiter);

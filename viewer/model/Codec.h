@@ -9,6 +9,19 @@
 
 namespace vordalis {
 
+namespace delim {
+// The byte that ends a token. Reading reports the byte itself; writing turns both line ends
+// into CR LF and closes blocks and files with a mark after it.
+enum Delimiter : int {
+    kNone = 0,     // read: the file ended; written: nothing, the next token follows at once
+    kBlockEnd = 6, // written: CR LF 0x06, after the readings of a raster
+    kTab = 9,
+    kLf = 10,      // written: CR LF
+    kCr = 13,      // written: CR LF
+    kFileEnd = 26, // the mark 0x1A; written: CR LF 0x1A, after the last readings
+};
+} // namespace delim
+
 class ObjectReader {
 public:
     explicit ObjectReader(ByteSource& source) : src_(source) {}
@@ -40,14 +53,15 @@ public:
     const std::string& Bytes() const { return out_; }
     std::string& Bytes() { return out_; }
 
-    void WriteText(const std::u16string& text, int delimiter);
-    void WriteText(const char* text, int delimiter);
-    void WriteQuoted(const std::u16string& text, int delimiter);
-    void WriteWideQuoted(const std::u16string& wide, const std::u16string& narrow, int delimiter);
-    void WriteInteger(int32_t value, int delimiter, bool dashForNonPositive = false);
-    void WriteReal(double value, int delimiter);
+    void WriteText(const std::u16string& text, delim::Delimiter delimiter);
+    void WriteText(const char* text, delim::Delimiter delimiter);
+    void WriteQuoted(const std::u16string& text, delim::Delimiter delimiter);
+    void WriteWideQuoted(const std::u16string& wide, const std::u16string& narrow,
+                         delim::Delimiter delimiter);
+    void WriteInteger(int32_t value, delim::Delimiter delimiter, bool dashForNonPositive = false);
+    void WriteReal(double value, delim::Delimiter delimiter);
     void WriteByte(uint8_t byte);
-    void WriteDelimiter(int delimiter);
+    void WriteDelimiter(delim::Delimiter delimiter);
 
 private:
     std::string out_;

@@ -135,27 +135,27 @@ void TBasicObj::WriteInstrumentId(ObjectWriter& out) const {
     // alone stands for it (it unpacks to 0).
     if (packed == 0 && !(options & opts::kNotStored)) packed = opts::kNotStored;
     t += packed > 0 ? Latin1ToU16(std::to_string(packed)) : std::u16string(u"-");
-    out.WriteText(t, 9);
+    out.WriteText(t, delim::kTab);
 }
 
 void TBasicObj::WriteDateDMY(ObjectWriter& out) const {
     DateParts p;
     bool ok = date.Parts(p);
-    out.WriteInteger(ok ? p.day : -1, 9);
-    out.WriteInteger(ok ? p.month : -1, 9);
-    out.WriteInteger(ok ? p.year : -1, 10);
+    out.WriteInteger(ok ? p.day : -1, delim::kTab);
+    out.WriteInteger(ok ? p.month : -1, delim::kTab);
+    out.WriteInteger(ok ? p.year : -1, delim::kLf);
 }
 
-void TBasicObj::WriteCommonTrailer(ObjectWriter& out, int finalDelimiter) const {
+void TBasicObj::WriteCommonTrailer(ObjectWriter& out, delim::Delimiter finalDelimiter) const {
     WriteDateDMY(out);
-    auto put = [&](const std::u16string& text, const char16_t* placeholder, int delimiter) {
+    auto put = [&](const std::u16string& text, const char16_t* placeholder, delim::Delimiter delimiter) {
         if (FitsLatin1(text))
             out.WriteWideQuoted(u"", text, delimiter);
         else
             out.WriteWideQuoted(text, placeholder, delimiter);
     };
-    put(name, u"Update Vordalis!", 10);
-    put(title, u"Update Vordalis!", 10);
+    put(name, u"Update Vordalis!", delim::kLf);
+    put(title, u"Update Vordalis!", delim::kLf);
     put(remarks, u"<Update Vordalis to see this remarks!>", finalDelimiter);
 }
 

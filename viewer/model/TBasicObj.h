@@ -104,7 +104,7 @@ public:
     // day only, so a cover object dates from today at 00:00 until its trailer says otherwise
     // (an instrument's file has none): saved and read again, it keeps that date.
     void ReadCommonTrailer(ObjectReader& in);
-    void WriteCommonTrailer(ObjectWriter& out, int finalDelimiter) const;
+    void WriteCommonTrailer(ObjectWriter& out, delim::Delimiter finalDelimiter) const;
     // Day, month, year with delimiters 9, 9, 10 (each -1 when the date is invalid).
     void WriteDateDMY(ObjectWriter& out) const;
 

@@ -27,7 +27,8 @@ bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields) {
     return true;
 }
 
-void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields, int delimiter = 9) {
+void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields,
+               delim::Delimiter delimiter = delim::kTab) {
     for (int32_t v : fields) out.WriteInteger(v, delimiter, true);
 }
 
@@ -105,7 +106,7 @@ void TTorvBars::Read(ObjectReader& in) {
 
     int delimiter = ReadInstrumentId(in, u"TH");
     if (delimiter == -1) return;
-    if (delimiter != 0x1A && !ReadExtension(in)) return;
+    if (delimiter != delim::kFileEnd && !ReadExtension(in)) return;
 
     if (upperLimit < lowerLimit) lowerLimit = 0;
     if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
@@ -153,24 +154,25 @@ bool TTorvBars::Write(ObjectWriter& out) {
             !DecimalReadsBack("%0.1f", coefC[row], 9))
             return false;
     char buf[32];
-    out.WriteText(kHead, 9);
+    out.WriteText(kHead, delim::kTab);
     std::snprintf(buf, sizeof buf, "%04d", objectNumber);
-    out.WriteText(buf, 9);
-    out.WriteQuoted(seriesName, 9);
-    WriteDateFields(out, 9);
+    out.WriteText(buf, delim::kTab);
+    out.WriteQuoted(seriesName, delim::kTab);
+    WriteDateFields(out, delim::kTab);
     WriteInts(out, {variantCode, auxCode, n, measuredDirection, outlierMode, instrumentCurveCode,
                     instrumentLowerLimit, instrumentUpperLimit, instrumentCarbonation});
-    WriteFormatted(out, "%0.2f", instrumentFormFactor, 9);
-    WriteFormatted(out, "%0.2f", instrumentTimeFactor, 9);
-    out.WriteInteger(instrumentUnit, 10, true);
+    WriteFormatted(out, "%0.2f", instrumentFormFactor, delim::kTab);
+    WriteFormatted(out, "%0.2f", instrumentTimeFactor, delim::kTab);
+    out.WriteInteger(instrumentUnit, delim::kLf, true);
     auto writeRow = [&](int row) {
-        WriteFormatted(out, "%0.4f", coefA[row], 9);
-        WriteFormatted(out, "%0.2f", coefB[row], 9);
-        WriteFormatted(out, "%0.1f", coefC[row], 10);
+        WriteFormatted(out, "%0.4f", coefA[row], delim::kTab);
+        WriteFormatted(out, "%0.2f", coefB[row], delim::kTab);
+        WriteFormatted(out, "%0.1f", coefC[row], delim::kLf);
     };
     for (int row = rebound::kCurveF1; row < rebound::kCurveFx; ++row) writeRow(row);
     // The file keeps the values as measured; edits of the evaluated series are not written.
-    for (int i = 0; i < n; ++i) out.WriteInteger(measuredValues.Get(i), i + 1 < n ? 10 : 26);
+    for (int i = 0; i < n; ++i)
+        out.WriteInteger(measuredValues.Get(i), i + 1 < n ? delim::kLf : delim::kFileEnd);
     WriteInstrumentId(out);
     out.WriteByte('\n');
     int32_t flags = (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) |
@@ -179,8 +181,8 @@ bool TTorvBars::Write(ObjectWriter& out) {
                     (parametersInitial ? kFlagParametersInitial : 0) | (reservedFlag ? kFlagReserved : 0) |
                     (useMedian ? kFlagMedian : 0);
     WriteInts(out, {curve, unit, carbonationDepth, impactDirection, lowerLimit, upperLimit, flags});
-    WriteFormatted(out, "%0.2f", formFactor, 9);
-    WriteFormatted(out, "%0.2f", timeFactor, 9);
+    WriteFormatted(out, "%0.2f", formFactor, delim::kTab);
+    WriteFormatted(out, "%0.2f", timeFactor, delim::kTab);
     writeRow(rebound::kCurveFx);
     WriteTexts(out);
     return true;

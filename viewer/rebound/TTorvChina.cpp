@@ -24,7 +24,8 @@ bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields) {
     return true;
 }
 
-void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields, int delimiter = 9) {
+void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields,
+               delim::Delimiter delimiter = delim::kTab) {
     for (int32_t v : fields) out.WriteInteger(v, delimiter, true);
 }
 
@@ -108,7 +109,7 @@ void TTorvChina::Read(ObjectReader& in) {
     int delimiter = ReadInstrumentId(in, u"TH");
     if (delimiter == -1) return;
     // An instrument file ends with the id token (0x1A, or the file's end): no extension.
-    if (delimiter != 0x1A && delimiter != 0 && !ReadExtension(in)) return;
+    if (delimiter != delim::kFileEnd && delimiter != delim::kNone && !ReadExtension(in)) return;
 
     if (upperLimit < lowerLimit) lowerLimit = 0;
     if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
@@ -153,19 +154,19 @@ bool TTorvChina::Write(ObjectWriter& out) {
          {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC, generalA, generalB, generalC})
         if (!DecimalReadsBack("%0.5f", c, 9)) return false;
     char buf[32];
-    out.WriteText(is2011 ? kHead2011 : kHead2001, 9);
+    out.WriteText(is2011 ? kHead2011 : kHead2001, delim::kTab);
     std::snprintf(buf, sizeof buf, "%04d", objectNumber);
-    out.WriteText(buf, 9);
-    out.WriteQuoted(seriesName, 9);
-    WriteDateFields(out, 9);
+    out.WriteText(buf, delim::kTab);
+    out.WriteQuoted(seriesName, delim::kTab);
+    WriteDateFields(out, delim::kTab);
     WriteInts(out, {auxCode1, auxCode2, n, instrumentAngle, instrumentLowerLimit, instrumentUpperLimit,
                     instrumentSurface, instrumentConversion});
-    WriteFormatted(out, "%0.1f", instrumentCarbonation, 9);
-    out.WriteInteger(instrumentPump ? 1 : 0, 9);
+    WriteFormatted(out, "%0.1f", instrumentCarbonation, delim::kTab);
+    out.WriteInteger(instrumentPump ? 1 : 0, delim::kTab);
     for (double v : {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC})
-        WriteFormatted(out, "%0.5f", v, 9);
-    out.WriteInteger(instrumentReadings, 9, true);
-    out.WriteInteger(instrumentDropped, 10, true);
+        WriteFormatted(out, "%0.5f", v, delim::kTab);
+    out.WriteInteger(instrumentReadings, delim::kTab, true);
+    out.WriteInteger(instrumentDropped, delim::kLf, true);
     values.Count(); // brings the outlier marks up to date
     // An excluded reading is written with 128 added, and a value above 128 reads as excluded:
     // a reading that would not read back as itself refuses the save.
@@ -177,17 +178,17 @@ bool TTorvChina::Write(ObjectWriter& out) {
     for (int i = 0; i < n; ++i) {
         int32_t v = values.Get(i);
         if (is2011 && values.IsExcluded(i)) v += kFlagOffset;
-        out.WriteInteger(v, i + 1 < n ? 10 : 26);
+        out.WriteInteger(v, i + 1 < n ? delim::kLf : delim::kFileEnd);
     }
     WriteInstrumentId(out);
     WriteInts(out, {angle, conversion, surface, lowerLimit, upperLimit, readings, dropped});
-    WriteFormatted(out, "%0.1f", carbonationDepth, 9);
-    for (double v : {generalA, generalB, generalC}) WriteFormatted(out, "%0.5f", v, 9);
+    WriteFormatted(out, "%0.1f", carbonationDepth, delim::kTab);
+    for (double v : {generalA, generalB, generalC}) WriteFormatted(out, "%0.5f", v, delim::kTab);
     int32_t flags =
         (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) | (pumpConcrete ? kFlagPump : 0) |
         (limitsInitial ? kFlagLimitsInitial : 0) | (conversionInitial ? kFlagConversionInitial : 0) |
         (parametersInitial ? kFlagParametersInitial : 0) | (generalInitial ? kFlagGeneralInitial : 0);
-    out.WriteInteger(flags, 10, true);
+    out.WriteInteger(flags, delim::kLf, true);
     WriteTexts(out);
     return true;
 }

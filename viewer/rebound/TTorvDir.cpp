@@ -124,7 +124,7 @@ void TTorvDir::Read(ObjectReader& in, ByteSource& file) {
         }
         // A member that cannot be opened makes the whole summary fail to open.
         if (kind != 0 && !LoadMember(BytesOf(token), file.Path())) return;
-        if (in.LastDelimiter() == 0) break;
+        if (in.LastDelimiter() == delim::kNone) break;
     }
 
     if (kind == kKindSeries) {
@@ -152,10 +152,10 @@ void TTorvDir::Read(ObjectReader& in, ByteSource& file) {
     limitsInitial = kind == kKindSeries ? 1 : 0;
 
     // Extension: after ".end" CR, an LF not followed by 0x1A starts the saved settings.
-    if (ended && in.LastDelimiter() == '\r') {
+    if (ended && in.LastDelimiter() == delim::kCr) {
         int first = in.ReadByte();
         int second = in.ReadByte();
-        if (first == '\n' && second != 0x1A && second >= 0) {
+        if (first == delim::kLf && second != delim::kFileEnd && second >= 0) {
             file.Seek(file.Tell() - 1);
             int32_t flags = 0;
             if (!in.ReadInteger(unit) || !in.ReadInteger(lowerLimit) || !in.ReadInteger(upperLimit) ||
@@ -189,27 +189,27 @@ bool TTorvDir::Write(ObjectWriter& out) {
     if (kind != kKindSeries && kind != kKindChina) return false;
     // A negative unit or limit would be written as "-" and read back as 0.
     if (!NoneNegative({unit, lowerLimit, upperLimit})) return false;
-    out.WriteText(kHead, 9);
+    out.WriteText(kHead, delim::kTab);
     const char* tag = kind == kKindSeries ? kSummaryTagSeries
                       : batch             ? kSummaryTagChinaBatch
                                           : kSummaryTagChinaSingle;
-    out.WriteText(tag, 9);
-    WriteDateFields(out, 10);
+    out.WriteText(tag, delim::kTab);
+    WriteDateFields(out, delim::kLf);
     // A member found away from its stored path is saved where it was found.
     for (size_t i = 0; i < memberPaths.size(); ++i) {
         const std::string& stored = memberPaths[i];
         std::string path =
             memberFiles[i] == stored ? stored : std::filesystem::absolute(memberFiles[i]).string();
-        out.WriteQuoted(Latin1ToU16(path), 10);
+        out.WriteQuoted(Latin1ToU16(path), delim::kLf);
     }
-    out.WriteQuoted(kEnd, 10);
+    out.WriteQuoted(kEnd, delim::kLf);
     int32_t flags = (showMeanLine ? kFlagMeanLine : 0) | (showLimits ? kFlagLimits : 0) |
                     (limitsInitial ? kFlagLimitsInitial : 0) | (useMedian ? kFlagMedian : 0) |
                     (batch ? kFlagBatch : 0);
-    out.WriteInteger(unit, 9, true);
-    out.WriteInteger(lowerLimit, 9, true);
-    out.WriteInteger(upperLimit, 9, true);
-    out.WriteInteger(flags, 10, true);
+    out.WriteInteger(unit, delim::kTab, true);
+    out.WriteInteger(lowerLimit, delim::kTab, true);
+    out.WriteInteger(upperLimit, delim::kTab, true);
+    out.WriteInteger(flags, delim::kLf, true);
     WriteTexts(out);
     return true;
 }
@@ -361,18 +361,18 @@ void TTorvDir::Describe(Json& out) const {
 bool WriteSummaryFile(const std::string& path, const char* tag, const std::vector<std::string>& memberPaths,
                       std::string* error) {
     ObjectWriter out;
-    out.WriteText(kHead, 9);
-    out.WriteText(tag, 9);
+    out.WriteText(kHead, delim::kTab);
+    out.WriteText(tag, delim::kTab);
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    out.WriteInteger(local.tm_year + 1900, 9);
-    out.WriteInteger(local.tm_mon + 1, 9);
-    out.WriteInteger(local.tm_mday, 9);
-    out.WriteInteger(local.tm_hour, 9);
-    out.WriteInteger(local.tm_min, 10);
-    for (const auto& p : memberPaths) out.WriteQuoted(Latin1ToU16(p), 10);
-    out.WriteQuoted(kEnd, 26);
+    out.WriteInteger(local.tm_year + 1900, delim::kTab);
+    out.WriteInteger(local.tm_mon + 1, delim::kTab);
+    out.WriteInteger(local.tm_mday, delim::kTab);
+    out.WriteInteger(local.tm_hour, delim::kTab);
+    out.WriteInteger(local.tm_min, delim::kLf);
+    for (const auto& p : memberPaths) out.WriteQuoted(Latin1ToU16(p), delim::kLf);
+    out.WriteQuoted(kEnd, delim::kFileEnd);
     return WriteFileAtomically(path, out.Bytes(), error);
 }
 

@@ -69,7 +69,7 @@ std::u16string TTorvObj::PositionLabel(int position) const {
 
 bool TTorvObj::ReadSeriesName(ObjectReader& in, std::u16string& name) {
     std::u16string token;
-    if (in.ReadToken(token, 80); in.LastDelimiter() == 0) return false;
+    if (in.ReadToken(token, 80); in.LastDelimiter() == delim::kNone) return false;
     name = Cut(token, kSeriesNameLength);
     return true;
 }
@@ -79,20 +79,21 @@ bool TTorvObj::ReadDateFields(ObjectReader& in, DateParts& p) {
            in.ReadInteger(p.hour) && in.ReadInteger(p.minute);
 }
 
-void TTorvObj::WriteDateFields(ObjectWriter& out, int lastDelimiter) const {
+void TTorvObj::WriteDateFields(ObjectWriter& out, delim::Delimiter lastDelimiter) const {
     DateParts p;
     bool ok = date.Parts(p);
     const int fields[5] = {p.year, p.month, p.day, p.hour, p.minute};
-    for (int i = 0; i < 5; ++i) out.WriteInteger(ok ? fields[i] : 0, i < 4 ? 9 : lastDelimiter, true);
+    for (int i = 0; i < 5; ++i)
+        out.WriteInteger(ok ? fields[i] : 0, i < 4 ? delim::kTab : lastDelimiter, true);
 }
 
 bool TTorvObj::ReadTexts(ObjectReader& in) {
     // Generous narrow capacities: a quoted 20-character text must not be cut before its
     // closing quote; the fields themselves are cut to their lengths.
     std::u16string n = in.ReadWideOrNarrow(kNameLength + 2, 256);
-    if (in.LastDelimiter() == 0) return false;
+    if (in.LastDelimiter() == delim::kNone) return false;
     std::u16string t = in.ReadWideOrNarrow(kTitleLength + 2, 256);
-    if (in.LastDelimiter() == 0) return false;
+    if (in.LastDelimiter() == delim::kNone) return false;
     std::u16string r = in.ReadWideOrNarrow(kRemarksLength + 2, 256);
     if (in.LastDelimiter() == 0) return false;
     SetName(n);
@@ -102,15 +103,15 @@ bool TTorvObj::ReadTexts(ObjectReader& in) {
 }
 
 void TTorvObj::WriteTexts(ObjectWriter& out) const {
-    auto put = [&](const std::u16string& text, const char16_t* replacement, int delimiter) {
+    auto put = [&](const std::u16string& text, const char16_t* replacement, delim::Delimiter delimiter) {
         if (FitsLatin1(text))
             out.WriteWideQuoted(u"", text, delimiter);
         else
             out.WriteWideQuoted(text, replacement, delimiter);
     };
-    put(name, u"Update Vordalis!", 10);
-    put(title, u"Update Vordalis!", 10);
-    put(remarks, u"<Update Vordalis to see this remarks!>", 26);
+    put(name, u"Update Vordalis!", delim::kLf);
+    put(title, u"Update Vordalis!", delim::kLf);
+    put(remarks, u"<Update Vordalis to see this remarks!>", delim::kFileEnd);
 }
 
 bool TTorvObj::SetupChart(int positions, double largest, int yTitleString, const std::u16string& yUnit) {
@@ -151,7 +152,7 @@ bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value) {
     return true;
 }
 
-void WriteFormatted(ObjectWriter& out, const char* format, double value, int delimiter) {
+void WriteFormatted(ObjectWriter& out, const char* format, double value, delim::Delimiter delimiter) {
     char buf[64];
     std::snprintf(buf, sizeof buf, format, value);
     out.WriteText(buf, delimiter);

@@ -69,7 +69,7 @@ protected:
     // The quoted series name, read whole (a name of full length keeps its closing quote out
     // of the text) and cut to kSeriesNameLength. False when the file ends there.
     static bool ReadSeriesName(ObjectReader& in, std::u16string& name);
-    void WriteDateFields(ObjectWriter& out, int lastDelimiter) const;
+    void WriteDateFields(ObjectWriter& out, delim::Delimiter lastDelimiter) const;
     // Name, title and remarks at the end of a rebound file; a text that does not fit in single
     // bytes is written as a wide block with a quoted replacement. False when cut short.
     bool ReadTexts(ObjectReader& in);
@@ -84,7 +84,7 @@ protected:
 // Reads a token of at most maxChars characters and converts it as a decimal number.
 bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value);
 // Writes a number with a printf format ("%0.2f").
-void WriteFormatted(ObjectWriter& out, const char* format, double value, int delimiter);
+void WriteFormatted(ObjectWriter& out, const char* format, double value, delim::Delimiter delimiter);
 // Whether value, written with format, reads back as the same number through ReadDecimal with
 // maxChars: a value with more places than the format's, or too wide for the field, does not.
 bool DecimalReadsBack(const char* format, double value, size_t maxChars);

@@ -70,14 +70,14 @@ TEST(Codec, ReadIntegerTable) {
 
 TEST(Codec, DelimiterSequences) {
     ObjectWriter w;
-    w.WriteInteger(1, 0);
-    w.WriteInteger(2, 6);
-    w.WriteInteger(3, 10);
-    w.WriteInteger(4, 13);
-    w.WriteInteger(5, 26);
-    w.WriteInteger(6, 9);
-    w.WriteInteger(0, 9, true);
-    w.WriteReal(1.5, 32);
+    w.WriteInteger(1, delim::kNone);
+    w.WriteInteger(2, delim::kBlockEnd);
+    w.WriteInteger(3, delim::kLf);
+    w.WriteInteger(4, delim::kCr);
+    w.WriteInteger(5, delim::kFileEnd);
+    w.WriteInteger(6, delim::kTab);
+    w.WriteInteger(0, delim::kTab, true);
+    w.WriteReal(1.5, static_cast<delim::Delimiter>(' ')); // any other byte is written as it is
     EXPECT_EQ(w.Bytes(), std::string("12\r\n\x06"
                                      "3\r\n4\r\n5\r\n\x1A"
                                      "6\t-\t1.500 "));
@@ -86,8 +86,8 @@ TEST(Codec, DelimiterSequences) {
 TEST(Codec, WideBlockRoundTripAndSkip) {
     std::u16string cjk = u"\u6D4B\u8BD5 Name";
     ObjectWriter w;
-    w.WriteWideQuoted(cjk, u"Update Vordalis!", 10);
-    w.WriteWideQuoted(u"", u"plain", 10);
+    w.WriteWideQuoted(cjk, u"Update Vordalis!", delim::kLf);
+    w.WriteWideQuoted(u"", u"plain", delim::kLf);
     // Block: 4 bytes, then 4 per unit plus the terminating zero.
     EXPECT_EQ(w.Bytes().substr(0, 4), std::string("\x03\x04\x05\x06"));
     EXPECT_EQ(w.Bytes()[4 + 4 * (cjk.size() + 1)], '"');

@@ -22,12 +22,12 @@ public:
     }
     bool Write(ObjectWriter& out) override {
         if (refuse) return false;
-        out.WriteInteger(series.Length(), 10);
-        for (int32_t v : series.Values()) out.WriteInteger(v, 9);
+        out.WriteInteger(series.Length(), delim::kLf);
+        for (int32_t v : series.Values()) out.WriteInteger(v, delim::kTab);
         WriteInstrumentId(out);
         // The trailing object number makes the recogniser take the file as type 2.
-        WriteCommonTrailer(out, 9);
-        out.WriteText("200001", 0);
+        WriteCommonTrailer(out, delim::kTab);
+        out.WriteText("200001", delim::kNone);
         return true;
     }
     void Draw(Canvas&) override {}
