@@ -5,17 +5,32 @@
 
 namespace vordalis::transfer {
 
-// Codes: 0 second engine, 1 no serial port, 2 port not available, 3 instrument not at the
-// port, 4 data incomplete or invalid, 5 the port delivered fewer bytes than announced.
-struct IoSysError {
-    int code = 0;
+// What failed at the serial port or with the instrument.
+enum class SysErrorCode {
+    SecondEngine,    // a transfer engine is running already
+    NoPorts,         // the machine has no serial port
+    PortUnavailable, // the chosen port cannot be opened
+    NoInstrument,    // the instrument is not at the port
+    DataInvalid,     // data incomplete or invalid
+    ShortInput,      // the port delivered fewer bytes than announced
 };
 
-// Codes: 0 folder cannot be entered or created, 1 temporary file cannot be opened,
-// 2 reading failed, 3 writing, closing or renaming failed, 4 a name received from the
-// instrument cannot be a local file or folder name (file holds that name).
+struct IoSysError {
+    SysErrorCode code = SysErrorCode::SecondEngine;
+};
+
+// What failed with a local file or folder.
+enum class FileErrorCode {
+    FolderNotCreated, // the folder cannot be entered or created
+    TempFile,         // the temporary file cannot be opened
+    ReadFailed,       // reading failed
+    WriteFailed,      // writing, closing or renaming failed
+    UnsafeName,       // a name from the instrument cannot be a local file or folder name
+};
+
+// file holds the file, folder or received name concerned.
 struct IoFileError {
-    int code = 0;
+    FileErrorCode code = FileErrorCode::FolderNotCreated;
     std::string file;
 };
 

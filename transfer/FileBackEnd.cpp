@@ -39,7 +39,7 @@ bool FileBackEnd::Open(const std::string& folder) {
     if (!CanEnter(folder)) {
         // A folder that cannot be entered leaves the back end closed, so that it can be
         // opened again with another folder.
-        throw IoFileError{0, folder};
+        throw IoFileError{FileErrorCode::FolderNotCreated, folder};
     }
     folder_ = folder;
     isOpen_ = true;
@@ -72,7 +72,7 @@ void FileBackEnd::EnterOutputFolder() {
         if (!fs::exists(path, ec)) fs::create_directory(path, ec);
         ok = CanEnter(path);
     }
-    if (!ok) throw IoFileError{0, DisplayFolder()};
+    if (!ok) throw IoFileError{FileErrorCode::FolderNotCreated, DisplayFolder()};
 }
 
 void FileBackEnd::DropTemp() {
@@ -104,7 +104,7 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
     file_ = OpenFile(tempPath_.c_str(), "wb");
     if (!file_) {
         tempPath_.clear();
-        throw IoFileError{1, (OutputFolder() / kTempName).string()};
+        throw IoFileError{FileErrorCode::TempFile, (OutputFolder() / kTempName).string()};
     }
     mode_ = mode;
     name_ = name;
@@ -117,7 +117,7 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
 void FileBackEnd::WriteBlock(const uint8_t* data, int n) {
     if (std::fwrite(data, 1, n, file_.get()) != static_cast<size_t>(n)) {
         DropTemp();
-        throw IoFileError{3, {}};
+        throw IoFileError{FileErrorCode::WriteFailed, {}};
     }
     total_ += n;
 }
@@ -131,7 +131,7 @@ bool FileBackEnd::EndObject(bool ok) {
     if (!CloseFile(file_)) { // e.g. the disk filled up while the last block was flushed
         const std::string shown = tempPath_.string();
         DropTemp();
-        throw IoFileError{3, shown};
+        throw IoFileError{FileErrorCode::WriteFailed, shown};
     }
     AppendTrailer();
     return true;
@@ -157,7 +157,7 @@ void FileBackEnd::AppendTrailer() {
     if (!written) { // a half-written trailer would spoil the object
         const std::string shown = tempPath_.string();
         DropTemp();
-        throw IoFileError{3, shown};
+        throw IoFileError{FileErrorCode::WriteFailed, shown};
     }
 }
 
@@ -188,7 +188,7 @@ bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
     fs::rename(tempPath_, target, ec);
     if (ec) {
         DropTemp();
-        throw IoFileError{3, finalName};
+        throw IoFileError{FileErrorCode::WriteFailed, finalName};
     }
     tempPath_.clear();
     return true;

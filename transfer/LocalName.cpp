@@ -14,7 +14,7 @@ void RequireSafeLocalName(std::string_view name) {
     // Shown in a message box: control bytes (a NUL above all) would cut or garble it.
     std::string shown;
     for (const char c : name) shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    throw IoFileError{4, "\"" + shown + "\""};
+    throw IoFileError{FileErrorCode::UnsafeName, "\"" + shown + "\""};
 }
 
 } // namespace vordalis::transfer

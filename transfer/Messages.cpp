@@ -117,15 +117,15 @@ std::string Format(Msg key, const std::string& text, int number) {
 
 std::string MessageOf(const IoSysError& e, int portNumber, const std::string& displayName) {
     switch (e.code) {
-    case 1:
+    case SysErrorCode::NoPorts:
         return Text(Msg::NoPorts);
-    case 2:
+    case SysErrorCode::PortUnavailable:
         return Format(Msg::PortUnavailable, {}, portNumber);
-    case 3:
+    case SysErrorCode::NoInstrument:
         return Format(Msg::NoInstrument, displayName, portNumber);
-    case 4:
+    case SysErrorCode::DataInvalid:
         return Text(Msg::DataInvalid);
-    case 5:
+    case SysErrorCode::ShortInput:
         return Format(Msg::InputError, {}, portNumber);
     default:
         return Text(Msg::GeneralError);
@@ -134,15 +134,15 @@ std::string MessageOf(const IoSysError& e, int portNumber, const std::string& di
 
 std::string MessageOf(const IoFileError& e) {
     switch (e.code) {
-    case 0:
+    case FileErrorCode::FolderNotCreated:
         return Format(Msg::FolderNotCreated, e.file);
-    case 1:
+    case FileErrorCode::TempFile:
         return Format(Msg::TempFile, e.file);
-    case 2:
+    case FileErrorCode::ReadFailed:
         return Format(Msg::ReadError, e.file);
-    case 3:
+    case FileErrorCode::WriteFailed:
         return Format(Msg::WriteError, e.file);
-    case 4:
+    case FileErrorCode::UnsafeName:
         return Format(Msg::UnsafeName, e.file);
     default:
         return Text(Msg::GeneralError);

@@ -24,7 +24,7 @@ ReceivePhases::Phase ReceivePhases::Step(TransferEngine& engine) {
     }
     const Clock::time_point now = Clock::now();
     if (phase_ == Requested) {
-        if (now >= deadline_) throw IoSysError{4};
+        if (now >= deadline_) throw IoSysError{SysErrorCode::DataInvalid};
         return phase_;
     }
     phase_ = Waiting;
@@ -33,7 +33,7 @@ ReceivePhases::Phase ReceivePhases::Step(TransferEngine& engine) {
         if (now >= deadline_) phase_ = Complete;
     } else {
         deadline_ = lastData_ + waits_.moreData;
-        if (now >= deadline_) throw IoSysError{4};
+        if (now >= deadline_) throw IoSysError{SysErrorCode::DataInvalid};
     }
     return phase_;
 }

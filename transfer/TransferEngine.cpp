@@ -18,7 +18,7 @@ int g_engines = 0;
 }
 
 TransferEngine::TransferEngine(int wanted, int onlyPort) {
-    if (g_engines > 0) throw IoSysError{0};
+    if (g_engines > 0) throw IoSysError{SysErrorCode::SecondEngine};
     ++g_engines;
     for (int i = 0; i < kPorts; ++i) frontEnds_[i] = std::make_unique<SFrontEnd>(i);
     frontEnds_[kFolderFrontEnd] = std::make_unique<QFrontEnd>();
@@ -95,13 +95,13 @@ PortSnapshot TransferEngine::Snapshot() const {
 void TransferEngine::Select(int type, int port, bool lock) {
     if (type < 1 || type > 63) type = 1;
     if (port < 0 || port >= kPorts) port = 0;
-    if (openCount_ <= 0) throw IoSysError{1};
+    if (openCount_ <= 0) throw IoSysError{SysErrorCode::NoPorts};
     const int pt = frontEnds_[port]->IsOpen() ? frontEnds_[port]->InstrumentType() : -1;
     const int pl = frontEnds_[port]->LastType();
     int newWanted = wanted_;
     int newCurrent = current_;
     if (lock || locked_) {
-        if (locked_ && pt != wanted_ && pt != 0) throw IoSysError{3};
+        if (locked_ && pt != wanted_ && pt != 0) throw IoSysError{SysErrorCode::NoInstrument};
         if (lock) newWanted = type;
         const int keep = wanted_;
         wanted_ = newWanted;
@@ -112,7 +112,7 @@ void TransferEngine::Select(int type, int port, bool lock) {
         else if (freeCount_ > 0)
             newCurrent = (pt == newWanted || pt == 0) ? port : firstFree_;
         else
-            throw IoSysError{3};
+            throw IoSysError{SysErrorCode::NoInstrument};
         locked_ = true;
     } else if (wanted_ == 0) {
         if (pt == type)
@@ -135,7 +135,7 @@ void TransferEngine::Select(int type, int port, bool lock) {
         else
             newWanted = pt > 0 ? pt : type, newCurrent = port;
     } else {
-        if (pt == -1) throw IoSysError{2};
+        if (pt == -1) throw IoSysError{SysErrorCode::PortUnavailable};
         if (pt > 0 && pt != type)
             newWanted = pt;
         else if (pl > 0)
@@ -199,7 +199,7 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         front->AbortObject();
         nameRefused_ = e.code == 4;
         // A name that cannot be saved locally is said as such; other failures as a write error.
-        if (sink_) sink_(e.code == 4 ? MessageOf(e) : Format(Msg::WriteError, name));
+        if (sink_) sink_(e.code == FileErrorCode::UnsafeName ? MessageOf(e) : Format(Msg::WriteError, name));
         return false;
     } catch (...) {
         front->AbortObject();
@@ -220,7 +220,7 @@ void TransferEngine::Pump() {
     std::array<uint8_t, 256> buffer;
     while (n > 0) {
         const int m = std::min(n, 256);
-        if (front->Read(buffer.data(), m, 500) < m) throw IoSysError{5};
+        if (front->Read(buffer.data(), m, 500) < m) throw IoSysError{SysErrorCode::ShortInput};
         backEnds_[currentBackEnd_]->Write(buffer.data(), m);
         n -= 256;
     }

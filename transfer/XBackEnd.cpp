@@ -38,7 +38,7 @@ int XBackEnd::Write(const uint8_t* data, int n) {
         }
         if (unpacker_.State() == Unpacker::Error) {
             DropTemp();
-            throw IoSysError{4};
+            throw IoSysError{SysErrorCode::DataInvalid};
         }
         if (done) return written;
     }
@@ -49,7 +49,7 @@ bool XBackEnd::FinishReceived(bool ok) {
     if (!FileBackEnd::EndObject(ok)) return false;
     if (!complete) {
         DropTemp();
-        throw IoSysError{4};
+        throw IoSysError{SysErrorCode::DataInvalid};
     }
     try {
         EnterOutputFolder();

@@ -98,12 +98,12 @@ bool TransferDialogLogic::Initialise() {
             return false;
         }
     } catch (const IoSysError& e) {
-        view_.ShowMessage(e.code == 1 ? Text(Msg::NoPorts) : Text(Msg::GeneralError), MessageIcon::Error,
+        view_.ShowMessage(e.code == SysErrorCode::NoPorts ? Text(Msg::NoPorts) : Text(Msg::GeneralError), MessageIcon::Error,
                           MessageButtons::Ok);
         Close();
         return false;
     } catch (const IoFileError& e) {
-        view_.ShowMessage(e.code == 0 ? MessageOf(e) : Text(Msg::GeneralError), MessageIcon::Error,
+        view_.ShowMessage(e.code == FileErrorCode::FolderNotCreated ? MessageOf(e) : Text(Msg::GeneralError), MessageIcon::Error,
                           MessageButtons::Ok);
         Close();
         return false;
@@ -205,9 +205,9 @@ void TransferDialogLogic::ChangePort(int port) {
     } catch (const IoSysError& e) {
         view_.FocusClose();
         std::string message;
-        if (e.code == 2)
+        if (e.code == SysErrorCode::PortUnavailable)
             message = Format(Msg::PortUnavailable, {}, port + 1);
-        else if (e.code == 3)
+        else if (e.code == SysErrorCode::NoInstrument)
             message = Format(Msg::NoInstrument, wantedName_, port + 1);
         else
             message = Text(Msg::GeneralError);
@@ -333,9 +333,9 @@ void TransferDialogLogic::OnTimer1() {
         Close();
     } catch (const IoSysError& e) {
         view_.StartTimer1();
-        if (e.code == 4) {
+        if (e.code == SysErrorCode::DataInvalid) {
             TransferFailed();
-        } else if (e.code == 5) {
+        } else if (e.code == SysErrorCode::ShortInput) {
             view_.ShowMessage(Format(Msg::InputError, {}, currentPort_ + 1), MessageIcon::Error,
                               MessageButtons::Ok);
             Close();

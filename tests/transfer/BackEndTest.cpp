@@ -203,7 +203,7 @@ TEST_F(BackEndTest, FolderFailures) {
         b.BeginObject("a", 1);
         FAIL() << "no error";
     } catch (const IoFileError& e) {
-        EXPECT_EQ(e.code, 0);
+        EXPECT_EQ(e.code, FileErrorCode::FolderNotCreated);
     }
     EXPECT_FALSE(TempLeft());
 }
@@ -306,7 +306,7 @@ TEST_F(BackEndTest, NamesThatWouldLeaveTheFolderAreRefused) {
                 b.BeginObject(objectName, 1);
                 ADD_FAILURE() << "accepted " << name << (asFolder ? " as folder" : "");
             } catch (const IoFileError& e) {
-                EXPECT_EQ(e.code, 4);
+                EXPECT_EQ(e.code, FileErrorCode::UnsafeName);
                 EXPECT_EQ(MessageOf(e).rfind("The name \"", 0), 0u) << MessageOf(e);
             }
             EXPECT_FALSE(b.IsFileOpen());

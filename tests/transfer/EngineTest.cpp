@@ -42,9 +42,10 @@ struct Select {
 };
 
 // Runs the selections in turn; returns the wanted type and current port after the last, or
-// the error code it raised.
+// the error it raised.
 struct Result {
-    int wanted = 0, current = -1, error = -1;
+    int wanted = 0, current = -1;
+    std::optional<SysErrorCode> error;
 };
 
 Result RunSelects(TransferEngine& engine, const std::vector<Select>& selects) {
@@ -87,17 +88,17 @@ TEST_F(EngineTest, SelectionTable) {
         std::vector<Select> selects;
         Result expected;
     } cases[] = {
-        {"start-up: another instrument at COM1", {{-1, -1}}, {5, 0, -1}},
-        {"wanted 0, the port holds the type", {{2, 3}}, {2, 3, -1}},
-        {"wanted 0, port without instrument", {{2, 1}}, {2, 1, -1}},
-        {"wanted 0, missing port", {{2, 2}}, {2, 0, -1}},
-        {"same type at a missing port", {{2, 3}, {2, 2}}, {2, 3, 2}},
-        {"another port with another instrument", {{2, 3}, {2, 0}}, {5, 0, -1}},
-        {"port without instrument keeps wanted", {{2, 3}, {2, 1}}, {2, 1, -1}},
-        {"a port's last type comes back", {{-1, -1}, {2, 3}, {2, 0}}, {5, 0, -1}},
-        {"new type at the current port, which holds it", {{5, 0}, {2, 3}, {5, 3}}, {2, 3, -1}},
-        {"new type at the current port, held elsewhere", {{2, 3}, {5, 3}}, {5, 3, -1}},
-        {"out-of-range type and port", {{99, 300}}, {5, 0, -1}},
+        {"start-up: another instrument at COM1", {{-1, -1}}, {5, 0}},
+        {"wanted 0, the port holds the type", {{2, 3}}, {2, 3}},
+        {"wanted 0, port without instrument", {{2, 1}}, {2, 1}},
+        {"wanted 0, missing port", {{2, 2}}, {2, 0}},
+        {"same type at a missing port", {{2, 3}, {2, 2}}, {2, 3, SysErrorCode::PortUnavailable}},
+        {"another port with another instrument", {{2, 3}, {2, 0}}, {5, 0}},
+        {"port without instrument keeps wanted", {{2, 3}, {2, 1}}, {2, 1}},
+        {"a port's last type comes back", {{-1, -1}, {2, 3}, {2, 0}}, {5, 0}},
+        {"new type at the current port, which holds it", {{5, 0}, {2, 3}, {5, 3}}, {2, 3}},
+        {"new type at the current port, held elsewhere", {{2, 3}, {5, 3}}, {5, 3}},
+        {"out-of-range type and port", {{99, 300}}, {5, 0}},
     };
     for (const Case& c : cases) {
         auto engine = std::make_unique<TransferEngine>(0);
@@ -119,7 +120,7 @@ TEST(EngineWithoutPorts, SelectRaisesNoPorts) {
         engine.Select(-1, -1, false);
         ADD_FAILURE() << "no error";
     } catch (const IoSysError& e) {
-        EXPECT_EQ(e.code, 1);
+        EXPECT_EQ(e.code, SysErrorCode::NoPorts);
     }
     EXPECT_EQ(engine.StatusText(), "");
     EXPECT_EQ(engine.BytesAvailable(), 0);

@@ -17,23 +17,23 @@ TEST(MessagesTest, LanguageFromSettings) {
 
 TEST(MessagesTest, TextsAndPlaceholders) {
     SetLanguage(3);
-    EXPECT_EQ(MessageOf(IoSysError{3}, 2, "Vernoskant 5"), "COM2 中无 Vernoskant 5。");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 2, "Vernoskant 5"), "COM2 中无 Vernoskant 5。");
     SetLanguage(2);
     EXPECT_EQ(Text(Msg::Load) + " V3.4.0", "Laden V3.4.0");
-    EXPECT_EQ(MessageOf(IoSysError{2}, 7), "Com7 nicht verfügbar.");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::PortUnavailable}, 7), "Com7 nicht verfügbar.");
     SetLanguage(1);
-    EXPECT_EQ(MessageOf(IoSysError{3}, 1, "Melox"), "Aucun Melox an COM1.");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 1, "Melox"), "Aucun Melox an COM1.");
     SetLanguage(0);
-    EXPECT_EQ(MessageOf(IoSysError{5}, 4), "COM4 input error");
-    EXPECT_EQ(MessageOf(IoSysError{4}), "Data not valid or data transmission error");
-    EXPECT_EQ(MessageOf(IoSysError{9}), "General error");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::ShortInput}, 4), "COM4 input error");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::DataInvalid}), "Data not valid or data transmission error");
+    EXPECT_EQ(MessageOf(IoSysError{static_cast<SysErrorCode>(9)}), "General error");
     EXPECT_EQ(
-        MessageOf(IoFileError{1, "/o/{$}TMP.{$}"}),
+        MessageOf(IoFileError{FileErrorCode::TempFile, "/o/{$}TMP.{$}"}),
         "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
         "not write protected.");
-    EXPECT_EQ(MessageOf(IoFileError{3, "x"}),
+    EXPECT_EQ(MessageOf(IoFileError{FileErrorCode::WriteFailed, "x"}),
               "Error writing to file x.\nPlease ensure that file or folder \nis not write protected.");
-    EXPECT_EQ(MessageOf(IoFileError{7, "x"}), "General error");
+    EXPECT_EQ(MessageOf(IoFileError{static_cast<FileErrorCode>(7), "x"}), "General error");
     EXPECT_EQ(Text(Msg::Ready), " Ready for data transfer");
     EXPECT_EQ(Text(Msg::SaveSelectedLabel, 3), "保存已选部分(&L)");
 }

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 using namespace vordalis::transfer;
@@ -58,7 +59,7 @@ protected:
     struct Run {
         int steps = 0;
         double seconds = 0;
-        int error = -1;
+        std::optional<SysErrorCode> error;
         ReceivePhases::Phase phase = ReceivePhases::None;
     };
     Run Receive(const std::string& name, bool raw, ReceiveWaits waits = {}) {
@@ -76,7 +77,7 @@ protected:
             run.error = e.code;
         }
         run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (run.error >= 0) engine_->AbortTransfer();
+        if (run.error) engine_->AbortTransfer();
         return run;
     }
 
@@ -89,7 +90,7 @@ protected:
 
 TEST_F(ReceivePhasesTest, AnObjectWithItsOwnEndIsCompleteAsItArrives) {
     const Run run = Receive("100001", false);
-    EXPECT_EQ(run.error, -1);
+    EXPECT_FALSE(run.error);
     EXPECT_GE(run.seconds, 0.45);
     EXPECT_LT(run.seconds, 0.5 + 0.2) << "the object's own end ends it at once";
     EXPECT_TRUE(engine_->Finish());
@@ -98,7 +99,7 @@ TEST_F(ReceivePhasesTest, AnObjectWithItsOwnEndIsCompleteAsItArrives) {
 
 TEST_F(ReceivePhasesTest, ARawObjectEndsAfterItsQuietSpell) {
     const Run run = Receive("200002", true);
-    EXPECT_EQ(run.error, -1);
+    EXPECT_FALSE(run.error);
     EXPECT_GE(run.seconds, 0.5 + 0.24 - 0.04) << "a raw object has no end of its own";
     EXPECT_LT(run.seconds, 0.5 + 0.24 + 0.2);
     EXPECT_TRUE(engine_->Finish());
@@ -108,7 +109,7 @@ TEST_F(ReceivePhasesTest, WaitingTimesKeepTheirLengthAndSleepOnThePort) {
     ReceiveWaits waits;
     waits.firstByte = milliseconds(600);
     const Run run = Receive("300003", false, waits);
-    EXPECT_EQ(run.error, 4);
+    EXPECT_EQ(run.error, SysErrorCode::DataInvalid);
     EXPECT_GE(run.seconds, 0.6);
     EXPECT_LT(run.seconds, 0.6 + 0.2);
     EXPECT_LT(run.steps, 5) << "the wait sleeps on the port instead of ticking";

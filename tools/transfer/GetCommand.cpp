@@ -180,7 +180,7 @@ int Get(TransferEngine& engine, const GetRequest& request) {
         } catch (const IoSysError& e) {
             engine.AbortTransfer();
             Error(shown + ": " + MessageOf(e, port));
-            if (e.code != 4) return 1; // the port itself failed
+            if (e.code != SysErrorCode::DataInvalid) return 1; // the port itself failed
             allOk = false;
         } catch (const IoFileError& e) {
             engine.AbortTransfer();

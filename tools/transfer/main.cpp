@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         TransferEngine engine(0, port);
         PortSnapshot s = engine.Snapshot();
         if (s.types[port] < 0) {
-            std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(IoSysError{2}, port + 1).c_str());
+            std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(IoSysError{SysErrorCode::PortUnavailable}, port + 1).c_str());
             for (const std::string& line : transfer_tool::PortOpenProblem(port))
                 std::fprintf(stderr, "vordalis-transfer: %s\n", line.c_str());
             return 1;
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
         if (s.types[port] <= 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
                          transfer_tool::WithDevice(
-                             MessageOf(IoSysError{3}, port + 1, DisplayName(engine.Wanted())), port)
+                             MessageOf(IoSysError{SysErrorCode::NoInstrument}, port + 1, DisplayName(engine.Wanted())), port)
                              .c_str());
             return 1;
         }
