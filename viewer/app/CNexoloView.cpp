@@ -197,7 +197,7 @@ void CNexoloView::ModifyValue(double x, double y, double value) {
     TBasicObj* obj = Obj();
     if (!obj || !(options_.current & opts::kValueChange)) return;
     int flags = obj->GetEditFlags();
-    if (value <= 0 && !(flags & 1)) return;
+    if (value <= 0 && !(flags & edit::kNonPositiveValue)) return;
     ObjectDialogs dialogs = FindObjectDialogs(obj->type);
     if (!dialogs.modifyValue) {
         QApplication::beep();

@@ -35,11 +35,11 @@ void LimitDialogState::SetOptions(int32_t options, const std::string& unit, int 
 }
 
 void LimitDialogState::SetCurrent(float limit, float lower, float upper) {
-    if ((flags_ & kLimitEditable) && limit != empty_)
+    if ((flags_ & edit::kLimit) && limit != empty_)
         limit_ = std::clamp(limit, minimum_, maximum_);
     else
         limit_ = empty_;
-    if (flags_ & kRangeEditable) {
+    if (flags_ & edit::kRange) {
         lower_ = std::clamp(lower, minimum_, maximum_);
         upper_ = std::clamp(upper, lower_, maximum_);
     } else {
@@ -75,11 +75,11 @@ void LimitDialogState::GetResult(float& limit, float& lower, float& upper, int32
 }
 
 void LimitDialogState::Start() {
-    limitEnabled_ = !initialLimit_ && (flags_ & kLimitEditable);
-    limitBoxEnabled_ = (flags_ & kLimitBoxOffered) != 0;
+    limitEnabled_ = !initialLimit_ && (flags_ & edit::kLimit);
+    limitBoxEnabled_ = (flags_ & edit::kLimitBox) != 0;
     if (!limitBoxEnabled_) initialLimit_ = false;
-    rangeEnabled_ = !initialRange_ && (flags_ & kRangeEditable);
-    rangeBoxEnabled_ = (flags_ & kRangeBoxOffered) != 0;
+    rangeEnabled_ = !initialRange_ && (flags_ & edit::kRange);
+    rangeBoxEnabled_ = (flags_ & edit::kRangeBox) != 0;
     if (!rangeBoxEnabled_) initialRange_ = false;
 }
 
@@ -168,7 +168,7 @@ void LimitDialogState::InitialLimitClicked(bool on) {
         limit_ = defaultLimit_;
         limitText = Text(limit_);
     }
-    limitEnabled_ = !on && (flags_ & kLimitEditable);
+    limitEnabled_ = !on && (flags_ & edit::kLimit);
 }
 
 void LimitDialogState::InitialRangeClicked(bool on) {
@@ -179,7 +179,7 @@ void LimitDialogState::InitialRangeClicked(bool on) {
         lowerText = Text(lower_);
         upperText = Text(upper_);
     }
-    rangeEnabled_ = !on && (flags_ & kRangeEditable);
+    rangeEnabled_ = !on && (flags_ & edit::kRange);
 }
 
 } // namespace vordalis

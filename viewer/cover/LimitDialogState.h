@@ -3,6 +3,8 @@
 // limit with its initial-setting box and the range of the level chart with its own box.
 // The Qt dialog copies its edit texts into the text members before each event, calls the
 // event, writes the members back and beeps when the event asks for it.
+#include "model/EditFlags.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,13 +12,8 @@ namespace vordalis {
 
 class LimitDialogState {
 public:
-    // Bits of the object's edit flags this dialog looks at.
-    static constexpr int kLimitEditable = 0x10;
-    static constexpr int kLimitBoxOffered = 0x20;
-    static constexpr int kRangeEditable = 0x40;
-    static constexpr int kRangeBoxOffered = 0x80;
-
     void SetOptions(int32_t options, const std::string& unit, int decimals);
+    // The object's edit flags; this dialog looks at edit::kLimit, kLimitBox, kRange and kRangeBox.
     void SetFlags(int flags) { flags_ = flags; }
     void SetCurrent(float limit, float lower, float upper);
     void SetDefaults(float limit, float lower, float upper);

@@ -89,7 +89,7 @@ bool ModifyDialogState::YEditDone() {
 }
 
 bool ModifyDialogState::ValueEditDone() {
-    if (valueText.empty() && (flags_ & kEmptyAccepted)) {
+    if (valueText.empty() && (flags_ & edit::kEmptyValue)) {
         value_ = 0;
         return false;
     }
@@ -107,7 +107,7 @@ bool ModifyDialogState::ValueSpin(int delta) {
     float next = static_cast<float>(LimitDialogState::Number(valueText)) + step;
     // Objects that accept an empty cell may spin down to 0; the others stop at the smallest
     // accepted value.
-    const float bottom = (flags_ & kEmptyAccepted) ? 0.0f : minimum_;
+    const float bottom = (flags_ & edit::kEmptyValue) ? 0.0f : minimum_;
     bool beep = false;
     if (next < bottom) {
         next = bottom;

@@ -1,19 +1,19 @@
 #pragma once
 // What the "Modify value" dialog does, event by event, without the widgets: the position
 // (shown only) and the value being edited, with its spin and its accepted range.
+#include "model/EditFlags.h"
+
 #include <string>
 
 namespace vordalis {
 
 class ModifyDialogState {
 public:
-    static constexpr int kPositionEditable = 0x02;
-    static constexpr int kValueEditable = 0x04;
-    static constexpr int kEmptyAccepted = 0x08;
     // HitY of a list entry: the position has no X and Y.
     static constexpr double kListPosition = 7777.0;
 
     // unit "mm", "in" or "ft" (the positions of rasters in inch objects are shown in feet).
+    // flags: the object's edit flags (edit::kPosition, kValue and kEmptyValue count here).
     void SetMode(int flags, const std::string& unit, bool mmScale, int decimals);
     void SetX(double x);
     void SetY(double y);
@@ -21,8 +21,8 @@ public:
     void SetRange(float minimum, float maximum);
     float GetValue() const { return value_; }
 
-    bool PositionEnabled() const { return (flags_ & kPositionEditable) != 0; }
-    bool ValueEnabled() const { return (flags_ & kValueEditable) != 0; }
+    bool PositionEnabled() const { return (flags_ & edit::kPosition) != 0; }
+    bool ValueEnabled() const { return (flags_ & edit::kValue) != 0; }
 
     // Events; each returns true when the dialog should beep.
     bool XEditDone();

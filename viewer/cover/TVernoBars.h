@@ -33,7 +33,7 @@ public:
     bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
     double GetMaxValue() override { return 255.0; }
-    int GetEditFlags() override { return 0xF4; }
+    int GetEditFlags() override { return edit::kBarsFlags; }
     double HitX(int x, int y) override;
     double HitY(int x, int y) override;
     double HitValue(int x, int y) override;

@@ -28,7 +28,7 @@ public:
     bool GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
-    int GetEditFlags() override { return 0xFD; }
+    int GetEditFlags() override { return edit::kRasterFlags; }
     double HitX(int x, int y) override;
     double HitY(int x, int y) override;
     double HitValue(int x, int y) override;

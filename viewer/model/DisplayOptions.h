@@ -25,7 +25,9 @@ inline constexpr int32_t kBit17 = 0x20000;       // toggled by command 2017
 // Colour modes held in bits 8..11.
 inline constexpr int kGrayscale = 1, kInvertedGrayscale = 2, kGreenRed = 3, kSpectral = 4;
 
-inline int ColourMode(int32_t word) { return (word & kColourMask) >> kColourShift; }
+inline int ColourMode(int32_t word) {
+    return (word & kColourMask) >> kColourShift;
+}
 inline int32_t WithColourMode(int32_t word, int mode) {
     return (word & ~kColourMask) | ((mode << kColourShift) & kColourMask);
 }

@@ -4,6 +4,7 @@
 // view's hit tests through the slots below.
 #include "model/Codec.h"
 #include "model/DisplayOptions.h"
+#include "model/EditFlags.h"
 #include "model/Json.h"
 #include "model/ObjectType.h"
 #include "model/OleDate.h"
@@ -65,7 +66,7 @@ public:
     virtual void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper);
     virtual double GetMinValue() { return 1.0; }
     virtual double GetMaxValue() { return 999.0; }
-    virtual int GetEditFlags() = 0;
+    virtual int GetEditFlags() = 0; // edit::k… bits
     virtual double HitX(int x, int y);
     virtual double RowX(int row);
     virtual double HitY(int x, int y);

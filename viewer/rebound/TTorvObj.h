@@ -13,7 +13,6 @@ class TTorvPlot;
 
 class TTorvObj : public TBasicObj {
 public:
-    static constexpr int kEditFlags = 61;
     // Series names of both rebound files hold 13 characters.
     static constexpr size_t kSeriesNameLength = 13;
     // RowY and HitY report this for "a value of the series" rather than a y position.
@@ -28,7 +27,7 @@ public:
     Extent GetExtent() override;
     int GetPageCount(Canvas& dc) override;
     Extent GetCopySize() override;
-    int GetEditFlags() override { return kEditFlags; }
+    int GetEditFlags() override { return edit::kListFlags; }
 
     // --- hit tests over the bars (positions 1..PositionCount) ---
     double HitX(int x, int y) override;

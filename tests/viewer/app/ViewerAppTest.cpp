@@ -340,8 +340,9 @@ private slots:
         settings::WriteDword(settings::ModeName(0), opts::PackOptions(mode0));
 
         Start(Sample("list_metric.vdo")); // stores no options: the default applies
-        QCOMPARE(Obj()->Options() & 0xFFFF,
-                 (mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument) & 0xFFFF);
+        const int32_t bits16And17 = opts::kValueChange | opts::kBit17;
+        QCOMPARE(Obj()->Options() & ~bits16And17,
+                 (mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument) & ~bits16And17);
         QVERIFY(Checked(cmd::Grid) && Checked(cmd::GreenRed));
         Stop();
 
@@ -350,7 +351,7 @@ private slots:
         QVERIFY(Checked(cmd::Frame) && Checked(cmd::Grayscale) && !Checked(cmd::Grid) &&
                 !Checked(cmd::Statistics));
         Stop();
-        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(mode0 | 0x26000));
+        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument | opts::kBit17));
 
         // Changing an option makes the object's options the category default, stored on close.
         Start(path);

@@ -2,6 +2,7 @@
 #include "cover/TVernoBars.h"
 #include "model/ObjectFactory.h"
 #include "plot/RecordingCanvas.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -212,7 +213,7 @@ TEST(Bars, PointingAtABarOnTheChartEditsIt) {
     BarsBytes b;
     b.first[30] = 45;
     auto bars = Load(b);
-    bars->SetOptions(0x6F);
+    bars->SetOptions(test::kPageSections | opts::kFrame);
     RecordingCanvas screen;
     bars->Draw(screen);
     const Rect chart = bars->plot.GetChartRect();

@@ -24,8 +24,8 @@ LimitDialogState Limits(int flags, float limit, float lower, float upper, float 
 } // namespace
 
 TEST(LimitDialog, CoverListShowsRangeDisabledAsZero) {
-    // A cover list: limit 25, lower 10 / upper 80 reported, flags 0x3D.
-    LimitDialogState d = Limits(0x3D, 25, 10, 80, 30, 10, 80, 1, 999, opts::kRangeFromInstrument);
+    // A cover list: limit 25, lower 10 / upper 80 reported, no range to edit.
+    LimitDialogState d = Limits(edit::kListFlags, 25, 10, 80, 30, 10, 80, 1, 999, opts::kRangeFromInstrument);
     EXPECT_TRUE(d.LimitEnabled());
     EXPECT_TRUE(d.InitialLimitBoxEnabled());
     EXPECT_FALSE(d.RangeEnabled());
@@ -43,7 +43,7 @@ TEST(LimitDialog, CoverListShowsRangeDisabledAsZero) {
 }
 
 TEST(LimitDialog, SpinningBelowMinimumClearsTheLimit) {
-    LimitDialogState d = Limits(0xF4, 2, 10, 80, 0, 10, 80, 1, 255);
+    LimitDialogState d = Limits(edit::kBarsFlags, 2, 10, 80, 0, 10, 80, 1, 255);
     EXPECT_FALSE(d.LimitSpin(+1)); // 2 -> 1
     EXPECT_EQ(d.limitText, "1");
     EXPECT_FALSE(d.LimitSpin(+1)); // below the minimum: no limit, no beep yet
@@ -66,7 +66,7 @@ TEST(LimitDialog, SpinningBelowMinimumClearsTheLimit) {
 
 TEST(LimitDialog, DefaultsOutsideTheRangeAreReplaced) {
     // Bars: default limit 0 lies below the minimum 1 and becomes empty; range 10..80 kept.
-    LimitDialogState bars = Limits(0xF4, 30, 10, 80, 0, 10, 80, 1, 255);
+    LimitDialogState bars = Limits(edit::kBarsFlags, 30, 10, 80, 0, 10, 80, 1, 255);
     EXPECT_EQ(bars.DefaultLimit(), 0.0f);
     EXPECT_EQ(bars.DefaultLower(), 10.0f);
     EXPECT_EQ(bars.DefaultUpper(), 80.0f);
@@ -97,7 +97,7 @@ TEST(LimitDialog, DefaultsOutsideTheRangeAreReplaced) {
 }
 
 TEST(LimitDialog, EditsAndSpinsKeepTheRangeOrdered) {
-    LimitDialogState d = Limits(0xFD, 20, 10, 80, 0, 10, 80, 1, 999);
+    LimitDialogState d = Limits(edit::kRasterFlags, 20, 10, 80, 0, 10, 80, 1, 999);
     d.lowerText = "90"; // above upper
     EXPECT_TRUE(d.LowerEditDone());
     EXPECT_EQ(d.lowerText, "10");
@@ -122,7 +122,7 @@ TEST(LimitDialog, EditsAndSpinsKeepTheRangeOrdered) {
     // Imperial objects edit with one decimal and spin in tenths.
     LimitDialogState in;
     in.SetOptions(0, "in", 1);
-    in.SetFlags(0xF4);
+    in.SetFlags(edit::kBarsFlags);
     in.SetCurrent(1.182f, 0.394f, 3.152f);
     EXPECT_EQ(in.limitText, "1.2");
     in.LimitSpin(-1);
@@ -131,7 +131,7 @@ TEST(LimitDialog, EditsAndSpinsKeepTheRangeOrdered) {
 
 TEST(ModifyDialog, ListPositionAndUnits) {
     ModifyDialogState d;
-    d.SetMode(0x3D, "mm", false, 0);
+    d.SetMode(edit::kListFlags, "mm", false, 0);
     d.SetX(3);
     d.SetY(ModifyDialogState::kListPosition);
     d.SetValue(42);
@@ -142,7 +142,7 @@ TEST(ModifyDialog, ListPositionAndUnits) {
     EXPECT_TRUE(d.ValueEnabled());
 
     ModifyDialogState mm;
-    mm.SetMode(0xF4, "mm", true, 0);
+    mm.SetMode(edit::kBarsFlags, "mm", true, 0);
     mm.SetX(0.35);
     mm.SetY(120.0); // clamped to 99.99
     EXPECT_EQ(mm.xUnit, "mm");
@@ -150,7 +150,7 @@ TEST(ModifyDialog, ListPositionAndUnits) {
     EXPECT_EQ(mm.yText, "99990");
 
     ModifyDialogState ft;
-    ft.SetMode(0xFD, "ft", false, 2);
+    ft.SetMode(edit::kRasterFlags, "ft", false, 2);
     ft.SetX(1.5);
     EXPECT_EQ(ft.xText, "1.50");
     EXPECT_EQ(ft.xUnit, "ft");
@@ -159,7 +159,7 @@ TEST(ModifyDialog, ListPositionAndUnits) {
 
 TEST(ModifyDialog, ValueEditsAndSpins) {
     ModifyDialogState bars; // bars accept no empty value
-    bars.SetMode(0xF4, "mm", false, 0);
+    bars.SetMode(edit::kBarsFlags, "mm", false, 0);
     bars.SetRange(1, 255);
     bars.SetValue(2);
     EXPECT_FALSE(bars.ValueSpin(+1));
@@ -177,7 +177,7 @@ TEST(ModifyDialog, ValueEditsAndSpins) {
     EXPECT_EQ(bars.valueText, "255");
 
     ModifyDialogState raster; // rasters accept an empty cell
-    raster.SetMode(0xFD, "mm", false, 0);
+    raster.SetMode(edit::kRasterFlags, "mm", false, 0);
     raster.SetValue(1);
     EXPECT_FALSE(raster.ValueSpin(+1));
     EXPECT_EQ(raster.valueText, "");

@@ -2,6 +2,7 @@
 #include "cover/TVernoBars.h"
 #include "cover/TVernoRaster.h"
 #include "plot/RecordingCanvas.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -150,7 +151,7 @@ TEST(LevelPlot, PrintedBarsPagesCarryChartOnlyOnPageOne) {
     MemorySource src(b.Build());
     TVernoBars bars(src, false);
     ASSERT_TRUE(bars.valid);
-    bars.SetOptions(0x2F);
+    bars.SetOptions(test::kPageSections);
     RecordingCanvas printer(true, {2100, 2970});
     ASSERT_EQ(bars.GetPageCount(printer), 2);
     bars.PrintPage(printer, 1);

@@ -3,6 +3,7 @@
 #include "ListFiles.h"
 
 #include "plot/RecordingCanvas.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,6 @@ namespace vordalis {
 namespace {
 
 using test::ListFile;
-
-constexpr int32_t kPage = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kAxis;
 
 int Count(const std::vector<std::string>& lines, const std::string& needle) {
     return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
@@ -35,7 +34,7 @@ TEST(ListChart, WidthFollowsTheReadingsWithinItsBounds) {
                  {12, 650, true}, {20, 1050, true}, {40, 1440, true}}; // 1440 = screen page width - 200
     for (const auto& c : cases) {
         auto l = List(c.readings);
-        l->SetOptions(kPage);
+        l->SetOptions(test::kPageSections);
         RecordingCanvas dc;
         l->Draw(dc);
         EXPECT_EQ(l->plot.chart.Width(), c.width) << c.readings;
@@ -47,7 +46,7 @@ TEST(ListChart, WidthFollowsTheReadingsWithinItsBounds) {
 
 TEST(ListChart, LimitBandRegionAndHatchedFill) {
     auto l = ListFile::With({40, 20, 25, 0}, 40).Read(); // axis 0 .. 44, current limit 30
-    l->SetOptions(opts::WithColourMode(kPage, opts::kSpectral));
+    l->SetOptions(opts::WithColourMode(test::kPageSections, opts::kSpectral));
     RecordingCanvas dc;
     l->Draw(dc);
     const Rect chart = l->plot.chart;
@@ -96,7 +95,7 @@ TEST(ListChart, BarBrushesAtAndBelowTheLimitByColourMode) {
     for (const auto& c : cases) {
         ListFile f = ListFile::With({30, 29});
         auto l = f.Read(); // limit 30: the reading at the limit takes the bar brush
-        l->SetOptions(opts::WithColourMode(kPage, c.mode));
+        l->SetOptions(opts::WithColourMode(test::kPageSections, c.mode));
         RecordingCanvas dc;
         l->Draw(dc);
         auto fills = dc.Lines("fill");
@@ -110,7 +109,7 @@ TEST(ListChart, BarBrushesAtAndBelowTheLimitByColourMode) {
     inch.id = "V5i(1;2)-";
     auto l = inch.Read();
     ASSERT_EQ(l->covers.Values(), (std::vector<int32_t>{30, 29}));
-    l->SetOptions(opts::WithColourMode(kPage | opts::kValues, opts::kSpectral));
+    l->SetOptions(opts::WithColourMode(test::kPageSections | opts::kValues, opts::kSpectral));
     RecordingCanvas dc;
     l->Draw(dc);
     auto fills = dc.Lines("fill");
@@ -134,7 +133,7 @@ TEST(ListChart, ParameterAndStatisticRows) {
     ListFile one = ListFile::With({28});
     one.header.insert(one.header.begin(), "150");
     auto a = one.Read();
-    a->SetOptions(kPage);
+    a->SetOptions(test::kPageSections);
     auto t = texts(*a);
     for (auto s :
          {"Set parameters", "Statistic", "Bar diameter", "16  ", "Bar distance", "a  =", "150  ",
@@ -146,7 +145,7 @@ TEST(ListChart, ParameterAndStatisticRows) {
     ListFile equal = ListFile::With({31, 31});
     equal.tail = "\t0\r\n\x1a";
     auto b = equal.Read();
-    b->SetOptions(kPage);
+    b->SetOptions(test::kPageSections);
     t = texts(*b);
     EXPECT_TRUE(has(t, "   0.0"));
     EXPECT_FALSE(has(t, "Limit value of covers"));
@@ -158,7 +157,7 @@ TEST(ListChart, ParameterAndStatisticRows) {
     inch.diameter = "5";
     inch.id = "V5i(1;2)-";
     auto c = inch.Read();
-    c->SetOptions(kPage);
+    c->SetOptions(test::kPageSections);
     t = texts(*c);
     for (auto s : {"5/8", "1.18", "Cover [in]", "Measured covers [in]", "1.50", "0.98"})
         EXPECT_TRUE(has(t, s)) << s;
@@ -167,7 +166,7 @@ TEST(ListChart, ParameterAndStatisticRows) {
     ListFile layers = ListFile::With({30});
     layers.header.insert(layers.header.begin(), std::to_string(1 | 2 | (2 << 2) | (4 << 4)));
     auto d = layers.Read();
-    d->SetOptions(kPage);
+    d->SetOptions(test::kPageSections);
     t = texts(*d);
     for (auto s : {"2 Layer correction", "    1. Layer", "2x D  =", "    2. Layer", "32  ", "    Arrangement",
                    "200 x 200  "})
@@ -178,7 +177,7 @@ TEST(ListChart, ParameterAndStatisticRows) {
 TEST(ListChart, TableValuesColoursAndColumns) {
     auto l = ListFile::With({20, 0, 35, 29, 31}).Read();
     for (int mode : {opts::kGreenRed, opts::kSpectral, opts::kGrayscale}) {
-        l->SetOptions(opts::WithColourMode(kPage, mode));
+        l->SetOptions(opts::WithColourMode(test::kPageSections, mode));
         RecordingCanvas dc;
         l->Draw(dc);
         bool red = mode != opts::kGrayscale;
@@ -192,7 +191,7 @@ TEST(ListChart, TableValuesColoursAndColumns) {
     }
     // Beside the chart 9 values per row, below it (or without the chart) 20.
     auto wide = List(25);
-    for (int32_t o : {kPage, kPage & ~opts::kChart}) {
+    for (int32_t o : {test::kPageSections, test::kPageSections & ~opts::kChart}) {
         wide->SetOptions(o);
         RecordingCanvas dc;
         wide->Draw(dc);
@@ -201,7 +200,7 @@ TEST(ListChart, TableValuesColoursAndColumns) {
     }
     EXPECT_TRUE(wide->plot.hitRegions[1].rect.IsEmpty()); // no chart: empty region 1
     auto narrow = List(10);
-    narrow->SetOptions(kPage);
+    narrow->SetOptions(test::kPageSections);
     RecordingCanvas dc;
     narrow->Draw(dc);
     EXPECT_EQ(narrow->plot.hitRegions.back().lastColumn, 8);
@@ -212,11 +211,11 @@ TEST(ListChart, TableValuesColoursAndColumns) {
 TEST(ListChart, PrintedTableMovesToTheNextPageOrIsLeftOut) {
     RecordingCanvas printer(true, {2100, 2970});
     auto fits = List(300); // 15 rows fit under the chart and the boxes
-    fits->SetOptions(kPage);
+    fits->SetOptions(test::kPageSections);
     EXPECT_EQ(fits->GetPageCount(printer), 1);
 
     auto moves = List(600); // 30 rows: 1400 units do not fit under the boxes
-    moves->SetOptions(kPage);
+    moves->SetOptions(test::kPageSections);
     ASSERT_EQ(moves->GetPageCount(printer), 2);
     for (int page = 1; page <= 2; ++page) {
         printer.Clear();
@@ -231,7 +230,7 @@ TEST(ListChart, PrintedTableMovesToTheNextPageOrIsLeftOut) {
     }
     // Too long for an empty page: left out, one page.
     auto tooLong = List(1500);
-    tooLong->SetOptions(kPage);
+    tooLong->SetOptions(test::kPageSections);
     EXPECT_EQ(tooLong->GetPageCount(printer), 1);
     printer.Clear();
     tooLong->PrintPage(printer, 1);
@@ -244,7 +243,7 @@ TEST(ListChart, PrintedTableMovesToTheNextPageOrIsLeftOut) {
 
 TEST(ListChart, SizesOfScreenPageAndCopy) {
     auto l = List(12);
-    l->SetOptions(kPage);
+    l->SetOptions(test::kPageSections);
     Extent screen = l->GetExtent();
     EXPECT_EQ(screen.cx, l->plot.content.right + 30);
     EXPECT_EQ(screen.cy, l->plot.content.bottom + 20);

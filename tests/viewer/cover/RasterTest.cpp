@@ -1,6 +1,7 @@
 #include "LevelFiles.h"
 #include "cover/TVernoRaster.h"
 #include "plot/RecordingCanvas.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -134,7 +135,7 @@ TEST(Raster, RowsAndIndexes) {
 
 TEST(Raster, HitTestsStayInsideTheUsedCells) {
     auto r = Load(RasterFile(kHead, 4, kCovers));
-    r->SetOptions(0x6F);
+    r->SetOptions(test::kPageSections | opts::kFrame);
     RecordingCanvas screen;
     r->Draw(screen);
     const Rect chart = r->plot.GetChartRect();

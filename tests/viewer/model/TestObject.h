@@ -36,7 +36,7 @@ public:
     Extent GetExtent() override { return {}; }
     int GetPageCount(Canvas&) override { return 1; }
     Extent GetCopySize() override { return {}; }
-    int GetEditFlags() override { return 61; }
+    int GetEditFlags() override { return edit::kListFlags; }
     const TValueSeries* MainSeries() const override { return &series; }
 
     TValueSeries series;

@@ -2,6 +2,7 @@
 // mode, values over the bars, mean line, the parameter and statistics block and the table.
 #include "SeriesFixture.h"
 #include "plot/RecordingCanvas.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,6 @@ using vordalis::test::SeriesFile;
 
 namespace {
 
-constexpr int32_t kPage = opts::kHeader | opts::kChart | opts::kStatistics | opts::kTable | opts::kAxis;
 
 std::unique_ptr<TTorvBars> Series(std::vector<int> values, int lower, int upper, int flags = 0x02) {
     SeriesFile f;
@@ -49,7 +49,7 @@ Rect BarRect(const TBasicPlot& p, int i, double v) {
 TEST(SeriesPlot, LimitBandSpansLowerToSmallerOfUpperAndMargin) {
     for (auto [largest, top] : {std::pair{50, 40.0}, std::pair{30, 33.0}}) {
         auto s = Series({25, largest, 15}, 20, 40);
-        s->SetOptions(kPage);
+        s->SetOptions(test::kPageSections);
         RecordingCanvas c;
         s->Draw(c);
         const TTorvBarsPlot& p = s->plot;
@@ -67,7 +67,7 @@ TEST(SeriesPlot, LimitBandSpansLowerToSmallerOfUpperAndMargin) {
     for (auto [values, flags] :
          {std::pair{std::vector<int>{25, 50}, 0}, std::pair{std::vector<int>{12, 15}, 2}}) {
         auto s = Series(values, 20, 40, flags);
-        s->SetOptions(kPage);
+        s->SetOptions(test::kPageSections);
         RecordingCanvas c;
         s->Draw(c);
         EXPECT_TRUE(s->plot.bandRect.IsEmpty());
@@ -89,7 +89,7 @@ TEST(SeriesPlot, BarColoursByModeAndLimits) {
     };
     for (const Case& k : cases) {
         auto s = Series({30, 20, 41, 19}, 20, 40);
-        s->SetOptions(opts::WithColourMode(kPage, k.mode));
+        s->SetOptions(opts::WithColourMode(test::kPageSections, k.mode));
         RecordingCanvas c;
         s->Draw(c);
         auto fills = c.Lines("fill ");
@@ -107,7 +107,7 @@ TEST(SeriesPlot, BarColoursByModeAndLimits) {
     }
     // Without the limit display every bar is a normal bar.
     auto s = Series({30, 41}, 20, 40, 0);
-    s->SetOptions(opts::WithColourMode(kPage, opts::kGrayscale));
+    s->SetOptions(opts::WithColourMode(test::kPageSections, opts::kGrayscale));
     RecordingCanvas c;
     s->Draw(c);
     EXPECT_TRUE(Has(c.Lines("fill "), Fill(BarRect(s->plot, 2, 41), {88, 88, 88})));
@@ -115,7 +115,7 @@ TEST(SeriesPlot, BarColoursByModeAndLimits) {
 
 TEST(SeriesPlot, ThreeValuesValuesOverBarsAndMeanLine) {
     auto s = Series({30, 0, 36}, 0, 99, 0x01);
-    s->SetOptions(opts::WithColourMode(kPage | opts::kValues, opts::kSpectral));
+    s->SetOptions(opts::WithColourMode(test::kPageSections | opts::kValues, opts::kSpectral));
     RecordingCanvas c;
     s->Draw(c);
     const TTorvBarsPlot& p = s->plot;
@@ -145,14 +145,14 @@ TEST(SeriesPlot, ThreeValuesValuesOverBarsAndMeanLine) {
 
 TEST(SeriesPlot, SectionsGoBelowTheChartWhenThereIsNoRoom) {
     auto wide = Series(std::vector<int>(20, 40), 0, 99);
-    wide->SetOptions(kPage);
+    wide->SetOptions(test::kPageSections);
     RecordingCanvas c;
     wide->Draw(c);
     EXPECT_TRUE(wide->plot.stacked);
     EXPECT_GT(wide->plot.section.top, wide->plot.chartFrame.bottom);
     // A narrow printed page with a short series: the 500-unit chart plus margins leaves no room.
     auto narrow = Series({40, 41, 42}, 0, 99);
-    narrow->SetOptions(kPage);
+    narrow->SetOptions(test::kPageSections);
     RecordingCanvas printer(true, {1400, 2970});
     narrow->PrintPage(printer, 1);
     EXPECT_TRUE(narrow->plot.stacked);
@@ -167,7 +167,7 @@ TEST(SeriesPlot, ParameterAndStatisticsBlock) {
     f.direction = 3;
     auto s = f.Read();
     ASSERT_TRUE(s->valid);
-    s->SetOptions(kPage);
+    s->SetOptions(test::kPageSections);
     RecordingCanvas c;
     s->Draw(c);
     auto texts = c.Texts();
@@ -214,7 +214,7 @@ TEST(SeriesPlot, ParameterAndStatisticsBlock) {
 
 TEST(SeriesPlot, TableCellsAreHitRegionsOfTheValues) {
     auto s = Series({31, 32, 33, 34, 35}, 0, 99);
-    s->SetOptions(kPage);
+    s->SetOptions(test::kPageSections);
     RecordingCanvas c;
     s->Draw(c);
     auto cell = TextLines(c, "34");
@@ -230,7 +230,7 @@ TEST(SeriesPlot, TableCellsAreHitRegionsOfTheValues) {
     EXPECT_EQ(row, -1);
     // More than 256 values: no table.
     auto many = Series(std::vector<int>(257, 30), 0, 99);
-    many->SetOptions(kPage);
+    many->SetOptions(test::kPageSections);
     RecordingCanvas c2;
     many->Draw(c2);
     auto texts = c2.Texts();

@@ -8,6 +8,7 @@
 #include "dialogs/ObjectDialogs.h"
 #include "model/ObjectFactory.h"
 #include "objects/RegisterObjects.h"
+#include "viewer/model/PageOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,7 +64,8 @@ private slots:
         int32_t limit = 0;
         list->GetLimits(&limit, nullptr, nullptr, nullptr);
         QCOMPARE(limit, 25);
-        LimitDialogState state = PrepareLimitDialog(*list, 0x642F);
+        LimitDialogState state = PrepareLimitDialog(*list, test::kPageSections | opts::WithColourMode(0, opts::kSpectral) |
+                                                                opts::kLimitFromInstrument | opts::kRangeFromInstrument);
         CLimitDlg dlg(state);
         QCOMPARE(dlg.limitEdit->text(), QString("25"));
         QVERIFY(dlg.limitEdit->isEnabled() == false); // the view's options follow the initial setting
@@ -78,7 +80,7 @@ private slots:
 
     void spinningTheLimitBelowTheMinimumClearsIt() {
         auto list = Sample("list_metric.vdo");
-        LimitDialogState state = PrepareLimitDialog(*list, 0x0A2F);
+        LimitDialogState state = PrepareLimitDialog(*list, test::kPageSections);
         CLimitDlg dlg(state);
         QVERIFY(dlg.limitEdit->isEnabled());
         Type(dlg.limitEdit, "2");
@@ -88,7 +90,7 @@ private slots:
         QCOMPARE(dlg.limitEdit->text(), QString());
         dlg.buttons->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        int32_t options = 0x0A2F | opts::kRangeFromInstrument;
+        int32_t options = test::kPageSections | opts::kRangeFromInstrument;
         ApplyLimitDialog(*list, state, options);
         int32_t limit = -1;
         list->GetLimits(&limit, nullptr, nullptr, nullptr);
@@ -99,7 +101,7 @@ private slots:
     void barsDefaultsAndRangeEdits() {
         auto bars = Sample("bars_metric.vdo");
         QVERIFY(bars);
-        LimitDialogState state = PrepareLimitDialog(*bars, 0x0A2F);
+        LimitDialogState state = PrepareLimitDialog(*bars, test::kPageSections);
         CLimitDlg dlg(state);
         QVERIFY(dlg.lowerEdit->isEnabled());
         QCOMPARE(dlg.limitEdit->text(), QString("30"));
@@ -112,7 +114,7 @@ private slots:
         Type(dlg.upperEdit, "60");
         dlg.upperSpin->Up()->click();
         QCOMPARE(dlg.upperEdit->text(), QString("61"));
-        int32_t options = 0x0A2F;
+        int32_t options = test::kPageSections;
         ApplyLimitDialog(*bars, state, options);
         int32_t limit, lower, upper;
         bars->GetLimits(&limit, nullptr, &lower, &upper);
@@ -121,7 +123,7 @@ private slots:
         QCOMPARE(upper, 61);
         QCOMPARE(options & opts::kLimitFromInstrument, opts::kLimitFromInstrument);
         // The initial range of the bars is 10 ... 80.
-        LimitDialogState again = PrepareLimitDialog(*bars, 0x0A2F);
+        LimitDialogState again = PrepareLimitDialog(*bars, test::kPageSections);
         CLimitDlg second(again);
         second.initialRange->click();
         QCOMPARE(second.lowerEdit->text(), QString("10"));
@@ -131,12 +133,12 @@ private slots:
     void imperialObjectsEditInInches() {
         auto raster = Sample("raster_inch.vdo");
         QVERIFY(raster);
-        LimitDialogState state = PrepareLimitDialog(*raster, 0x0A2F);
+        LimitDialogState state = PrepareLimitDialog(*raster, test::kPageSections);
         CLimitDlg dlg(state);
         QCOMPARE(dlg.limitEdit->text(), QString("1.2")); // 30 mm
         QCOMPARE(dlg.lowerEdit->text(), QString("0.8")); // 20 mm
         Type(dlg.upperEdit, "2.0");
-        int32_t options = 0x0A2F;
+        int32_t options = test::kPageSections;
         ApplyLimitDialog(*raster, state, options);
         int32_t limit, lower, upper;
         raster->GetLimits(&limit, nullptr, &lower, &upper);
@@ -146,7 +148,7 @@ private slots:
 
     void modifyDialogShowsNoPositionForListEntries() {
         ModifyDialogState state;
-        state.SetMode(0x3D, "mm", false, 0);
+        state.SetMode(edit::kListFlags, "mm", false, 0);
         state.SetX(4);
         state.SetY(ModifyDialogState::kListPosition);
         state.SetValue(31);
