@@ -98,13 +98,13 @@ bool TransferDialogLogic::Initialise() {
             return false;
         }
     } catch (const IoSysError& e) {
-        view_.ShowMessage(e.code == SysErrorCode::NoPorts ? Text(Msg::NoPorts) : Text(Msg::GeneralError), MessageIcon::Error,
-                          MessageButtons::Ok);
+        view_.ShowMessage(e.code == SysErrorCode::NoPorts ? Text(Msg::NoPorts) : Text(Msg::GeneralError),
+                          MessageIcon::Error, MessageButtons::Ok);
         Close();
         return false;
     } catch (const IoFileError& e) {
-        view_.ShowMessage(e.code == FileErrorCode::FolderNotCreated ? MessageOf(e) : Text(Msg::GeneralError), MessageIcon::Error,
-                          MessageButtons::Ok);
+        view_.ShowMessage(e.code == FileErrorCode::FolderNotCreated ? MessageOf(e) : Text(Msg::GeneralError),
+                          MessageIcon::Error, MessageButtons::Ok);
         Close();
         return false;
     }

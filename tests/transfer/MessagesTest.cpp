@@ -17,7 +17,8 @@ TEST(MessagesTest, LanguageFromSettings) {
 
 TEST(MessagesTest, TextsAndPlaceholders) {
     SetLanguage(3);
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 2, "Vernoskant 5"), "COM2 中无 Vernoskant 5。");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 2, "Vernoskant 5"),
+              "COM2 中无 Vernoskant 5。");
     SetLanguage(2);
     EXPECT_EQ(Text(Msg::Load) + " V3.4.0", "Laden V3.4.0");
     EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::PortUnavailable}, 7), "Com7 nicht verfügbar.");

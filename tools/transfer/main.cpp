@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
         TransferEngine engine(0, port);
         PortSnapshot s = engine.Snapshot();
         if (s.types[port] < 0) {
-            std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(IoSysError{SysErrorCode::PortUnavailable}, port + 1).c_str());
+            std::fprintf(stderr, "vordalis-transfer: %s\n",
+                         MessageOf(IoSysError{SysErrorCode::PortUnavailable}, port + 1).c_str());
             for (const std::string& line : transfer_tool::PortOpenProblem(port))
                 std::fprintf(stderr, "vordalis-transfer: %s\n", line.c_str());
             return 1;
@@ -135,8 +136,9 @@ int main(int argc, char** argv) {
         s = engine.Snapshot();
         if (s.types[port] <= 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
-                         transfer_tool::WithDevice(
-                             MessageOf(IoSysError{SysErrorCode::NoInstrument}, port + 1, DisplayName(engine.Wanted())), port)
+                         transfer_tool::WithDevice(MessageOf(IoSysError{SysErrorCode::NoInstrument}, port + 1,
+                                                             DisplayName(engine.Wanted())),
+                                                   port)
                              .c_str());
             return 1;
         }

@@ -351,7 +351,9 @@ private slots:
         QVERIFY(Checked(cmd::Frame) && Checked(cmd::Grayscale) && !Checked(cmd::Grid) &&
                 !Checked(cmd::Statistics));
         Stop();
-        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0), opts::PackOptions(mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument | opts::kBit17));
+        QCOMPARE(settings::ReadDword(settings::ModeName(0), 0),
+                 opts::PackOptions(mode0 | opts::kLimitFromInstrument | opts::kRangeFromInstrument |
+                                   opts::kBit17));
 
         // Changing an option makes the object's options the category default, stored on close.
         Start(path);

@@ -3,8 +3,8 @@
 #include "SeriesFixture.h"
 #include "model/ObjectFactory.h"
 #include "plot/RecordingCanvas.h"
-#include "viewer/model/PageOptions.h"
 #include "rebound/StrengthUnits.h"
+#include "viewer/model/PageOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -320,8 +320,8 @@ TEST(SeriesEdit, HitTestsAndEditsUseTheEvaluatedSeries) {
     f.values = {20, 30, 0, 40};
     auto s = f.Read();
     ASSERT_TRUE(s->valid);
-    s->SetOptions(test::kPageSections | opts::WithColourMode(0, opts::kSpectral) | opts::kLimitFromInstrument |
-                  opts::kRangeFromInstrument);
+    s->SetOptions(test::kPageSections | opts::WithColourMode(0, opts::kSpectral) |
+                  opts::kLimitFromInstrument | opts::kRangeFromInstrument);
     RecordingCanvas screen;
     s->Draw(screen); // places the chart
     const TBasicPlot& p = s->plot;

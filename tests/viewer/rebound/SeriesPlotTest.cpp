@@ -14,7 +14,6 @@ using vordalis::test::SeriesFile;
 
 namespace {
 
-
 std::unique_ptr<TTorvBars> Series(std::vector<int> values, int lower, int upper, int flags = 0x02) {
     SeriesFile f;
     f.values = std::move(values);

@@ -64,8 +64,9 @@ private slots:
         int32_t limit = 0;
         list->GetLimits(&limit, nullptr, nullptr, nullptr);
         QCOMPARE(limit, 25);
-        LimitDialogState state = PrepareLimitDialog(*list, test::kPageSections | opts::WithColourMode(0, opts::kSpectral) |
-                                                                opts::kLimitFromInstrument | opts::kRangeFromInstrument);
+        LimitDialogState state =
+            PrepareLimitDialog(*list, test::kPageSections | opts::WithColourMode(0, opts::kSpectral) |
+                                          opts::kLimitFromInstrument | opts::kRangeFromInstrument);
         CLimitDlg dlg(state);
         QCOMPARE(dlg.limitEdit->text(), QString("25"));
         QVERIFY(dlg.limitEdit->isEnabled() == false); // the view's options follow the initial setting
