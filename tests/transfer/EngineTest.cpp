@@ -88,17 +88,17 @@ TEST_F(EngineTest, SelectionTable) {
         std::vector<Select> selects;
         Result expected;
     } cases[] = {
-        {"start-up: another instrument at COM1", {{-1, -1}}, {5, 0}},
-        {"wanted 0, the port holds the type", {{2, 3}}, {2, 3}},
-        {"wanted 0, port without instrument", {{2, 1}}, {2, 1}},
-        {"wanted 0, missing port", {{2, 2}}, {2, 0}},
+        {"start-up: another instrument at COM1", {{-1, -1}}, {5, 0, {}}},
+        {"wanted 0, the port holds the type", {{2, 3}}, {2, 3, {}}},
+        {"wanted 0, port without instrument", {{2, 1}}, {2, 1, {}}},
+        {"wanted 0, missing port", {{2, 2}}, {2, 0, {}}},
         {"same type at a missing port", {{2, 3}, {2, 2}}, {2, 3, SysErrorCode::PortUnavailable}},
-        {"another port with another instrument", {{2, 3}, {2, 0}}, {5, 0}},
-        {"port without instrument keeps wanted", {{2, 3}, {2, 1}}, {2, 1}},
-        {"a port's last type comes back", {{-1, -1}, {2, 3}, {2, 0}}, {5, 0}},
-        {"new type at the current port, which holds it", {{5, 0}, {2, 3}, {5, 3}}, {2, 3}},
-        {"new type at the current port, held elsewhere", {{2, 3}, {5, 3}}, {5, 3}},
-        {"out-of-range type and port", {{99, 300}}, {5, 0}},
+        {"another port with another instrument", {{2, 3}, {2, 0}}, {5, 0, {}}},
+        {"port without instrument keeps wanted", {{2, 3}, {2, 1}}, {2, 1, {}}},
+        {"a port's last type comes back", {{-1, -1}, {2, 3}, {2, 0}}, {5, 0, {}}},
+        {"new type at the current port, which holds it", {{5, 0}, {2, 3}, {5, 3}}, {2, 3, {}}},
+        {"new type at the current port, held elsewhere", {{2, 3}, {5, 3}}, {5, 3, {}}},
+        {"out-of-range type and port", {{99, 300}}, {5, 0, {}}},
     };
     for (const Case& c : cases) {
         auto engine = std::make_unique<TransferEngine>(0);
