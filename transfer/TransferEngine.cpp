@@ -197,7 +197,7 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         return r1 && r2;
     } catch (const IoFileError& e) {
         front->AbortObject();
-        nameRefused_ = e.code == 4;
+        nameRefused_ = e.code == FileErrorCode::UnsafeName;
         // A name that cannot be saved locally is said as such; other failures as a write error.
         if (sink_) sink_(e.code == FileErrorCode::UnsafeName ? MessageOf(e) : Format(Msg::WriteError, name));
         return false;

@@ -185,7 +185,7 @@ int Get(TransferEngine& engine, const GetRequest& request) {
         } catch (const IoFileError& e) {
             engine.AbortTransfer();
             Error(MessageOf(e));
-            if (e.code != 4) return 1; // the output folder itself failed
+            if (e.code != FileErrorCode::UnsafeName) return 1; // the output folder itself failed
             allOk = false;
         }
     }
