@@ -2,6 +2,7 @@
 // An open C stream that closes itself. Where the result of closing matters (a written file
 // whose last block is flushed on close), Close() reports it; otherwise the handle just goes.
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace vordalis {
@@ -12,9 +13,9 @@ struct FileCloser {
 
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-inline FileHandle OpenFile(const char* path, const char* mode) {
-    return FileHandle(std::fopen(path, mode));
-}
+// std::fopen through the path, which is wide on Windows (FileHandlePosix.cpp, FileHandleWin32.cpp);
+// errno tells why it failed. A name held in a std::string becomes a path with PathFromUtf8.
+FileHandle OpenFile(const std::filesystem::path& path, const char* mode);
 
 // Closes the stream now; false when it was not open or the close failed (data not written).
 inline bool CloseFile(FileHandle& file) {

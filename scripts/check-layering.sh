@@ -20,7 +20,7 @@ transfer               core     io settings
 viewer/model           core     io text settings
 viewer/plot            core     viewer/model text settings
 viewer/cover           core     viewer/plot viewer/model text settings
-viewer/rebound         core     viewer/plot viewer/model text settings
+viewer/rebound         core     viewer/plot viewer/model text settings io
 viewer/objects         core     viewer/cover viewer/rebound viewer/plot viewer/model text settings
 viewer/update          core     text settings program
 settings/qt            qt       settings
@@ -37,8 +37,8 @@ viewer/app             program  viewer/dialogs canvas runninglock viewer/update/
 ondralink              program  ondralink/common transfer text settings/qt settings program
 tamlo                  program  ondralink/common transfer text settings/qt settings program
 tools/cli              program  canvas viewer/objects viewer/cover viewer/rebound
-                                viewer/plot viewer/model text settings/qt settings program
-tools/transfer         program  transfer settings/qt settings program
+                                viewer/plot viewer/model text io settings/qt settings program
+tools/transfer         program  transfer io settings/qt settings program
 tools/instrument-sim   program  program
 resources              program  -
 '

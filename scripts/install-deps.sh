@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the suite builds, runs and tests with (with --package also
-# what making the Debian package needs). Idempotent, no prompts.
+# what making the Debian package needs). Idempotent, no prompts. The Windows cross build
+# (scripts/build-windows.sh) needs MinGW-w64 and GoogleTest's sources; its tests run under Wine.
 set -euo pipefail
 PKGS=(build-essential cmake ninja-build pkg-config git
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
@@ -8,7 +9,8 @@ PKGS=(build-essential cmake ninja-build pkg-config git
       libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev
       python3 python3-pyftpdlib gnupg gpgv fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
       desktop-file-utils appstream libxml2-utils shared-mime-info poppler-utils
-      clang libclang-rt-14-dev)
+      clang libclang-rt-14-dev
+      g++-mingw-w64-x86-64-posix googletest wine wine64)
 # Making the Debian package (scripts/package.sh) needs a few more.
 if [ "${1:-}" = "--package" ]; then
   PKGS+=(dpkg-dev file lintian)

@@ -1,6 +1,8 @@
 #include "transfer/FileBackEnd.h"
 
+#include "io/FilePath.h"
 #include "transfer/Errors.h"
+#include "transfer/FolderAccess.h"
 #include "transfer/Instruments.h"
 #include "transfer/LocalName.h"
 #include "transfer/Messages.h"
@@ -9,17 +11,8 @@
 #include <array>
 #include <sstream>
 
-#include <unistd.h>
-
 namespace vordalis::transfer {
 namespace fs = std::filesystem;
-
-namespace {
-bool CanEnter(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_directory(path, ec) && ::access(path.c_str(), X_OK) == 0;
-}
-} // namespace
 
 FileBackEnd::~FileBackEnd() {
     DropTemp();
@@ -30,13 +23,13 @@ fs::path FileBackEnd::OutputFolder() const {
 }
 
 std::string FileBackEnd::DisplayFolder() const {
-    return OutputFolder().string();
+    return Utf8FromPath(OutputFolder());
 }
 
 bool FileBackEnd::Open(const std::string& folder) {
     if (isOpen_) return false;
     subPath_.clear();
-    if (!CanEnter(folder)) {
+    if (!CanEnterFolder(PathFromUtf8(folder))) {
         // A folder that cannot be entered leaves the back end closed, so that it can be
         // opened again with another folder.
         throw IoFileError{FileErrorCode::FolderNotCreated, folder};
@@ -61,16 +54,16 @@ bool FileBackEnd::ChangeDirectory(const std::string& path) {
 }
 
 void FileBackEnd::EnterOutputFolder() {
-    fs::path path(folder_);
-    bool ok = CanEnter(path);
+    fs::path path = PathFromUtf8(folder_);
+    bool ok = CanEnterFolder(path);
     std::istringstream in(subPath_);
     std::string component;
     while (ok && std::getline(in, component, '\\')) {
         if (component.empty()) continue;
-        path /= component;
+        path /= PathFromUtf8(component);
         std::error_code ec;
         if (!fs::exists(path, ec)) fs::create_directory(path, ec);
-        ok = CanEnter(path);
+        ok = CanEnterFolder(path);
     }
     if (!ok) throw IoFileError{FileErrorCode::FolderNotCreated, DisplayFolder()};
 }
@@ -101,10 +94,10 @@ bool FileBackEnd::BeginObject(const std::string& name, int mode) {
     }
     EnterOutputFolder();
     tempPath_ = TempPath();
-    file_ = OpenFile(tempPath_.c_str(), "wb");
+    file_ = OpenFile(tempPath_, "wb");
     if (!file_) {
         tempPath_.clear();
-        throw IoFileError{FileErrorCode::TempFile, (OutputFolder() / kTempName).string()};
+        throw IoFileError{FileErrorCode::TempFile, Utf8FromPath(OutputFolder() / kTempName)};
     }
     mode_ = mode;
     name_ = name;
@@ -129,7 +122,7 @@ bool FileBackEnd::EndObject(bool ok) {
         return false;
     }
     if (!CloseFile(file_)) { // e.g. the disk filled up while the last block was flushed
-        const std::string shown = tempPath_.string();
+        const std::string shown = Utf8FromPath(tempPath_);
         DropTemp();
         throw IoFileError{FileErrorCode::WriteFailed, shown};
     }
@@ -138,7 +131,7 @@ bool FileBackEnd::EndObject(bool ok) {
 }
 
 void FileBackEnd::AppendTrailer() {
-    FileHandle file = OpenFile(tempPath_.c_str(), "r+b");
+    FileHandle file = OpenFile(tempPath_, "r+b");
     std::FILE* f = file.get();
     if (!f) return; // saved without trailer
     std::array<uint8_t, 6> tail{};
@@ -155,7 +148,7 @@ void FileBackEnd::AppendTrailer() {
         written = std::fwrite(trailer.data(), 1, trailer.size(), f) == trailer.size();
     if (!CloseFile(file)) written = false;
     if (!written) { // a half-written trailer would spoil the object
-        const std::string shown = tempPath_.string();
+        const std::string shown = Utf8FromPath(tempPath_);
         DropTemp();
         throw IoFileError{FileErrorCode::WriteFailed, shown};
     }
@@ -168,9 +161,8 @@ bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
         DropTemp();
         throw;
     }
-    const fs::path target = OutputFolder() / finalName;
-    if (std::FILE* existing = std::fopen(target.c_str(), "rb")) {
-        std::fclose(existing);
+    const fs::path target = OutputFolder() / PathFromUtf8(finalName);
+    if (OpenFile(target, "rb")) {
         if (ask) {
             const size_t mark = finalName.find("{$}");
             const std::string question = mark != std::string::npos

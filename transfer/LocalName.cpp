@@ -4,11 +4,6 @@
 
 namespace vordalis::transfer {
 
-bool IsSafeLocalName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
-           name.find('\0') == std::string_view::npos;
-}
-
 void RequireSafeLocalName(std::string_view name) {
     if (IsSafeLocalName(name)) return;
     // Shown in a message box: control bytes (a NUL above all) would cut or garble it.

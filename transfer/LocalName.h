@@ -7,7 +7,9 @@
 namespace vordalis::transfer {
 
 // Whether name can be one component of a local path without leaving the folder it is put
-// in: not empty, not "." or "..", and without "/" (so not absolute either) or a NUL byte.
+// in: not empty, not "." or "..", and without "/" (so not absolute either) or a NUL byte. On
+// Windows also without "\", ":" and the other characters it refuses, not ending in a dot or
+// space, and not a device name (LocalNamePosix.cpp, LocalNameWin32.cpp).
 bool IsSafeLocalName(std::string_view name);
 
 // Raises IoFileError 4 naming the component when it is not a safe local name.

@@ -1,6 +1,7 @@
 #include "transfer/ObjectNumber.h"
 
 #include "io/FileHandle.h"
+#include "io/FilePath.h"
 #include "transfer/Instruments.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ ObjectNumberResult FirstWordName(std::FILE* f) {
 } // namespace
 
 ObjectNumberResult ObjectNumber(const std::string& path, const std::string& family) {
-    FileHandle f = OpenFile(path.c_str(), "rb");
+    FileHandle f = OpenFile(PathFromUtf8(path), "rb");
     if (!f) return {};
     switch (NumberRuleOf(family)) {
     case NumberRule::CoverMeter:

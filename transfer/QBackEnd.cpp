@@ -1,5 +1,7 @@
 #include "transfer/QBackEnd.h"
 
+#include "io/FilePath.h"
+
 #include "transfer/Errors.h"
 #include "transfer/ObjectNumber.h"
 #include "transfer/ObjectPool.h"
@@ -30,7 +32,7 @@ int QBackEnd::Write(const uint8_t* data, int n) {
 
 bool QBackEnd::EndObject(bool ok) {
     if (!FileBackEnd::EndObject(ok)) return false;
-    const ObjectNumberResult found = ObjectNumber(tempPath_.string(), family_);
+    const ObjectNumberResult found = ObjectNumber(Utf8FromPath(tempPath_), family_);
     std::string finalName;
     if (found.kind < 0) {
         char text[16];

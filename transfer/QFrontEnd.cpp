@@ -1,23 +1,17 @@
 #include "transfer/QFrontEnd.h"
 
+#include "io/FilePath.h"
+#include "transfer/FolderAccess.h"
 #include "transfer/SubPath.h"
 
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace vordalis::transfer {
-namespace {
-bool CanEnter(const std::filesystem::path& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(path, ec) && ::access(path.c_str(), X_OK) == 0;
-}
-} // namespace
 
 bool QFrontEnd::Open(const std::string& folder) {
     if (file_) return false;
     subPath_.clear();
-    if (folder.size() <= kMaxFolder && CanEnter(folder)) {
+    if (folder.size() <= kMaxFolder && CanEnterFolder(PathFromUtf8(folder))) {
         folder_ = folder;
         isOpen_ = true;
         return true;
@@ -36,7 +30,7 @@ bool QFrontEnd::Close() {
 
 bool QFrontEnd::StartObject(const std::string& name) {
     if (!isOpen_ || file_) return false;
-    file_ = OpenFile((LocalPath(folder_, subPath_) / ("{$}" + name)).c_str(), "rb");
+    file_ = OpenFile(LocalPath(folder_, subPath_) / PathFromUtf8("{$}" + name), "rb");
     return file_ != nullptr;
 }
 
@@ -61,7 +55,7 @@ int QFrontEnd::Read(uint8_t* buffer, int count, int) {
 
 bool QFrontEnd::ChangeDirectory(const std::string& path) {
     ApplyPath(subPath_, path);
-    return CanEnter(LocalPath(folder_, subPath_));
+    return CanEnterFolder(LocalPath(folder_, subPath_));
 }
 
 } // namespace vordalis::transfer

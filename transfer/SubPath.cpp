@@ -1,5 +1,7 @@
 #include "transfer/SubPath.h"
 
+#include "io/FilePath.h"
+
 #include <sstream>
 
 namespace vordalis::transfer {
@@ -20,11 +22,11 @@ void ApplyPath(std::string& subPath, const std::string& path) {
 }
 
 std::filesystem::path LocalPath(const std::string& root, const std::string& subPath) {
-    std::filesystem::path path(root);
+    std::filesystem::path path = PathFromUtf8(root);
     std::istringstream in(subPath);
     std::string component;
     while (std::getline(in, component, '\\'))
-        if (!component.empty()) path /= component;
+        if (!component.empty()) path /= PathFromUtf8(component);
     return path;
 }
 

@@ -268,13 +268,16 @@ TEST_F(BackEndTest, ObjectNumberByFamily) {
 // The loader checks a received object's number as an instrument writes it, so every bundled
 // sample that an instrument could have sent must pass that check to be tried with the simulator.
 TEST(BundledSamples, CarryTheNumberAnInstrumentGivesThem) {
-    const std::pair<std::string, std::string> families[] = {
-        {"list_", "Vernoskant 5"}, {"bars_", "Vernoskant 5"}, {"raster_", "Vernoskant 5"},
-        {"rebound_", "Torvihammer"}, {"china_", "Torvihammer"}};
+    const std::pair<std::string, std::string> families[] = {{"list_", "Vernoskant 5"},
+                                                            {"bars_", "Vernoskant 5"},
+                                                            {"raster_", "Vernoskant 5"},
+                                                            {"rebound_", "Torvihammer"},
+                                                            {"china_", "Torvihammer"}};
     int checked = 0;
     for (const auto& entry : fs::directory_iterator(VORDALIS_SAMPLES)) {
         const std::string name = entry.path().filename().string();
-        if (entry.path().extension() != ".vdo" || name.starts_with("summary_")) continue; // summaries come from the viewer
+        if (entry.path().extension() != ".vdo" || name.starts_with("summary_"))
+            continue; // summaries come from the viewer
         const auto family = std::find_if(std::begin(families), std::end(families),
                                          [&](const auto& f) { return name.starts_with(f.first); });
         ASSERT_NE(family, std::end(families)) << name << ": which instrument sends it?";
@@ -289,12 +292,20 @@ TEST(BundledSamples, CarryTheNumberAnInstrumentGivesThem) {
 TEST_F(BackEndTest, NamesThatWouldLeaveTheFolderAreRefused) {
     const fs::path outside = dir_ / "outside";
     fs::create_directories(dir_ / "out");
-    const std::string names[] = {"", ".", "..", outside.string(), "../outside", "a/b", std::string("a\0b", 3)};
+    std::vector<std::string> names = {
+        "", ".", "..", outside.string(), "../outside", "a/b", std::string("a\0b", 3)};
+#ifdef _WIN32
+    // Separators, drives and streams, and the names Windows gives to devices or changes.
+    names.insert(names.end(), {"..\\outside", "a\\b", "C:outside", "a:stream", "NUL", "con.txt", "COM1",
+                               "lpt9.vdo", "name.", "name ", "a?b", "a*b", "a|b"});
+#endif
     for (const std::string& name : names) {
         for (const bool asFolder : {false, true}) {
             XBackEnd b;
             b.Open((dir_ / "out").string());
             if (asFolder) b.ChangeDirectory("\\" + name);
+            // In a folder path a backslash separates the instrument's folders.
+            if (asFolder && name.find('\\') != std::string::npos) continue;
             const std::string objectName = asFolder ? "000123" : name;
             if (asFolder && (name.empty() || name == "..")) {
                 // Not a local name at all: the instrument's root and parent, as in CD.

@@ -2,6 +2,7 @@
 // the kind given on the command line instead of the Select summary dialog.
 #include "tools/cli/Commands.h"
 
+#include "io/FilePath.h"
 #include "rebound/SummaryBuilder.h"
 
 #include <cstdio>
@@ -40,8 +41,8 @@ int RunSummary(const Args& args) {
     // The summary names its members by path; absolute paths keep it readable from anywhere.
     for (auto& f : files) {
         std::error_code ec;
-        auto abs = std::filesystem::absolute(f, ec);
-        if (!ec) f = abs.lexically_normal().string();
+        auto abs = std::filesystem::absolute(PathFromUtf8(f), ec);
+        if (!ec) f = Utf8FromPath(abs.lexically_normal());
     }
     SummaryBuildResult r = BuildReboundSummary(files, out, choice);
     if (r.status == kSummaryNotEnoughFiles) {

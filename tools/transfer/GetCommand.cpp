@@ -1,5 +1,7 @@
 #include "tools/transfer/Commands.h"
 
+#include "io/FilePath.h"
+
 #include "transfer/Errors.h"
 #include "transfer/FileBackEnd.h"
 #include "transfer/Instruments.h"
@@ -168,7 +170,9 @@ int Get(TransferEngine& engine, const GetRequest& request) {
             switch (outcome) {
             case Outcome::Saved:
                 ++saved;
-                std::printf("%s\n", (backEnd->OutputFolder() / backEnd->Name()).c_str());
+                std::printf("%s\n", vordalis::Utf8FromPath(backEnd->OutputFolder() /
+                                                           vordalis::PathFromUtf8(backEnd->Name()))
+                                        .c_str());
                 std::fflush(stdout);
                 break;
             case Outcome::NotSaved:

@@ -5,8 +5,9 @@
 #include "tools/transfer/Commands.h"
 #include "tools/transfer/PortProblem.h"
 
+#include "program/ByteOutput.h"
 #include "program/StandardOptions.h"
-#include "settings/qt/QSettingsBackend.h"
+#include "settings/ProgramSettings.h"
 #include "transfer/Errors.h"
 #include "transfer/Instruments.h"
 #include "transfer/Messages.h"
@@ -67,6 +68,7 @@ int Usage(const std::string& problem) {
 } // namespace
 
 int main(int argc, char** argv) {
+    vordalis::program::KeepOutputBytes();
     if (auto status = vordalis::program::AnswerStandardOptions("vordalis-transfer", kHelp, argc, argv))
         return *status;
     int port = -1;
@@ -115,7 +117,7 @@ int main(int argc, char** argv) {
         port = 0;
     }
 
-    vordalis::UseQSettingsBackend();
+    vordalis::UseProgramSettings();
     SetLanguage(LanguageFromSettings());
     static Wakeup interrupt;
     transfer_tool::g_wakeup = &interrupt;

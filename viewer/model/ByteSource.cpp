@@ -1,4 +1,5 @@
 #include "model/ByteSource.h"
+#include "io/FilePath.h"
 
 #include <cstring>
 
@@ -19,7 +20,7 @@ bool MemorySource::Seek(int64_t offset) {
     return true;
 }
 
-FileSource::FileSource(const std::string& path) : f_(OpenFile(path.c_str(), "rb")), path_(path) {}
+FileSource::FileSource(const std::string& path) : f_(OpenFile(PathFromUtf8(path), "rb")), path_(path) {}
 
 size_t FileSource::Read(void* buffer, size_t n) {
     return f_ ? std::fread(buffer, 1, n, f_.get()) : 0;
@@ -43,7 +44,7 @@ int64_t FileSource::Size() const {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out) {
-    FileHandle f = OpenFile(path.c_str(), "rb");
+    FileHandle f = OpenFile(PathFromUtf8(path), "rb");
     if (!f) return false;
     out.clear();
     char buf[65536];

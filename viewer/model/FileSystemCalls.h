@@ -16,7 +16,7 @@ struct FileSystemCalls {
     std::function<int(const char* from, const char* to)> rename;
 };
 
-// The calls of the operating system.
+// The calls of the operating system (AtomicFilePosix.cpp, AtomicFileWin32.cpp).
 const FileSystemCalls& RealFileSystemCalls();
 
 } // namespace vordalis

@@ -1,5 +1,6 @@
 #include "model/NexoloDocument.h"
 
+#include "io/FilePath.h"
 #include "model/AtomicFile.h"
 #include "model/FileProblem.h"
 #include "model/ObjectFactory.h"
@@ -70,7 +71,8 @@ bool NexoloDocument::Store(const std::string& path, std::string* error) {
 bool NexoloDocument::AdoptTemporaryFile(const std::string& path, const std::u16string& title,
                                         std::u16string* message) {
     std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message);
-    std::remove(path.c_str());
+    std::error_code ec;
+    std::filesystem::remove(PathFromUtf8(path), ec);
     if (!obj) return false;
     object_ = std::move(obj);
     object_->mmScale = mmScale_;

@@ -1,4 +1,5 @@
 #include "model/OleDate.h"
+#include "model/LocalTime.h"
 
 #include <cmath>
 #include <cstdio>
@@ -58,7 +59,7 @@ OleDate OleDate::FromParts(const DateParts& p) {
 OleDate OleDate::Now() {
     std::time_t t = std::time(nullptr);
     std::tm tm{};
-    if (!localtime_r(&t, &tm)) return {};
+    if (!LocalTime(t, tm)) return {};
     return FromParts({tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec});
 }
 

@@ -1,5 +1,6 @@
 #include "rebound/MemberLocation.h"
 
+#include "io/FilePath.h"
 #include "model/FileProblem.h"
 
 #include <filesystem>
@@ -10,8 +11,8 @@ namespace vordalis {
 std::string LocateMember(const std::string& stored, const std::string& summaryPath) {
     if (FileReadProblem(stored).empty()) return stored;
     std::error_code ec;
-    if (std::filesystem::exists(stored, ec) || summaryPath.empty()) return {};
-    std::filesystem::path folder = std::filesystem::absolute(summaryPath, ec).parent_path();
+    if (std::filesystem::exists(PathFromUtf8(stored), ec) || summaryPath.empty()) return {};
+    std::filesystem::path folder = std::filesystem::absolute(PathFromUtf8(summaryPath), ec).parent_path();
     if (ec) return {};
     std::vector<std::string> parts;
     std::string part;
@@ -25,8 +26,8 @@ std::string LocateMember(const std::string& stored, const std::string& summaryPa
     }
     for (size_t first = 0; first < parts.size(); ++first) {
         std::filesystem::path candidate = folder;
-        for (size_t i = first; i < parts.size(); ++i) candidate /= parts[i];
-        if (FileReadProblem(candidate.string()).empty()) return candidate.string();
+        for (size_t i = first; i < parts.size(); ++i) candidate /= PathFromUtf8(parts[i]);
+        if (FileReadProblem(Utf8FromPath(candidate)).empty()) return Utf8FromPath(candidate);
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "rebound/SummaryBuilder.h"
 
+#include "io/FilePath.h"
 #include "model/ByteSource.h"
 #include "model/Codec.h"
 #include "model/TBasicObj.h"
@@ -81,9 +82,9 @@ SummaryBuildResult BuildReboundSummary(const std::vector<std::string>& chosen, c
 
 std::u16string SummaryTitle(const std::vector<std::string>& chosen) {
     if (chosen.empty()) return {};
-    std::filesystem::path folder = std::filesystem::path(chosen.front()).parent_path();
-    std::string name = folder.filename().string();
-    if (name.empty()) name = folder.string();
+    std::filesystem::path folder = PathFromUtf8(chosen.front()).parent_path();
+    std::string name = Utf8FromPath(folder.filename());
+    if (name.empty()) name = Utf8FromPath(folder);
     return Cut(Utf8ToU16(name), TBasicObj::kTitleLength);
 }
 
@@ -91,7 +92,7 @@ std::string SummaryFilePath() {
     std::error_code ec;
     std::filesystem::path tmp = std::filesystem::temp_directory_path(ec);
     if (ec) tmp = "/tmp";
-    return (tmp / "dir.vdo").string();
+    return Utf8FromPath(tmp / "dir.vdo");
 }
 
 } // namespace vordalis

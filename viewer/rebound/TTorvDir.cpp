@@ -1,7 +1,9 @@
 #include "rebound/TTorvDir.h"
 
+#include "io/FilePath.h"
 #include "model/AtomicFile.h"
 #include "model/FileProblem.h"
+#include "model/LocalTime.h"
 #include "model/ObjectFactory.h"
 #include "model/Strings.h"
 #include "plot/TextFormat.h"
@@ -198,8 +200,9 @@ bool TTorvDir::Write(ObjectWriter& out) {
     // A member found away from its stored path is saved where it was found.
     for (size_t i = 0; i < memberPaths.size(); ++i) {
         const std::string& stored = memberPaths[i];
-        std::string path =
-            memberFiles[i] == stored ? stored : std::filesystem::absolute(memberFiles[i]).string();
+        std::string path = memberFiles[i] == stored
+                               ? stored
+                               : Utf8FromPath(std::filesystem::absolute(PathFromUtf8(memberFiles[i])));
         out.WriteQuoted(Latin1ToU16(path), delim::kLf);
     }
     out.WriteQuoted(kEnd, delim::kLf);
@@ -365,7 +368,7 @@ bool WriteSummaryFile(const std::string& path, const char* tag, const std::vecto
     out.WriteText(tag, delim::kTab);
     std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    LocalTime(now, local);
     out.WriteInteger(local.tm_year + 1900, delim::kTab);
     out.WriteInteger(local.tm_mon + 1, delim::kTab);
     out.WriteInteger(local.tm_mday, delim::kTab);

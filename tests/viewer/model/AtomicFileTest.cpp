@@ -2,6 +2,8 @@
 // the old file stays byte for byte, no temporary file or descriptor is left behind, and the
 // caller hears of it.
 #include "model/AtomicFile.h"
+#include "io/FilePath.h"
+#include "model/ByteSource.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,14 +24,17 @@ std::string Slurp(const fs::path& p) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
+// The descriptors in use, found by asking each number (Linux and Windows alike).
 size_t OpenDescriptors() {
-    return static_cast<size_t>(
-        std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
+    size_t open = 0;
+    struct stat st {};
+    for (int fd = 0; fd < 1024; ++fd) open += ::fstat(fd, &st) == 0;
+    return open;
 }
 
 std::vector<std::string> Entries(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(Utf8FromPath(e.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -86,11 +91,15 @@ struct AtomicFileFaults : ::testing::Test {
         target = dir / "object.vdo";
     }
     void TearDown() override { fs::remove_all(dir); }
+    // The old file, with permissions other than a new file's (on Windows, which keeps only
+    // the write bit, as they are).
     void WriteOld() {
         std::ofstream(target, std::ios::binary) << oldBytes;
         fs::permissions(target, fs::perms(0640));
+        oldPerms = fs::status(target).permissions();
     }
     fs::path dir, target;
+    fs::perms oldPerms = fs::perms::unknown;
     const std::string oldBytes = std::string("old\0object\r\n", 12);
     const std::string newBytes = std::string(4500, 'n') + "end";
 };
@@ -103,7 +112,7 @@ TEST_F(AtomicFileFaults, WholeRunWritesInSeveralPiecesAndKeepsThePermissions) {
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(target.string(), newBytes, &error, faults.Calls())) << error;
     EXPECT_EQ(Slurp(target), newBytes);
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+    EXPECT_EQ(fs::status(target).permissions(), oldPerms);
     EXPECT_EQ(Entries(dir), std::vector<std::string>{"object.vdo"});
     std::vector<std::string> expected{"mkstemp", "fchmod"};
     expected.insert(expected.end(), 5, "write");
@@ -134,7 +143,7 @@ TEST_F(AtomicFileFaults, FailureAtAnyStepLeavesTheOldFileAsItWas) {
             EXPECT_NE(error.find(std::strerror(EIO)), std::string::npos) << error;
             if (existed) {
                 EXPECT_EQ(Slurp(target), oldBytes);
-                EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+                EXPECT_EQ(fs::status(target).permissions(), oldPerms);
                 EXPECT_EQ(Entries(dir), std::vector<std::string>{"object.vdo"});
             } else {
                 EXPECT_TRUE(Entries(dir).empty());
@@ -160,4 +169,19 @@ TEST_F(AtomicFileFaults, InterruptedWriteGoesOnAndAStalledOneFails) {
         EXPECT_EQ(Slurp(target), c.written ? newBytes : oldBytes);
         EXPECT_EQ(Entries(dir), std::vector<std::string>{"object.vdo"});
     }
+}
+
+TEST_F(AtomicFileFaults, NonAsciiNameIsWrittenReadAndReplacedUnderItsOwnName) {
+    const std::string name = "Pr\xC3\xBC"
+                             "fung \xE6\xB5\x8B\xE8\xAF\x95.vdo"; // UTF-8, as every path in the suite
+    const std::string path = Utf8FromPath(dir / PathFromUtf8(name));
+    for (const std::string& bytes : {oldBytes, newBytes}) {
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(path, bytes, &error)) << error;
+        std::string back;
+        ASSERT_TRUE(ReadWholeFile(path, back));
+        EXPECT_EQ(back, bytes);
+    }
+    ASSERT_EQ(Entries(dir).size(), 1u);
+    EXPECT_EQ(Utf8FromPath(fs::directory_iterator(dir)->path().filename()), name);
 }

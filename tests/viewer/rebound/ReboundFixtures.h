@@ -29,7 +29,8 @@ struct ChinaFile {
     std::string Text() const {
         char buf[256];
         std::string t = is2011 ? "TORVCHINA*" : "TORVCHINA";
-        t += "\t0007\t\"" + name + "\"\t2026\t3\t14\t10\t25\t1\t-\t" + Dash(static_cast<int>(readings.size())) + "\t";
+        t += "\t0007\t\"" + name + "\"\t2026\t3\t14\t10\t25\t1\t-\t" +
+             Dash(static_cast<int>(readings.size())) + "\t";
         t += Dash(angle) + "\t" + Dash(lower) + "\t" + Dash(upper) + "\t" + Dash(surface) + "\t" +
              Dash(conversion) + "\t";
         std::snprintf(buf, sizeof buf, "%0.1f\t%d\t%0.5f\t%0.5f\t%0.5f\t", depth, pump, a, b, c);
@@ -68,12 +69,13 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
+    // Names may hold '/'; the path returned has the system's separators.
     std::string Write(const std::string& name, const std::string& bytes) const {
-        std::string p = (path_ / name).string();
+        std::string p = Path(name);
         std::ofstream(p, std::ios::binary) << bytes;
         return p;
     }
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+    std::string Path(const std::string& name) const { return (path_ / name).make_preferred().string(); }
 
 private:
     std::filesystem::path path_;

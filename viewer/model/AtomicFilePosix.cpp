@@ -1,6 +1,7 @@
 #include "model/AtomicFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -32,6 +33,18 @@ bool WriteAll(int fd, std::string_view bytes, const FileSystemCalls& calls) {
 }
 
 } // namespace
+
+const FileSystemCalls& RealFileSystemCalls() {
+    static const FileSystemCalls calls{
+        [](char* pattern) { return ::mkstemp(pattern); },
+        [](int fd, mode_t mode) { return ::fchmod(fd, mode); },
+        [](int fd, const void* data, size_t size) { return ::write(fd, data, size); },
+        [](int fd) { return ::fsync(fd); },
+        [](int fd) { return ::close(fd); },
+        [](const char* from, const char* to) { return std::rename(from, to); },
+    };
+    return calls;
+}
 
 bool WriteFileAtomically(const std::string& requested, std::string_view bytes, std::string* error,
                          const FileSystemCalls& calls) {

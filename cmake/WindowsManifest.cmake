@@ -1,0 +1,16 @@
+# Every program and test carries the manifest that makes UTF-8 its code page, so that file
+# names, arguments and the C library's narrow calls are UTF-8 as on Linux.
+function(vordalis_manifest_executables dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(t IN LISTS targets)
+    get_target_property(type ${t} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+      target_sources(${t} PRIVATE ${PROJECT_SOURCE_DIR}/resources/windows/utf8.rc)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    vordalis_manifest_executables(${sub})
+  endforeach()
+endfunction()
+vordalis_manifest_executables(${PROJECT_SOURCE_DIR})
