@@ -1,5 +1,8 @@
 #include "cover/TLevelObj.h"
 
+#include "model/TValueSeries.h"
+#include "plot/TBasicPlot.h"
+
 namespace vordalis {
 
 int32_t TLevelObj::ClampThreshold(int32_t v) {
@@ -46,6 +49,50 @@ int TLevelObj::ClassOf(int32_t v) const {
 void TLevelObj::CountValue(int32_t v) {
     int c = ClassOf(v);
     if (c >= 0) ++classCounters[static_cast<size_t>(c)];
+}
+
+bool TLevelObj::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    if (limit) *limit = MainSeries()->Lower();
+    if (second) *second = MainSeries()->Upper();
+    if (lower) *lower = lowerThreshold;
+    if (upper) *upper = upperThreshold;
+    return true;
+}
+
+bool TLevelObj::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
+    if (limit) *limit = defaultLimit;
+    if (second) *second = 0;
+    if (lower) *lower = defaultLower;
+    if (upper) *upper = defaultUpper;
+    return true;
+}
+
+double TLevelObj::HitX(int x, int) {
+    return Plot().XFromPixel(x);
+}
+double TLevelObj::HitY(int, int y) {
+    return Plot().YFromPixel(y, false);
+}
+
+void TLevelObj::ReadLimitFields(ObjectReader& in, int delimiter, int32_t& limit) {
+    int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
+    for (int32_t* field : fields) {
+        if (delimiter == delim::kCr || delimiter == delim::kLf || delimiter == delim::kNone) break;
+        int32_t v;
+        if (in.ReadInteger(v)) *field = v;
+        delimiter = in.LastDelimiter();
+    }
+    lowerThreshold = ClampThreshold(lowerThreshold);
+    upperThreshold = ClampThreshold(upperThreshold);
+    if (delimiter == delim::kCr || delimiter == delim::kLf) ReadCommonTrailer(in);
+}
+
+void TLevelObj::WriteLimitFields(ObjectWriter& out) const {
+    WriteInstrumentId(out);
+    out.WriteInteger(MainSeries()->Lower(), delim::kTab);
+    out.WriteInteger(lowerThreshold, delim::kTab);
+    out.WriteInteger(upperThreshold, delim::kLf);
+    WriteCommonTrailer(out, delim::kBlockEnd);
 }
 
 void TLevelObj::Describe(Json& out) const {

@@ -2,11 +2,9 @@
 
 #include "cover/CoverUnits.h"
 #include "model/SeriesStatistics.h"
-#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace vordalis {
 namespace {
@@ -30,7 +28,6 @@ std::unique_ptr<TBasicObj> CreateVernoBars(ByteSource& file, bool mmScale) {
 TVernoBars::TVernoBars(ByteSource& file, bool mmScaleSetting) {
     category = kCategoryBars;
     mmScale = mmScaleSetting;
-    date = OleDate::Today(); // see ReadCommonTrailer
     valid = Read(file);
 }
 
@@ -71,11 +68,7 @@ bool TVernoBars::Read(ByteSource& file) {
     if (!file.Seek(file.Size() - 6) || file.Read(closingFigures.data(), 6) != 6) return false;
     if (!file.Seek(kTextAt)) return false;
     if (!in.ReadInteger(objectNumber)) return false;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%06d", objectNumber);
-    SetTitle(Latin1ToU16(buf));
-    instrumentCode = u"VX";
-    int delimiter = ReadInstrumentId(in, u"VX;V4;V5");
+    const int delimiter = ReadCoverInstrumentId(in);
     if (delimiter == -1) return false;
 
     const double step = (imperial ? kInchSteps : kMmSteps)[gridClass - 1];
@@ -85,20 +78,10 @@ bool TVernoBars::Read(ByteSource& file) {
         yScan.SetUnit(u"in");
     }
 
-    // Optional fields: cover limit, lower and upper threshold, each kept when unreadable.
     int32_t limit = 0;
-    int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
-    for (int32_t* field : fields) {
-        if (delimiter == delim::kCr || delimiter == delim::kLf || delimiter == delim::kNone) break;
-        int32_t v;
-        if (in.ReadInteger(v)) *field = v;
-        delimiter = in.LastDelimiter();
-    }
-    lowerThreshold = ClampThreshold(lowerThreshold);
-    upperThreshold = ClampThreshold(upperThreshold);
+    ReadLimitFields(in, delimiter, limit);
     xScan.SetLower(limit);
     yScan.SetLower(limit);
-    if (delimiter == delim::kCr || delimiter == delim::kLf) ReadCommonTrailer(in);
 
     ComputeLayout();
     SetupAxes();
@@ -170,30 +153,10 @@ bool TVernoBars::Write(ObjectWriter& out) {
     out.WriteByte(mark);
 
     out.WriteInteger(objectNumber, delim::kLf);
-    WriteInstrumentId(out);
-    out.WriteInteger(xScan.Lower(), delim::kTab);
-    out.WriteInteger(lowerThreshold, delim::kTab);
-    out.WriteInteger(upperThreshold, delim::kLf);
-    WriteCommonTrailer(out, delim::kBlockEnd);
+    WriteLimitFields(out);
     // The closing figures (the number again) with no delimiter: the recogniser looks for them
     // at the file's end. A number of other than six figures is not repeated as it stands.
     out.WriteText(closingFigures.c_str(), delim::kNone);
-    return true;
-}
-
-bool TVernoBars::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
-    if (limit) *limit = xScan.Lower();
-    if (second) *second = xScan.Upper();
-    if (lower) *lower = lowerThreshold;
-    if (upper) *upper = upperThreshold;
-    return true;
-}
-
-bool TVernoBars::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
-    if (limit) *limit = defaultLimit;
-    if (second) *second = 0;
-    if (lower) *lower = defaultLower;
-    if (upper) *upper = defaultUpper;
     return true;
 }
 
@@ -288,38 +251,6 @@ void TVernoBars::SetupAxes() {
     plot.axisY.title = mmScale ? u"y [mm]" : u"y [m]";
 }
 
-void TVernoBars::Draw(Canvas& dc) {
-    if (!imperial) SetupAxes();
-    plot.DrawScreen(&dc, *this, options);
-}
-
-void TVernoBars::PrintPage(Canvas& dc, int page) {
-    if (!imperial) SetupAxes();
-    plot.DrawPrintPage(&dc, *this, options, page);
-}
-
-void TVernoBars::DrawCopy(Canvas& dc) {
-    if (!imperial) SetupAxes();
-    plot.DrawCopy(&dc, *this, options);
-}
-
-Extent TVernoBars::GetExtent() {
-    return plot.ScreenExtent(*this, options);
-}
-int TVernoBars::GetPageCount(Canvas& dc) {
-    return plot.PageCount(dc, *this, options);
-}
-Extent TVernoBars::GetCopySize() {
-    return plot.CopySize(*this, options);
-}
-
-double TVernoBars::HitX(int x, int) {
-    return plot.XFromPixel(x);
-}
-double TVernoBars::HitY(int, int y) {
-    return plot.YFromPixel(y, false);
-}
-
 int TVernoBars::BarAtPixel(int x, int y) {
     if (!plot.GetChartRect().Contains(x, y)) return -1;
     const double dx = plot.XFromPixel(x), dy = plot.YFromPixel(y, false);
@@ -338,10 +269,6 @@ bool TVernoBars::SetValueAt(double x, double y, double value) {
     if (item < 0) return false;
     ((item & kYItem) ? yScan : xScan).At(item & 0xFF) = v;
     return true;
-}
-
-int TVernoBars::HitRegion(int x, int y, int* row) {
-    return plot.FindHitRegion(x, y, row);
 }
 
 void TVernoBars::Describe(Json& out) const {

@@ -23,27 +23,17 @@ public:
 
     void SetOptions(int32_t opts) override;
     bool Write(ObjectWriter& out) override;
-    void Draw(Canvas& dc) override;
-    void PrintPage(Canvas& dc, int page) override;
-    void DrawCopy(Canvas& dc) override;
-    Extent GetExtent() override;
-    int GetPageCount(Canvas& dc) override;
-    Extent GetCopySize() override;
-    bool GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
-    bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
     double GetMaxValue() override { return 255.0; }
     int GetEditFlags() override { return edit::kBarsFlags; }
-    double HitX(int x, int y) override;
-    double HitY(int x, int y) override;
     double HitValue(int x, int y) override;
     double RowX(int item) override;
     double RowY(int item) override;
     double RowValue(int item) override;
     bool SetValueAt(double x, double y, double value) override;
     bool SetValueByIndex(int item, double value) override;
-    int HitRegion(int x, int y, int* row) override;
 
+    TBasicPlot& Plot() override { return plot; }
     const TValueSeries* MainSeries() const override { return &xScan; }
     void Describe(Json& out) const override;
 
@@ -76,17 +66,16 @@ public:
     TValueSeries yScan;
     int32_t extentX = 0;
     int32_t extentY = 0;
-    int32_t lowerThreshold = 10;
-    int32_t upperThreshold = 80;
-    int32_t defaultLimit = 0;
-    int32_t defaultLower = 10;
-    int32_t defaultUpper = 80;
     // The six figures the file ends with, by which it is recognised ("2" and five more); they
     // normally repeat the number, and are written back as they were.
     std::string closingFigures;
     TVernoBarsPlot plot;
 
 private:
+    // Metric objects set their axes again: the "mm Scale" option may have changed.
+    void BeforePainting() override {
+        if (!imperial) SetupAxes();
+    }
     bool Read(ByteSource& file);
     // Extents and classes after reading, on a change of option bit 17 and of the thresholds.
     void ComputeLayout();

@@ -30,7 +30,6 @@ std::unique_ptr<TBasicObj> TVernoList::Create(ByteSource& file, bool) {
 TVernoList::TVernoList(ByteSource& file) {
     category = kCategoryList;
     type = kTypeCoverList;
-    date = OleDate::Today(); // see ReadCommonTrailer
     ObjectReader in(file);
     if (!in.SkipToken()) return; // "Vernoskant5"; the kind is known already
     int32_t headerLimit = 0;
@@ -77,9 +76,7 @@ TVernoList::TVernoList(ByteSource& file) {
     }
     initialLimit = headerLimit;
 
-    title = Printf("%06d", objectNumber);
-    instrumentCode = u"VX";
-    int delimiter = ReadInstrumentId(in, u"VX;V4;V5");
+    int delimiter = ReadCoverInstrumentId(in);
     if (delimiter < 0) return;
     if (Inches()) covers.SetUnit(u"in");
     if (delimiter != 10 && delimiter != 13) {
@@ -142,27 +139,6 @@ bool TVernoList::Write(ObjectWriter& out) {
     out.WriteInteger(Limit(), delim::kLf);
     WriteCommonTrailer(out, delim::kFileEnd);
     return true;
-}
-
-// ---------------------------------------------------------------- painting and sizes
-
-void TVernoList::Draw(Canvas& dc) {
-    plot.DrawScreen(&dc, *this, options);
-}
-void TVernoList::PrintPage(Canvas& dc, int page) {
-    plot.DrawPrintPage(&dc, *this, options, page);
-}
-void TVernoList::DrawCopy(Canvas& dc) {
-    plot.DrawCopy(&dc, *this, options);
-}
-Extent TVernoList::GetExtent() {
-    return plot.ScreenExtent(*this, options);
-}
-int TVernoList::GetPageCount(Canvas& dc) {
-    return plot.PageCount(dc, *this, options);
-}
-Extent TVernoList::GetCopySize() {
-    return plot.CopySize(*this, options);
 }
 
 // ---------------------------------------------------------------- limits and values
@@ -228,10 +204,6 @@ bool TVernoList::SetValueByIndex(int index, double value) {
     if (index < 0 || index >= Count() || !std::isfinite(value)) return false;
     covers.At(index) = Narrow(static_cast<int64_t>(std::clamp(value, -1e18, 1e18)));
     return true;
-}
-
-int TVernoList::HitRegion(int x, int y, int* row) {
-    return plot.FindHitRegion(x, y, row);
 }
 
 // ---------------------------------------------------------------- description

@@ -4,14 +4,14 @@
 // limit. Covers are held in whole millimetres; an inch file is converted while it is read.
 #include "cover/CoverRows.h"
 #include "cover/TVernoListPlot.h"
-#include "model/TBasicObj.h"
+#include "cover/TVernoObj.h"
 #include "model/TValueSeries.h"
 
 #include <memory>
 
 namespace vordalis {
 
-class TVernoList : public TBasicObj {
+class TVernoList : public TVernoObj {
 public:
     static constexpr int kMaxWritten = 4096;
     static constexpr double kInch = kInchPerMm;
@@ -20,12 +20,6 @@ public:
     static std::unique_ptr<TBasicObj> Create(ByteSource& file, bool mmScale);
 
     bool Write(ObjectWriter& out) override;
-    void Draw(Canvas& dc) override;
-    void PrintPage(Canvas& dc, int page) override;
-    void DrawCopy(Canvas& dc) override;
-    Extent GetExtent() override;
-    int GetPageCount(Canvas& dc) override;
-    Extent GetCopySize() override;
     bool GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
@@ -38,8 +32,8 @@ public:
     double RowValue(int row) override;
     bool SetValueAt(double x, double y, double value) override;
     bool SetValueByIndex(int index, double value) override;
-    int HitRegion(int x, int y, int* row) override;
 
+    TBasicPlot& Plot() override { return plot; }
     const TValueSeries* MainSeries() const override { return &covers; }
     void Describe(Json& out) const override;
 

@@ -12,10 +12,6 @@ namespace {
 
 using cover::kInchPerMm;
 
-bool IsLineEnd(int delimiter) {
-    return delimiter == delim::kCr || delimiter == delim::kLf;
-}
-
 std::u16string Format(const char* format, double v) {
     char buf[64];
     std::snprintf(buf, sizeof buf, format, v);
@@ -31,7 +27,6 @@ std::unique_ptr<TBasicObj> CreateVernoRaster(ByteSource& file, bool mmScale) {
 TVernoRaster::TVernoRaster(ByteSource& file, bool mmScaleSetting) {
     category = kCategoryRaster;
     mmScale = mmScaleSetting;
-    date = OleDate::Today(); // see ReadCommonTrailer
     valid = Read(file);
 }
 
@@ -93,11 +88,7 @@ bool TVernoRaster::Read(ByteSource& file) {
     lowerThreshold = defaultLower;
     upperThreshold = defaultUpper;
 
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%06d", objectNumber);
-    SetTitle(Latin1ToU16(buf));
-    instrumentCode = u"VX";
-    int delimiter = ReadInstrumentId(in, u"VX;V4;V5");
+    const int delimiter = ReadCoverInstrumentId(in);
     if (delimiter == -1) return false;
 
     if (imperial) {
@@ -109,17 +100,8 @@ bool TVernoRaster::Read(ByteSource& file) {
     }
 
     int32_t limit = covers.Lower();
-    int32_t* fields[3] = {&limit, &lowerThreshold, &upperThreshold};
-    for (int32_t* field : fields) {
-        if (IsLineEnd(delimiter) || delimiter == delim::kNone) break;
-        int32_t v;
-        if (in.ReadInteger(v)) *field = v;
-        delimiter = in.LastDelimiter();
-    }
+    ReadLimitFields(in, delimiter, limit);
     covers.SetLower(limit);
-    lowerThreshold = ClampThreshold(lowerThreshold);
-    upperThreshold = ClampThreshold(upperThreshold);
-    if (IsLineEnd(delimiter)) ReadCommonTrailer(in);
 
     CountCovers();
     if (imperial) {
@@ -174,47 +156,11 @@ bool TVernoRaster::SetupInchAxes() {
     return true;
 }
 
-void TVernoRaster::Draw(Canvas& dc) {
-    if (!imperial) SetupMetricAxes();
-    plot.DrawScreen(&dc, *this, options);
-}
-
-void TVernoRaster::PrintPage(Canvas& dc, int page) {
-    if (!imperial) SetupMetricAxes();
-    plot.DrawPrintPage(&dc, *this, options, page);
-}
-
-void TVernoRaster::DrawCopy(Canvas& dc) {
-    if (!imperial) SetupMetricAxes();
-    plot.DrawCopy(&dc, *this, options);
-}
-
-Extent TVernoRaster::GetExtent() {
-    return plot.ScreenExtent(*this, options);
-}
-int TVernoRaster::GetPageCount(Canvas& dc) {
-    return plot.PageCount(dc, *this, options);
-}
-Extent TVernoRaster::GetCopySize() {
-    return plot.CopySize(*this, options);
-}
-
-double TVernoRaster::HitX(int x, int) {
-    return plot.XFromPixel(x);
-}
-double TVernoRaster::HitY(int, int y) {
-    return plot.YFromPixel(y, false);
-}
-
 double TVernoRaster::HitValue(int x, int y) {
     if (!plot.GetChartRect().Contains(x, y)) return 0;
     if (grid.StepX() * grid.Scale() <= 0 || grid.StepY() * grid.Scale() <= 0) return 0;
     const int index = CellAt(plot.XFromPixel(x), plot.YFromPixel(y, false));
     return index < 0 ? -1.0 : covers.Get(index);
-}
-
-int TVernoRaster::HitRegion(int x, int y, int* row) {
-    return plot.FindHitRegion(x, y, row);
 }
 
 double TVernoRaster::MeasuredArea() {
@@ -269,27 +215,7 @@ bool TVernoRaster::Write(ObjectWriter& out) {
             out.WriteInteger(covers.Get(row * grid.Nx() + col),
                              col + 1 == grid.Nx() ? delim::kLf : delim::kTab);
     out.WriteDelimiter(delim::kBlockEnd);
-    WriteInstrumentId(out);
-    out.WriteInteger(covers.Lower(), delim::kTab);
-    out.WriteInteger(lowerThreshold, delim::kTab);
-    out.WriteInteger(upperThreshold, delim::kLf);
-    WriteCommonTrailer(out, delim::kBlockEnd);
-    return true;
-}
-
-bool TVernoRaster::GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
-    if (limit) *limit = covers.Lower();
-    if (second) *second = covers.Upper();
-    if (lower) *lower = lowerThreshold;
-    if (upper) *upper = upperThreshold;
-    return true;
-}
-
-bool TVernoRaster::GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) {
-    if (limit) *limit = defaultLimit;
-    if (second) *second = 0;
-    if (lower) *lower = defaultLower;
-    if (upper) *upper = defaultUpper;
+    WriteLimitFields(out);
     return true;
 }
 

@@ -19,26 +19,16 @@ public:
     TVernoRaster(ByteSource& file, bool mmScale);
 
     bool Write(ObjectWriter& out) override;
-    void Draw(Canvas& dc) override;
-    void PrintPage(Canvas& dc, int page) override;
-    void DrawCopy(Canvas& dc) override;
-    Extent GetExtent() override;
-    int GetPageCount(Canvas& dc) override;
-    Extent GetCopySize() override;
-    bool GetLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
-    bool GetDefaultLimits(int32_t* limit, int32_t* second, int32_t* lower, int32_t* upper) override;
     void SetLimits(int32_t limit, int32_t second, int32_t lower, int32_t upper) override;
     int GetEditFlags() override { return edit::kRasterFlags; }
-    double HitX(int x, int y) override;
-    double HitY(int x, int y) override;
     double HitValue(int x, int y) override;
     double RowX(int index) override;
     double RowY(int index) override;
     double RowValue(int index) override;
     bool SetValueAt(double x, double y, double value) override;
     bool SetValueByIndex(int index, double value) override;
-    int HitRegion(int x, int y, int* row) override;
 
+    TBasicPlot& Plot() override { return plot; }
     const TValueSeries* MainSeries() const override { return &covers; }
     void Describe(Json& out) const override;
 
@@ -55,11 +45,6 @@ public:
     int32_t layerWord = 0;
     GridGeometry grid;
     TValueSeries covers;
-    int32_t lowerThreshold = 10;
-    int32_t upperThreshold = 80;
-    int32_t defaultLimit = 0;
-    int32_t defaultLower = 10;
-    int32_t defaultUpper = 80;
     int32_t usedColumns = 0;
     int32_t usedRows = 0;
     // The grid widths as the file gave them (tenths of an inch in inch files).
@@ -68,6 +53,10 @@ public:
     TVernoRasterPlot plot;
 
 private:
+    // Metric objects set their axes again: the "mm Scale" option may have changed.
+    void BeforePainting() override {
+        if (!imperial) SetupMetricAxes();
+    }
     bool Read(ByteSource& file);
     bool SetupInchAxes();
     // Rebuilds the classes, counts the covers into them and finds the used extent.

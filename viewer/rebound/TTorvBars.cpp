@@ -1,16 +1,9 @@
 #include "rebound/TTorvBars.h"
 
-#include "model/Strings.h"
 #include "rebound/CarbonationFactor.h"
 #include "rebound/ImpactDirection.h"
 #include "rebound/ReboundMedian.h"
 #include "rebound/StrengthUnits.h"
-#include "text/Utf16.h"
-
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <initializer_list>
 
 namespace vordalis {
 namespace {
@@ -20,17 +13,6 @@ constexpr const char* kHead = "TORVIHAMMER";
 constexpr int32_t kFlagMeanLine = 0x01, kFlagLimits = 0x02, kFlagLimitsInitial = 0x04,
                   kFlagConversionInitial = 0x08, kFlagParametersInitial = 0x10, kFlagReserved = 0x20,
                   kFlagMedian = 0x40;
-
-bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields) {
-    for (int32_t* f : fields)
-        if (!in.ReadInteger(*f)) return false;
-    return true;
-}
-
-void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields,
-               delim::Delimiter delimiter = delim::kTab) {
-    for (int32_t v : fields) out.WriteInteger(v, delimiter, true);
-}
 
 } // namespace
 
@@ -51,9 +33,7 @@ void TTorvBars::Read(ObjectReader& in) {
     valid = false;
     int32_t n = 0;
     DateParts date{};
-    if (!in.SkipToken() || !in.ReadInteger(objectNumber)) return;
-    if (!ReadSeriesName(in, seriesName)) return;
-    if (!ReadDateFields(in, date)) return;
+    if (!in.SkipToken() || !ReadSeriesHead(in, date)) return;
     if (!ReadInts(in, {&variantCode, &auxCode, &n, &measuredDirection, &outlierMode, &instrumentCurveCode,
                        &instrumentLowerLimit, &instrumentUpperLimit, &instrumentCarbonation}))
         return;
@@ -100,19 +80,14 @@ void TTorvBars::Read(ObjectReader& in) {
 
     date.second = 0;
     SetDate(OleDate::FromParts(date));
-    char number[16];
-    std::snprintf(number, sizeof number, "%04d", objectNumber);
-    SetTitle(seriesName + u" " + Latin1ToU16(number));
+    TitleFromSeries();
 
     int delimiter = ReadInstrumentId(in, u"TH");
     if (delimiter == -1) return;
     if (delimiter != delim::kFileEnd && !ReadExtension(in)) return;
 
-    if (upperLimit < lowerLimit) lowerLimit = 0;
-    if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
     ApplyDirectionCorrection();
-    maxMeasured = std::max(maxMeasured, 10);
-    if (!SetupChart(n, maxMeasured, 2069, u" [R]")) {
+    if (!SetupReadingsChart()) {
         measuredValues.Clear();
         values.Clear();
         return;
@@ -153,12 +128,7 @@ bool TTorvBars::Write(ObjectWriter& out) {
         if (!DecimalReadsBack("%0.4f", coefA[row], 9) || !DecimalReadsBack("%0.2f", coefB[row], 9) ||
             !DecimalReadsBack("%0.1f", coefC[row], 9))
             return false;
-    char buf[32];
-    out.WriteText(kHead, delim::kTab);
-    std::snprintf(buf, sizeof buf, "%04d", objectNumber);
-    out.WriteText(buf, delim::kTab);
-    out.WriteQuoted(seriesName, delim::kTab);
-    WriteDateFields(out, delim::kTab);
+    WriteSeriesHead(out, kHead);
     WriteInts(out, {variantCode, auxCode, n, measuredDirection, outlierMode, instrumentCurveCode,
                     instrumentLowerLimit, instrumentUpperLimit, instrumentCarbonation});
     WriteFormatted(out, "%0.2f", instrumentFormFactor, delim::kTab);
@@ -213,29 +183,6 @@ double TTorvBars::CompressiveStrength() const {
     double r = MeanRebound();
     double base = rebound::CurveStrength(Coefficients(curve), curve, r);
     return CarbonationFactor() * timeFactor * formFactor * base;
-}
-
-double TTorvBars::PositionValue(int position) const {
-    return position >= 1 && position <= values.Length() ? values.Get(position - 1) : 0.0;
-}
-
-double TTorvBars::RowValue(int row) {
-    return values.Get(row);
-}
-
-bool TTorvBars::SetValueAt(double x, double, double value) {
-    return SetValueByIndex(static_cast<int>(std::floor(x + 0.5)) - 1, value);
-}
-
-bool TTorvBars::SetValueByIndex(int index, double value) {
-    if (index < 0 || index >= values.Length()) return false;
-    values.At(index) = static_cast<int32_t>(value);
-    return true;
-}
-
-void TTorvBars::InitialLimits(int32_t& lower, int32_t& upper) const {
-    lower = instrumentLowerLimit;
-    upper = instrumentUpperLimit;
 }
 
 void TTorvBars::Describe(Json& out) const {

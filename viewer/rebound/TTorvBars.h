@@ -6,35 +6,25 @@
 #include "model/TValueSeries.h"
 #include "rebound/ConversionCurves.h"
 #include "rebound/TTorvBarsPlot.h"
-#include "rebound/TTorvObj.h"
+#include "rebound/TTorvReadings.h"
 
 #include <memory>
 
 namespace vordalis {
 
-class TTorvBars : public TTorvObj {
+class TTorvBars : public TTorvReadings {
 public:
-    static constexpr int kMaxValues = 4096;
-    static constexpr int kValueLowerLimit = 10;
-
     // Reads the whole file; `valid` tells whether it was a complete series.
     explicit TTorvBars(ByteSource& file);
     static std::unique_ptr<TBasicObj> Create(ByteSource& file, bool mmScale);
 
     bool Write(ObjectWriter& out) override;
-    double RowValue(int row) override;
-    bool SetValueAt(double x, double y, double value) override;
-    bool SetValueByIndex(int index, double value) override;
-    const TValueSeries* MainSeries() const override { return &values; }
     void Describe(Json& out) const override;
     // The series name, a space and the number in four figures.
     std::u16string LoadedTitle() const override { return seriesName + NumberFigures(" %04ld"); }
 
     TTorvPlot& Plot() override { return plot; }
-    int PositionCount() const override { return values.Length(); }
-    double PositionValue(int position) const override;
     double ChartMean() const override { return MeanRebound(); }
-    void InitialLimits(int32_t& lower, int32_t& upper) const override;
 
     // --- evaluation ---
     // Rebuilds the evaluated series from the measured one for impactDirection.
@@ -47,14 +37,11 @@ public:
     rebound::CurveCoefficients Coefficients(int curveIndex) const;
     static std::u16string CurveName(int index) { return rebound::CurveName(index); }
 
-    std::u16string seriesName;
     int32_t variantCode = 0;
     int32_t auxCode = 0;
     int32_t measuredDirection = 1;
     int32_t outlierMode = 0;
     int32_t instrumentCurveCode = 0;
-    int32_t instrumentLowerLimit = 0;
-    int32_t instrumentUpperLimit = 0;
     int32_t instrumentCurve = 0;
     double instrumentFormFactor = 1.0;
     double instrumentTimeFactor = 1.0;
@@ -74,8 +61,6 @@ public:
     int32_t useMedian = 0;
     // mutable: the statistics are computed lazily.
     mutable TValueSeries measuredValues;
-    mutable TValueSeries values;
-    int32_t maxMeasured = 0;
     TTorvBarsPlot plot;
 
 private:

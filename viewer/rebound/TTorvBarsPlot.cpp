@@ -8,12 +8,7 @@
 namespace vordalis {
 namespace {
 
-// Arrow strokes in the value column, as offsets from (left edge, baseline) with y counted
-// upward: shaft from, shaft to, two head ends.
-struct Arrow {
-    int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
-};
-const Arrow kArrows[5] = {
+const TTorvPlot::Arrow kArrows[5] = {
     {632, 12, 656, 12, 646, 7, 646, 17}, // 0°: to the right
     {632, 0, 656, 24, 644, 22, 654, 12}, // +45°: up and right
     {644, 0, 644, 24, 639, 14, 649, 14}, // +90°: up
@@ -37,13 +32,7 @@ std::u16string OutlierText(int mode) {
 } // namespace
 
 void TTorvBarsPlot::DrawDirectionArrow(Canvas& dc, int code, int x, int y) {
-    if (code < 1 || code > 5) return;
-    const Arrow& a = kArrows[code - 1];
-    dc.SetPen(Pen{PenStyle::Solid, 3, kBlack});
-    dc.Line(x + a.x0, y - a.y0, x + a.x1, y - a.y1);
-    dc.Line(x + a.x1, y - a.y1, x + a.hx0, y - a.hy0);
-    dc.Line(x + a.x1, y - a.y1, x + a.hx1, y - a.hy1);
-    dc.SetPen(BlackPen());
+    if (code >= 1 && code <= 5) DrawArrow(dc, kArrows[code - 1], x, y);
 }
 
 TBasicPlot::HeaderExtras TTorvBarsPlot::GetHeaderExtras(const TBasicObj& obj) const {
@@ -117,20 +106,10 @@ int TTorvBarsPlot::DrawStatistics(TTorvObj& obj, int x, int top) {
     return y + 40;
 }
 
-int TTorvBarsPlot::DrawTable(TTorvObj& obj, int left, int top, int width) {
-    const int n = obj.PositionCount();
-    if (n < 1 || n > kMaxTableValues) return top;
-    const int cellWidth = (width - 20) / kTableColumns;
-    if (cellWidth < 20) return top;
-    return DrawCellTable(obj, left, top, stacked ? kTableColumns : kTableColumnsBeside, cellWidth, n,
-                         LoadString(2074) + u" [R]");
-}
-
 void TTorvBarsPlot::DrawCell(TTorvObj& obj, int index, const Rect& cell) {
     Canvas& dc = *device;
     const double v = obj.PositionValue(index + 1);
-    const bool red = obj.showLimits && v > 0 && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts));
-    dc.SetTextColor(red ? kRed : kBlack);
+    dc.SetTextColor(v > 0 && ShownRed(obj, v) ? kRed : kBlack);
     dc.SetTextAlign(align::kRight | align::kBaseline);
     dc.TextOut(cell.right + 5, cell.bottom, v > 0 ? Printf("%d", static_cast<int>(v)) : u"-");
 }

@@ -9,17 +9,12 @@ class TTorvBars;
 
 class TTorvBarsPlot : public TTorvPlot {
 public:
-    static constexpr int kTableColumns = 24;
-    static constexpr int kTableColumnsBeside = 11;
-    static constexpr int kMaxTableValues = 256;
-
     // The arrow of impact direction code 1..5 in the value column of a row: x is the block's
     // left edge, y the row's baseline (page units, y down).
     static void DrawDirectionArrow(Canvas& dc, int code, int x, int y);
 
 protected:
     int DrawStatistics(TTorvObj& obj, int left, int top) override;
-    int DrawTable(TTorvObj& obj, int left, int top, int width) override;
     void DrawCell(TTorvObj& obj, int index, const Rect& cell) override;
     HeaderExtras GetHeaderExtras(const TBasicObj& obj) const override;
 };

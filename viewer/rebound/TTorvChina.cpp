@@ -1,13 +1,8 @@
 #include "rebound/TTorvChina.h"
 
 #include "model/Strings.h"
-#include "text/Utf16.h"
 
-#include <algorithm>
 #include <climits>
-#include <cmath>
-#include <cstdio>
-#include <vector>
 
 namespace vordalis {
 namespace {
@@ -18,23 +13,10 @@ constexpr const char* kHead2011 = "TORVCHINA*";
 constexpr int32_t kFlagMeanLine = 0x01, kFlagLimits = 0x02, kFlagPump = 0x04, kFlagLimitsInitial = 0x08,
                   kFlagConversionInitial = 0x10, kFlagParametersInitial = 0x20, kFlagGeneralInitial = 0x40;
 
-bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields) {
-    for (int32_t* f : fields)
-        if (!in.ReadInteger(*f)) return false;
-    return true;
-}
-
-void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields,
-               delim::Delimiter delimiter = delim::kTab) {
-    for (int32_t v : fields) out.WriteInteger(v, delimiter, true);
-}
-
 } // namespace
 
 TTorvChina::TTorvChina(ByteSource& file) {
     type = kTypeReboundChina;
-    category = kCategoryRebound;
-    instrumentCode = u"TH";
     file.Seek(0);
     ObjectReader in(file);
     Read(in);
@@ -51,10 +33,8 @@ void TTorvChina::Read(ObjectReader& in) {
     std::u16string token;
     if (in.ReadToken(token, 14) == 0) return;
     is2011 = token == u"TORVCHINA*" ? 1 : 0;
-    if (!in.ReadInteger(objectNumber)) return;
-    if (!ReadSeriesName(in, seriesName)) return;
     DateParts date{};
-    if (!ReadDateFields(in, date)) return;
+    if (!ReadSeriesHead(in, date)) return;
     int32_t n = 0;
     if (!ReadInts(in, {&auxCode1, &auxCode2, &n, &instrumentAngle, &instrumentLowerLimit,
                        &instrumentUpperLimit, &instrumentSurface, &instrumentConversion}))
@@ -98,9 +78,7 @@ void TTorvChina::Read(ObjectReader& in) {
 
     date.second = 0;
     SetDate(OleDate::FromParts(date));
-    char number[16];
-    std::snprintf(number, sizeof number, "%04d", objectNumber);
-    SetTitle(seriesName + u" " + Latin1ToU16(number));
+    TitleFromSeries();
 
     // The 2011 edition drops the highest and lowest readings: three at each end with the table,
     // half of the flagged ones at each end with the general conversion.
@@ -111,10 +89,7 @@ void TTorvChina::Read(ObjectReader& in) {
     // An instrument file ends with the id token (0x1A, or the file's end): no extension.
     if (delimiter != delim::kFileEnd && delimiter != delim::kNone && !ReadExtension(in)) return;
 
-    if (upperLimit < lowerLimit) lowerLimit = 0;
-    if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
-    maxMeasured = std::max(maxMeasured, 10);
-    if (!SetupChart(n, maxMeasured, 2069, u" [R]")) {
+    if (!SetupReadingsChart()) {
         values.Clear();
         return;
     }
@@ -153,12 +128,7 @@ bool TTorvChina::Write(ObjectWriter& out) {
     for (double c :
          {instrumentGeneralA, instrumentGeneralB, instrumentGeneralC, generalA, generalB, generalC})
         if (!DecimalReadsBack("%0.5f", c, 9)) return false;
-    char buf[32];
-    out.WriteText(is2011 ? kHead2011 : kHead2001, delim::kTab);
-    std::snprintf(buf, sizeof buf, "%04d", objectNumber);
-    out.WriteText(buf, delim::kTab);
-    out.WriteQuoted(seriesName, delim::kTab);
-    WriteDateFields(out, delim::kTab);
+    WriteSeriesHead(out, is2011 ? kHead2011 : kHead2001);
     WriteInts(out, {auxCode1, auxCode2, n, instrumentAngle, instrumentLowerLimit, instrumentUpperLimit,
                     instrumentSurface, instrumentConversion});
     WriteFormatted(out, "%0.1f", instrumentCarbonation, delim::kTab);
@@ -225,32 +195,9 @@ void TTorvChina::GeneralCounts(int& n, int& m) const {
     m = high;
 }
 
-double TTorvChina::PositionValue(int position) const {
-    return position >= 1 && position <= values.Length() ? values.Get(position - 1) : 0.0;
-}
-
 bool TTorvChina::PositionGreyed(int position) const {
     values.Count();
     return values.IsExcluded(position - 1);
-}
-
-double TTorvChina::RowValue(int row) {
-    return values.Get(row);
-}
-
-bool TTorvChina::SetValueAt(double x, double, double value) {
-    return SetValueByIndex(static_cast<int>(std::floor(x + 0.5)) - 1, value);
-}
-
-bool TTorvChina::SetValueByIndex(int index, double value) {
-    if (index < 0 || index >= values.Length()) return false;
-    values.At(index) = static_cast<int32_t>(value);
-    return true;
-}
-
-void TTorvChina::InitialLimits(int32_t& lower, int32_t& upper) const {
-    lower = instrumentLowerLimit;
-    upper = instrumentUpperLimit;
 }
 
 void TTorvChina::Describe(Json& out) const {

@@ -5,16 +5,14 @@
 #include "model/TValueSeries.h"
 #include "rebound/ChinaEvaluation.h"
 #include "rebound/TTorvChinaPlot.h"
-#include "rebound/TTorvObj.h"
+#include "rebound/TTorvReadings.h"
 
 #include <memory>
 
 namespace vordalis {
 
-class TTorvChina : public TTorvObj {
+class TTorvChina : public TTorvReadings {
 public:
-    static constexpr int kMaxValues = 4096;
-    static constexpr int kValueLowerLimit = 10;
     // Readings marked at each end of a 2011 table-conversion file.
     static constexpr int kTableOutliers = 3;
     // A stored reading above this carries the outlier flag.
@@ -24,20 +22,13 @@ public:
     static std::unique_ptr<TBasicObj> Create(ByteSource& file, bool mmScale);
 
     bool Write(ObjectWriter& out) override;
-    double RowValue(int row) override;
-    bool SetValueAt(double x, double y, double value) override;
-    bool SetValueByIndex(int index, double value) override;
-    const TValueSeries* MainSeries() const override { return &values; }
     void Describe(Json& out) const override;
     // The series name directly followed by the number in four figures.
     std::u16string LoadedTitle() const override { return seriesName + NumberFigures("%04ld"); }
 
     TTorvPlot& Plot() override { return plot; }
-    int PositionCount() const override { return values.Length(); }
-    double PositionValue(int position) const override;
     bool PositionGreyed(int position) const override;
     double ChartMean() const override { return values.Mean(); }
-    void InitialLimits(int32_t& lower, int32_t& upper) const override;
 
     // Rm, Ra, Rc, f1, f2 and the range flags for the settings in effect.
     ChinaResult EvaluateChina() const;
@@ -48,12 +39,9 @@ public:
     void GeneralCounts(int& n, int& m) const;
 
     int32_t is2011 = 0;
-    std::u16string seriesName;
     int32_t auxCode1 = 0;
     int32_t auxCode2 = 0;
     int32_t instrumentAngle = kChinaAngleHorizontal;
-    int32_t instrumentLowerLimit = 0;
-    int32_t instrumentUpperLimit = 0;
     int32_t instrumentSurface = kSurfaceSide;
     int32_t instrumentConversion = kConversionTable;
     double instrumentCarbonation = 0;
@@ -72,9 +60,6 @@ public:
     int32_t conversionInitial = 1;
     int32_t parametersInitial = 1;
     int32_t generalInitial = 1;
-    // mutable: the statistics are computed lazily.
-    mutable TValueSeries values;
-    int32_t maxMeasured = 0;
     TTorvChinaPlot plot;
 
 private:

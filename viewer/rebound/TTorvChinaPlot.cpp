@@ -9,10 +9,6 @@
 
 namespace vordalis {
 void TTorvChinaPlot::DrawAngleGlyph(Canvas& dc, int angle, int x, int y) {
-    // Points as (dx, dy) with dy counted upward from the baseline.
-    struct Arrow {
-        int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
-    };
     Arrow a;
     if (angle == 1)
         a = {632, 24, 632, 0, 627, 10, 637, 10};
@@ -26,11 +22,7 @@ void TTorvChinaPlot::DrawAngleGlyph(Canvas& dc, int angle, int x, int y) {
         a = {632, 0, 632, 24, 627, 14, 637, 14};
     else
         return;
-    dc.SetPen(Pen{PenStyle::Solid, 3, kBlack});
-    dc.Line(x + a.x0, y - a.y0, x + a.x1, y - a.y1);
-    dc.Line(x + a.x1, y - a.y1, x + a.hx0, y - a.hy0);
-    dc.Line(x + a.x1, y - a.y1, x + a.hx1, y - a.hy1);
-    dc.SetPen(BlackPen());
+    DrawArrow(dc, a, x, y);
 }
 
 TBasicPlot::HeaderExtras TTorvChinaPlot::GetHeaderExtras(const TBasicObj& obj) const {
@@ -93,16 +85,9 @@ int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     return y + kRowHeight;
 }
 
-int TTorvChinaPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
-    auto& obj = static_cast<TTorvChina&>(base);
-    const int n = obj.values.Length();
-    if (n < 1 || n > 256) return top;
-    // Cells are as wide as 24 across the section; beside the chart 11 per row.
-    const int cellWidth = (width - 20) / 24;
-    const int columns = stacked ? 24 : 11;
-    if (cellWidth < 20) return top;
-    obj.values.Count(); // brings the outlier marks up to date
-    return DrawCellTable(obj, left, top, columns, cellWidth, n, LoadString(2074) + u" [R]");
+int TTorvChinaPlot::DrawTable(TTorvObj& obj, int left, int top, int width) {
+    static_cast<TTorvChina&>(obj).values.Count(); // brings the outlier marks up to date
+    return TTorvPlot::DrawTable(obj, left, top, width);
 }
 
 void TTorvChinaPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
@@ -114,7 +99,7 @@ void TTorvChinaPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
     Rgb colour = kBlack;
     if (greyed)
         colour = kGreyed;
-    else if (obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts)))
+    else if (ShownRed(obj, v))
         colour = kRed;
     // The value stands on the row line with its bottom, the first row 45 below the top edge.
     const int x = cell.right + 5, y = cell.top + 45;

@@ -85,7 +85,7 @@ void TTorvDirPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {
     const int valueWidth = dc.TextExtent(u"1000.0").cx;
     dc.TextOut(cell.right - valueWidth, y, obj.members[static_cast<size_t>(index)]->title + u":");
     Rgb colour = kBlack;
-    if (obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts))) colour = kRed;
+    if (ShownRed(obj, v)) colour = kRed;
     dc.SetTextColor(colour);
     dc.TextOut(cell.right, y, v > 0 ? Printf("  %3.1f", v) : u"  ---");
     dc.SetTextColor(kBlack);

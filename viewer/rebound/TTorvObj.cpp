@@ -135,6 +135,16 @@ void TTorvObj::DescribeLimits(Json& out) const {
     out.Set("limits_initial", Json::Bool(limitsInitial != 0));
 }
 
+bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields) {
+    for (int32_t* f : fields)
+        if (!in.ReadInteger(*f)) return false;
+    return true;
+}
+
+void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields, delim::Delimiter delimiter) {
+    for (int32_t v : fields) out.WriteInteger(v, delimiter, true);
+}
+
 bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value) {
     std::u16string t;
     if (in.ReadToken(t, 80) == 0) return false;

@@ -80,6 +80,11 @@ protected:
     void DescribeLimits(Json& out) const;
 };
 
+// Reads int fields in order; false at the first one that cannot be read.
+bool ReadInts(ObjectReader& in, std::initializer_list<int32_t*> fields);
+// Writes int fields ("-" for 0 or less), each followed by delimiter.
+void WriteInts(ObjectWriter& out, std::initializer_list<int32_t> fields,
+               delim::Delimiter delimiter = delim::kTab);
 // Reads a token of at most maxChars characters and converts it as a decimal number.
 bool ReadDecimal(ObjectReader& in, size_t maxChars, double& value);
 // Writes a number with a printf format ("%0.2f").

@@ -1,5 +1,6 @@
 #include "rebound/TTorvPlot.h"
 
+#include "model/Strings.h"
 #include "rebound/TTorvObj.h"
 
 #include <algorithm>
@@ -28,6 +29,18 @@ Pattern16 TTorvPlot::BandPattern() {
     Pattern16 p{};
     for (size_t row = 0; row < p.size(); ++row) p[row] = (row % 2 == 0) ? 0x5555 : 0xAAAA;
     return p;
+}
+
+void TTorvPlot::DrawArrow(Canvas& dc, const Arrow& a, int x, int y) {
+    dc.SetPen(Pen{PenStyle::Solid, 3, kBlack});
+    dc.Line(x + a.x0, y - a.y0, x + a.x1, y - a.y1);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx0, y - a.hy0);
+    dc.Line(x + a.x1, y - a.y1, x + a.hx1, y - a.hy1);
+    dc.SetPen(BlackPen());
+}
+
+bool TTorvPlot::ShownRed(const TTorvObj& obj, double v) const {
+    return obj.showLimits && obj.OutsideLimits(v) && RedForOutside(opts::ColourMode(opts));
 }
 
 bool TTorvPlot::DrawScreen(Canvas* dc, TBasicObj& obj, int32_t o) {
@@ -206,6 +219,14 @@ int TTorvPlot::DrawBlockHeading(int x, int top, const std::u16string& text) {
         device->SetFont(normalFont);
     }
     return top + 45 + kRowHeight;
+}
+
+int TTorvPlot::DrawTable(TTorvObj& obj, int left, int top, int width) {
+    const int n = obj.PositionCount();
+    if (n < 1 || n > 256) return top;
+    const int cellWidth = (width - 20) / 24;
+    if (cellWidth < 20) return top;
+    return DrawCellTable(obj, left, top, stacked ? 24 : 11, cellWidth, n, LoadString(2074) + u" [R]");
 }
 
 int TTorvPlot::DrawCellTable(TTorvObj& obj, int left, int top, int columns, int cellWidth, int count,

@@ -20,12 +20,20 @@ public:
     struct BarColours {
         Rgb normal, outside;
     };
+    // An arrow in the value column of a parameter row, as offsets from the block's left edge
+    // and the row's baseline with y counted upward: shaft from, shaft to, the two head ends.
+    struct Arrow {
+        int x0, y0, x1, y1, hx0, hy0, hx1, hy1;
+    };
     // Fill colours of bars inside and outside the limits for a colour mode.
     static BarColours ColoursFor(int colourMode);
     // True in the colour modes that show values outside the limits in red.
     static bool RedForOutside(int colourMode);
     // One-pixel checkerboard of the limit band.
     static Pattern16 BandPattern();
+    // Draws an arrow with a 3-unit pen for the row whose block starts at x and whose
+    // baseline is y (page units, y down).
+    static void DrawArrow(Canvas& dc, const Arrow& arrow, int x, int y);
 
     bool DrawScreen(Canvas* dc, TBasicObj& obj, int32_t opts) override;
     bool DrawPrintPage(Canvas* dc, TBasicObj& obj, int32_t opts, int page) override;
@@ -43,8 +51,9 @@ protected:
     // settings block) and returns the y below the section.
     virtual int DrawStatistics(TTorvObj& obj, int left, int top) = 0;
     // The object's table starting at y; width is the page width the cells are sized from.
-    // Returns the y below the table.
-    virtual int DrawTable(TTorvObj& obj, int left, int top, int width) = 0;
+    // Returns the y below the table. By default the readings: one cell per position, as
+    // wide as 24 across the page and 24 to a row (11 beside the chart), for up to 256.
+    virtual int DrawTable(TTorvObj& obj, int left, int top, int width);
 
     // --- pieces for the sections ---
     // One row of a parameter or statistics block on the baseline y: the label left at x, the
@@ -62,6 +71,8 @@ protected:
                       const std::u16string& heading);
     // One cell of DrawCellTable: `cell` is the cell's rectangle (one row high).
     virtual void DrawCell(TTorvObj& obj, int index, const Rect& cell) = 0;
+    // Whether a table value is shown red: outside the shown limits, in a colour mode with red.
+    bool ShownRed(const TTorvObj& obj, double v) const;
     // Registers an empty hit region so that the region numbers stay fixed.
     void AddEmptyRegion() { AddHitRegion({}, 0, 0, 0, 0, 1); }
     void Grow(const Rect& r) { content = content.United(r); }

@@ -1,4 +1,5 @@
 #include "cover/TLevelObj.h"
+#include "cover/TVernoRasterPlot.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,12 @@ using namespace vordalis;
 
 namespace {
 
-// TLevelObj is abstract; the painting slots are irrelevant for the classes.
+// TLevelObj is abstract; its chart is irrelevant for the classes.
 struct Level : TLevelObj {
     bool Write(ObjectWriter&) override { return false; }
-    void Draw(Canvas&) override {}
-    void PrintPage(Canvas&, int) override {}
-    void DrawCopy(Canvas&) override {}
-    Extent GetExtent() override { return {}; }
-    int GetPageCount(Canvas&) override { return 0; }
-    Extent GetCopySize() override { return {}; }
+    TBasicPlot& Plot() override { return plot; }
     int GetEditFlags() override { return 0; }
+    TVernoRasterPlot plot;
 };
 
 std::vector<int32_t> Boundaries(const Level& l) {
