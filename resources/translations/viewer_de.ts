@@ -567,13 +567,6 @@
       <source>&amp;Remarks</source>
       <translation>&amp;Bemerkungen</translation>
     </message>
-  </context>
-  <context>
-    <name>vordalis::TorvFensterTitel</name>
-    <message>
-      <source>Title and Remarks</source>
-      <translation>Titel und Bemerkungen</translation>
-    </message>
     <message>
       <source>Title</source>
       <translation>Titel</translation>

@@ -567,13 +567,6 @@
       <source>&amp;Remarks</source>
       <translation>&amp;Remarques</translation>
     </message>
-  </context>
-  <context>
-    <name>vordalis::TorvFensterTitel</name>
-    <message>
-      <source>Title and Remarks</source>
-      <translation>Titre et remarques</translation>
-    </message>
     <message>
       <source>Title</source>
       <translation>Titre</translation>

@@ -567,13 +567,6 @@
       <source>&amp;Remarks</source>
       <translation>&amp;Примечания</translation>
     </message>
-  </context>
-  <context>
-    <name>vordalis::TorvFensterTitel</name>
-    <message>
-      <source>Title and Remarks</source>
-      <translation>Заголовок и примечания</translation>
-    </message>
     <message>
       <source>Title</source>
       <translation>Заголовок</translation>

@@ -567,13 +567,6 @@
       <source>&amp;Remarks</source>
       <translation>备注(&amp;R)</translation>
     </message>
-  </context>
-  <context>
-    <name>vordalis::TorvFensterTitel</name>
-    <message>
-      <source>Title and Remarks</source>
-      <translation>标题和备注</translation>
-    </message>
     <message>
       <source>Title</source>
       <translation>标题</translation>

@@ -3,27 +3,33 @@
 #include "app/DateConversion.h"
 #include "app/TextLimit.h"
 
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace vordalis {
 
+namespace {
+
+// "Enter no more than %1 characters." and the focus on the edit; false when text is too long.
 bool CheckTextLimit(QWidget* dialog, QWidget* edit, const QString& text, int limit) {
     if (text.size() <= limit) return true;
-    QMessageBox::warning(
-        dialog, dialog->windowTitle(),
-        QCoreApplication::translate("vordalis::CTitleDlg", "Enter no more than %1 characters.").arg(limit));
+    QMessageBox::warning(dialog, dialog->windowTitle(),
+                         CTitleDlg::tr("Enter no more than %1 characters.").arg(limit));
     edit->setFocus();
     return false;
 }
 
-CTitleDlg::CTitleDlg(QWidget* parent) : QDialog(parent) {
+} // namespace
+
+CTitleDlg::CTitleDlg(Family family, QWidget* parent)
+    : QDialog(parent), family_(family), limits_(family == Family::Cover ? kCoverLimits : kReboundLimits) {
+    const bool cover = family == Family::Cover;
     setWindowTitle(tr("Title and Remarks"));
     titleEdit_ = new QLineEdit(this);
     titleEdit_->setObjectName("title");
@@ -31,6 +37,11 @@ CTitleDlg::CTitleDlg(QWidget* parent) : QDialog(parent) {
     dateEdit_->setObjectName("date");
     dateEdit_->setCalendarPopup(true);
     dateEdit_->setDisplayFormat("dd.MM.yyyy");
+    if (!cover) {
+        timeEdit_ = new QTimeEdit(this);
+        timeEdit_->setObjectName("time");
+        timeEdit_->setDisplayFormat("HH:mm:ss");
+    }
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setObjectName("name");
     remarksEdit_ = new QPlainTextEdit(this);
@@ -40,10 +51,11 @@ CTitleDlg::CTitleDlg(QWidget* parent) : QDialog(parent) {
     remarksEdit_->setFixedHeight(remarksEdit_->fontMetrics().lineSpacing() * 4 + 12);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("&Title"), titleEdit_);
-    form->addRow(tr("&Date"), dateEdit_);
-    form->addRow(tr("&Name"), nameEdit_);
-    form->addRow(tr("&Remarks"), remarksEdit_);
+    form->addRow(cover ? tr("&Title") : tr("Title"), titleEdit_);
+    form->addRow(cover ? tr("&Date") : tr("Date"), dateEdit_);
+    if (timeEdit_) form->addRow(tr("Time"), timeEdit_);
+    form->addRow(cover ? tr("&Name") : tr("Name"), nameEdit_);
+    form->addRow(cover ? tr("&Remarks") : tr("Remarks"), remarksEdit_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -53,27 +65,50 @@ CTitleDlg::CTitleDlg(QWidget* parent) : QDialog(parent) {
 }
 
 int CTitleDlg::exec() {
+    const bool cut = family_ == Family::Rebound;
+    if (cut) {
+        titleEdit_->setMaxLength(limits_.title);
+        nameEdit_->setMaxLength(limits_.name);
+    }
     titleEdit_->setText(title);
     nameEdit_->setText(name);
-    remarksEdit_->setPlainText(remarks);
+    remarksEdit_->setPlainText(cut ? remarks.left(limits_.remarks) : remarks);
+    if (!cut) {
+        LimitTyping(titleEdit_, limits_.title);
+        LimitTyping(nameEdit_, limits_.name);
+    }
+    LimitTyping(remarksEdit_, limits_.remarks);
     QDateTime dt = ToQDateTime(date);
-    dateEdit_->setDate(dt.isValid() ? dt.date() : QDate::currentDate());
-    LimitTyping(titleEdit_, kTitleLimit);
-    LimitTyping(nameEdit_, kNameLimit);
-    LimitTyping(remarksEdit_, kRemarksLimit);
+    if (timeEdit_) {
+        if (!dt.isValid()) dt = QDateTime::currentDateTime();
+        dateEdit_->setDate(dt.date());
+        timeEdit_->setTime(dt.time());
+    } else {
+        dateEdit_->setDate(dt.isValid() ? dt.date() : QDate::currentDate());
+    }
     return QDialog::exec();
 }
 
 void CTitleDlg::accept() {
-    if (!CheckTextLimit(this, titleEdit_, titleEdit_->text(), kTitleLimit)) return;
-    if (!CheckTextLimit(this, nameEdit_, nameEdit_->text(), kNameLimit)) return;
-    if (!CheckTextLimit(this, remarksEdit_, remarksEdit_->toPlainText(), kRemarksLimit)) return;
+    // Title and name of the rebound dialog cannot grow past their limits.
+    if (!CheckTextLimit(this, titleEdit_, titleEdit_->text(), limits_.title)) return;
+    if (!CheckTextLimit(this, nameEdit_, nameEdit_->text(), limits_.name)) return;
+    if (!CheckTextLimit(this, remarksEdit_, remarksEdit_->toPlainText(), limits_.remarks)) return;
     title = titleEdit_->text();
     name = nameEdit_->text();
     remarks = remarksEdit_->toPlainText();
-    // The date is edited; the time of day stays what it was.
-    QDateTime old = ToQDateTime(date);
-    date = FromQDateTime(QDateTime(dateEdit_->date(), old.isValid() ? old.time() : QTime(0, 0)));
+    if (timeEdit_) {
+        const QDate d = dateEdit_->date();
+        const QTime t = timeEdit_->time();
+        DateParts p{d.isValid() ? d.year() : -1,   d.isValid() ? d.month() : -1,
+                    d.isValid() ? d.day() : -1,    t.isValid() ? t.hour() : -1,
+                    t.isValid() ? t.minute() : -1, t.isValid() ? t.second() : -1};
+        date = OleDate::FromParts(p);
+    } else {
+        // The date is edited; the time of day stays what it was.
+        const QDateTime old = ToQDateTime(date);
+        date = FromQDateTime(QDateTime(dateEdit_->date(), old.isValid() ? old.time() : QTime(0, 0)));
+    }
     QDialog::accept();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The viewer's own title and remarks dialogs: the cover title dialog (132) for cover
-// objects, the rebound title dialog (147) for rebound objects. Registered as the fallback
-// title slot of every type, so the main view and the summary's detail view open the same one.
+// The viewer's own title and remarks dialog, in the cover form (132) for cover objects and in
+// the rebound form (147) for rebound objects. Registered as the fallback title slot of every
+// type, so the main view and the summary's detail view open the same one.
 
 namespace vordalis {
 

@@ -9,7 +9,6 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/ReportCommands.h"
-#include "app/TorvFensterTitel.h"
 #include "app/WindowPlacement.h"
 #include "dialogs/ObjectDialogs.h"
 #include "model/Strings.h"
@@ -24,6 +23,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -437,7 +437,7 @@ private slots:
         int step = 0;
         watcher_->SetHandler([&](QWidget* w) {
             auto* dlg = qobject_cast<CTitleDlg*>(w);
-            QVERIFY(dlg);
+            QVERIFY(dlg && dlg->GetFamily() == CTitleDlg::Family::Cover);
             auto* title = dlg->findChild<QLineEdit*>("title");
             QCOMPARE(title->text(), QString("ABCDEFGHIJKLMNOPQRST"));
             dlg->accept(); // refused: the message box comes first
@@ -462,7 +462,8 @@ private slots:
         QVERIFY(Obj() && Obj()->type == kTypeReboundSeries);
         {
             watcher_->SetHandler([](QWidget* w) {
-                QVERIFY(qobject_cast<TorvFensterTitel*>(w));
+                auto* dlg = qobject_cast<CTitleDlg*>(w);
+                QVERIFY(dlg && dlg->GetFamily() == CTitleDlg::Family::Rebound);
                 qobject_cast<QDialog*>(w)->reject();
             });
             Trigger(cmd::TitleAndRemarks);
@@ -489,8 +490,9 @@ private slots:
             const bool rebound = type != kTypeCoverList;
             bool opened = false;
             watcher_->SetHandler([&](QWidget* w) {
-                opened = rebound ? qobject_cast<TorvFensterTitel*>(w) != nullptr
-                                 : qobject_cast<CTitleDlg*>(w) != nullptr;
+                auto* dlg = qobject_cast<CTitleDlg*>(w);
+                opened = dlg && dlg->GetFamily() ==
+                                    (rebound ? CTitleDlg::Family::Rebound : CTitleDlg::Family::Cover);
                 qobject_cast<QDialog*>(w)->reject();
             });
             const int ownType = Obj()->type;
@@ -500,6 +502,31 @@ private slots:
             Obj()->type = ownType;
             QVERIFY2(opened, qPrintable(QString::number(type)));
         }
+    }
+
+    void titleDialogKeepsEachFamilysLabels() {
+        // One dialog serves both families; each keeps its own labels in every language, and
+        // only the cover labels carry access keys.
+        Start("");
+        auto texts = [](CTitleDlg::Family family) {
+            CTitleDlg dlg(family);
+            QStringList t{dlg.windowTitle()};
+            auto* form = dlg.findChild<QFormLayout*>();
+            for (int row = 0; form && row < form->rowCount(); ++row)
+                t << qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget())->text();
+            return t;
+        };
+        using Family = CTitleDlg::Family;
+        QCOMPARE(texts(Family::Cover),
+                 (QStringList{"Title and Remarks", "&Title", "&Date", "&Name", "&Remarks"}));
+        QCOMPARE(texts(Family::Rebound),
+                 (QStringList{"Title and Remarks", "Title", "Date", "Time", "Name", "Remarks"}));
+        Trigger(cmd::German);
+        QCOMPARE(texts(Family::Cover),
+                 (QStringList{"Titel und Bemerkungen", "&Titel", "&Datum", "&Name", "&Bemerkungen"}));
+        QCOMPARE(texts(Family::Rebound),
+                 (QStringList{"Titel und Bemerkungen", "Titel", "Datum", "Uhrzeit", "Name", "Bemerkungen"}));
+        Trigger(cmd::English);
     }
 
     void doubleClickDispatch() {
