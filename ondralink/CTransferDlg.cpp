@@ -21,7 +21,7 @@ using transfer::Text;
 CTransferDlg::CTransferDlg(QWidget* parent)
     : TransferDialog(Program::Tool, QApplication::font().family(), 11, parent) {
     setObjectName(QStringLiteral("CTransferDlg"));
-    setWindowTitle(QStringLiteral("Ondralink V3.4.0"));
+    setWindowTitle(QStringLiteral("Ondralink ") + QLatin1String(kVersion));
     save_ = new QPushButton(QStringLiteral("Save a&ll"), this);
     save_->setObjectName(QStringLiteral("saveSelected"));
     saveIn_ = new QLabel(QStringLiteral("Save in:"), this);
@@ -31,16 +31,7 @@ CTransferDlg::CTransferDlg(QWidget* parent)
     browse_->setObjectName(QStringLiteral("browse"));
     for (QPushButton* b : {save_, browse_}) b->setAutoDefault(false);
 
-    tree_->setGeometry(Dlu(5, 10, 115, 130));
-    portGroup_->setGeometry(Dlu(135, 5, 95, 55));
-    ports_->setGeometry(Dlu(139, 20, 88, 13));
-    instrumentGroup_->setGeometry(Dlu(245, 5, 110, 55));
-    name_->setGeometry(Dlu(250, 15, 100, 10));
-    serial_->setGeometry(Dlu(250, 30, 100, 10));
-    version_->setGeometry(Dlu(250, 40, 100, 10));
-    busy_->setGeometry(Dlu(135, 70, 70, 10));
-    link_->setGeometry(Dlu(205, 70, 40, 10));
-    status_->setGeometry(Dlu(245, 70, 110, 10));
+    PlaceSharedControls(355);
     save_->setGeometry(Dlu(285, 100, 70, 15));
     abort_->setGeometry(Dlu(285, 120, 70, 15));
     saveIn_->setGeometry(Dlu(5, 145, 90, 10));
@@ -76,7 +67,9 @@ bool CTransferDlg::eventFilter(QObject* watched, QEvent* event) {
     return TransferDialog::eventFilter(watched, event);
 }
 
-void CTransferDlg::ResetFolderField() { folder_->setText(QString::fromStdString(Logic().DataFolder())); }
+void CTransferDlg::ResetFolderField() {
+    folder_->setText(QString::fromStdString(Logic().DataFolder()));
+}
 
 void CTransferDlg::SetSaveEnabled(bool enabled) {
     if (!enabled && save_->hasFocus()) (abort_->isEnabled() ? abort_ : close_)->setFocus();

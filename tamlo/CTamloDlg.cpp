@@ -13,28 +13,21 @@
 
 namespace vordalis {
 
-CTamloDlg::CTamloDlg(QWidget* parent) : TransferDialog(Program::Loader, QApplication::font().family(), 8, parent) {
+CTamloDlg::CTamloDlg(QWidget* parent)
+    : TransferDialog(Program::Loader, QApplication::font().family(), 8, parent) {
     setObjectName(QStringLiteral("CTamloDlg"));
-    tree_->setGeometry(Dlu(5, 10, 115, 130));
-    portGroup_->setGeometry(Dlu(135, 5, 95, 55));
-    ports_->setGeometry(Dlu(139, 20, 88, 13));
-    instrumentGroup_->setGeometry(Dlu(244, 5, 110, 55));
-    name_->setGeometry(Dlu(250, 15, 100, 10));
-    serial_->setGeometry(Dlu(250, 30, 100, 10));
-    version_->setGeometry(Dlu(250, 40, 100, 10));
+    PlaceSharedControls(354);
     serial_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     version_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    busy_->setGeometry(Dlu(135, 70, 70, 10));
-    link_->setGeometry(Dlu(205, 70, 40, 10)); // the link field of the loader never changes
-    status_->setGeometry(Dlu(245, 70, 109, 10));
     abort_->setGeometry(Dlu(284, 100, 70, 15));
     close_->setGeometry(Dlu(284, 125, 70, 15));
     setFixedSize(Dlu(0, 0, 362, 151).size());
 }
 
 bool CTamloDlg::Initialise() {
-    setWindowTitle(QString::fromStdString(transfer::Text(transfer::Msg::Load, transfer::LanguageFromSettings())) +
-                   QStringLiteral(" V3.4.0"));
+    setWindowTitle(
+        QString::fromStdString(transfer::Text(transfer::Msg::Load, transfer::LanguageFromSettings())) +
+        QLatin1Char(' ') + QLatin1String(kVersion));
     abort_->setEnabled(false);
     if (!TransferDialog::Initialise()) return false;
     // Scripted runs (tests, demonstrations) tick an object the way the user would:

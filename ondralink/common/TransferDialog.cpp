@@ -208,6 +208,19 @@ QRect TransferDialog::Dlu(int x, int y, int w, int h) const {
     return QRect(qRound(x * unitX_), qRound(y * unitY_), qRound(w * unitX_), qRound(h * unitY_));
 }
 
+void TransferDialog::PlaceSharedControls(int right) {
+    tree_->setGeometry(Dlu(5, 10, 115, 130));
+    portGroup_->setGeometry(Dlu(135, 5, 95, 55));
+    ports_->setGeometry(Dlu(139, 20, 88, 13));
+    instrumentGroup_->setGeometry(Dlu(right - 110, 5, 110, 55));
+    name_->setGeometry(Dlu(250, 15, 100, 10));
+    serial_->setGeometry(Dlu(250, 30, 100, 10));
+    version_->setGeometry(Dlu(250, 40, 100, 10));
+    busy_->setGeometry(Dlu(135, 70, 70, 10));
+    link_->setGeometry(Dlu(205, 70, 40, 10));
+    status_->setGeometry(Dlu(245, 70, right - 245, 10));
+}
+
 bool TransferDialog::Initialise() {
     transfer::SetLanguage(transfer::LanguageFromSettings());
     portGroup_->setTitle(Q(Text(Msg::PortLabel)));

@@ -31,6 +31,8 @@ class TransferDialog : public QDialog, public transfer::DialogView {
     Q_OBJECT
 public:
     using Program = transfer::TransferDialogLogic::Program;
+    // The version both programs show in their window titles.
+    static constexpr const char* kVersion = "V3.4.0";
     // Answers a message box instead of showing it (tests).
     using MessageHook = std::function<transfer::MessageAnswer(const std::string& text, transfer::MessageIcon,
                                                               transfer::MessageButtons)>;
@@ -59,7 +61,8 @@ public:
     void Beep() override;
     transfer::TreeControl& Tree() override;
     void SetPortRows(const std::vector<std::string>& rows, int selected) override;
-    void SetInstrument(const std::string& name, const std::string& serial, const std::string& version) override;
+    void SetInstrument(const std::string& name, const std::string& serial,
+                       const std::string& version) override;
     void SetStatus(const std::string& text) override;
     void SetLink(const std::string& text) override;
     void SetButtons(bool saveEnabled, bool abortEnabled) override;
@@ -81,6 +84,10 @@ protected:
     TransferDialog(Program program, const QString& fontFamily, int pointSize, QWidget* parent);
     // Dialog units of the dialog's font to pixels.
     QRect Dlu(int x, int y, int w, int h) const;
+    // Lays out the controls both programs place alike: the tree and the port box on the left,
+    // the instrument box, then the busy, link and status fields below them. right is the
+    // right edge (in dialog units) of the instrument box and the status field.
+    void PlaceSharedControls(int right);
     // The folder field is being edited (the transfer tool); Escape then only resets it.
     virtual void ResetFolderField() {}
     virtual void SetSaveEnabled(bool) {}
