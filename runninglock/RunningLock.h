@@ -1,9 +1,9 @@
 #pragma once
-// "OndralinkRunning": the advisory lock either transfer program holds while it runs, so a
-// second start of either program only beeps and ends, and the viewer refuses its transfer
-// commands meanwhile. It is a flock on a file in the user's runtime folder; the system drops
-// it when the holder ends, also when it crashes.
-#include <QString>
+// "OndralinkRunning": the lock either transfer program holds while it runs, so a second start of
+// either program only beeps and ends, and the viewer refuses its transfer commands meanwhile.
+// The system drops it when the holder ends, also when it crashes: on Linux it is a flock on a
+// file in the user's runtime folder, on Windows a named mutex.
+#include <cstdint>
 
 namespace vordalis {
 
@@ -16,18 +16,18 @@ public:
     RunningLock(const RunningLock&) = delete;
     RunningLock& operator=(const RunningLock&) = delete;
 
-    // Takes the lock; false when another holder has it (or the file cannot be made).
+    // Takes the lock; false when another holder has it (or the lock cannot be made).
     bool TryAcquire();
     void Release();
-    bool Held() const { return fd_ >= 0; }
+    bool Held() const { return handle_ != kNone; }
 
-    // The lock file in the user's runtime folder.
-    static QString Path();
     // Whether some program (this one included) holds the lock now.
     static bool IsHeld();
 
 private:
-    int fd_ = -1;
+    static constexpr std::intptr_t kNone = -1;
+    // The open lock file's descriptor, or the mutex handle.
+    std::intptr_t handle_ = kNone;
 };
 
 } // namespace vordalis

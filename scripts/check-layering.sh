@@ -24,7 +24,7 @@ viewer/rebound         core     viewer/plot viewer/model text settings io
 viewer/objects         core     viewer/cover viewer/rebound viewer/plot viewer/model text settings
 viewer/update          core     text settings program
 settings/qt            qt       settings
-runninglock            qt       -
+runninglock            core     -
 canvas                 qt       viewer/objects viewer/plot viewer/model text settings
 viewer/dialogs         qt       viewer/model text settings
 viewer/update/qt       qt       viewer/update viewer/model text settings program
