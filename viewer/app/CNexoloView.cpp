@@ -303,8 +303,8 @@ void CNexoloView::SetReadOut(const ReadOut& r) {
 }
 
 QString CNexoloView::HintText() const {
-    int id = HintStringId(readOut_.hint, options_.current);
-    return id ? QString::fromStdU16String(LoadString(id)) : QString();
+    const Str id = HintStringId(readOut_.hint, options_.current);
+    return id != Str::None ? QString::fromStdU16String(LoadString(id)) : QString();
 }
 
 QString CNexoloView::PositionPaneText() const {

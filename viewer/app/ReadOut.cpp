@@ -65,20 +65,20 @@ ReadOut ProbeObject(TBasicObj& obj, int x, int y) {
     return r;
 }
 
-int HintStringId(int hint, int32_t viewOptions) {
+Str HintStringId(int hint, int32_t viewOptions) {
     switch (hint) {
     case 1:
-        return (viewOptions & opts::kValueChange) ? 2059 : 0;
+        return (viewOptions & opts::kValueChange) ? Str::HintModifyValue : Str::None;
     case 2:
-        return 2060;
+        return Str::HintModifyTitle;
     case 3:
-        return 2061;
+        return Str::HintModifyLimit;
     case 4:
-        return 2093;
+        return Str::HintModifySettings;
     case 5:
-        return 2094;
+        return Str::HintDetailView;
     default:
-        return 0;
+        return Str::None;
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the mouse is over: position, value, limit alarm and hint, and the texts of the three
 // read-out panes of the status bar. Qt-free; the view feeds it chart coordinates.
+#include "model/Strings.h"
 #include "model/TBasicObj.h"
 
 #include <functional>
@@ -22,8 +23,8 @@ inline constexpr double kInchPerMm = 0.0394;
 // Hit tests at chart coordinates (x to the right, y downwards from the page top).
 ReadOut ProbeObject(TBasicObj& obj, int x, int y);
 
-// The string number of a hint (0: the empty hint). Hint 1 needs value change enabled.
-int HintStringId(int hint, int32_t viewOptions);
+// The string number of a hint (None: the empty hint). Hint 1 needs value change enabled.
+Str HintStringId(int hint, int32_t viewOptions);
 
 // Pane 2027; empty when the pane is blank. memberTitle names summary members (type 7).
 std::u16string PositionText(const ReadOut& r, const TBasicObj& obj, bool mmScale,

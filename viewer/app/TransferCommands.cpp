@@ -20,8 +20,6 @@ namespace {
 
 constexpr int kBusyRunning = 5;
 constexpr int kBusyCooling = 4;
-constexpr int kLoaderFailed = 2123;
-constexpr int kToolFailed = 2124;
 
 bool TransferBlocked() {
     return TransferBusyCounter() != 0 || RunningLock::IsHeld();
@@ -58,7 +56,7 @@ void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc) {
     // The loader reads no argument; it is passed as it always was.
     if (!RunProgramAndWait(window, QStringLiteral("tamlo"), {QStringLiteral("Vernoskant5")}))
         QMessageBox::warning(window, QApplication::applicationDisplayName(),
-                             QString::fromStdU16String(LoadString(kLoaderFailed)));
+                             QString::fromStdU16String(LoadString(Str::LoaderFailed)));
     busy = kBusyCooling;
     if (!QFileInfo::exists(result)) {
         // Nothing loaded, or the load was cancelled.
@@ -81,7 +79,7 @@ void OnRunOndralink(QWidget* window) {
     busy = kBusyRunning;
     if (!RunProgramAndWait(window, QStringLiteral("ondralink"), {}))
         QMessageBox::warning(window, QApplication::applicationDisplayName(),
-                             QString::fromStdU16String(LoadString(kToolFailed)));
+                             QString::fromStdU16String(LoadString(Str::TransferToolFailed)));
     busy = kBusyCooling;
 }
 

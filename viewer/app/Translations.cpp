@@ -66,7 +66,7 @@ int Translations::Load(int language) {
 }
 
 void InstallStringTranslator() {
-    SetStringTranslator([](int, const std::u16string& english) -> std::u16string {
+    SetStringTranslator([](Str, const std::u16string& english) -> std::u16string {
         if (english.empty()) return {};
         QByteArray source = QString::fromStdU16String(english).toUtf8();
         return QCoreApplication::translate("Strings", source.constData()).toStdU16String();

@@ -53,24 +53,27 @@ std::vector<CoverRow> BarParameterRows(int barDiameter, int layerWord, int limit
                                                 u"200 x 100  ", u"200 x 200  "};
         const int second = (layerWord >> 2) & 3;
         const int mesh = (layerWord >> 4) & 7;
-        rows.push_back({LoadString(2119), u"", u"", u""});
-        rows.push_back({LoadString(2120), (layerWord & 2) ? u"2x D" : u"D", u"16  ", u"mm"});
-        rows.push_back({LoadString(2121), u"D", second < 3 ? kSecond[second] : u"-  ", u"mm"});
-        rows.push_back({LoadString(2122), u"", mesh < 5 ? kMesh[mesh] : u"-  ", u"mm"});
+        rows.push_back({LoadString(Str::TwoLayerCorrection), u"", u"", u""});
+        rows.push_back({LoadString(Str::FirstLayer), (layerWord & 2) ? u"2x D" : u"D", u"16  ", u"mm"});
+        rows.push_back({LoadString(Str::SecondLayer), u"D", second < 3 ? kSecond[second] : u"-  ", u"mm"});
+        rows.push_back({LoadString(Str::Arrangement), u"", mesh < 5 ? kMesh[mesh] : u"-  ", u"mm"});
     } else if (inches) {
-        rows.push_back({LoadString(2037), u"D",
+        rows.push_back({LoadString(Str::BarDiameter), u"D",
                         Printf("%d/8", static_cast<int>(barDiameter * kInchPerMm * 8 + 0.5)), u"in"});
         if (layerWord > 0)
-            rows.push_back({LoadString(2053), u"a", Printf("%0.2f", layerWord * kInchPerMm + 0.04), u"in"});
+            rows.push_back(
+                {LoadString(Str::BarDistance), u"a", Printf("%0.2f", layerWord * kInchPerMm + 0.04), u"in"});
     } else {
-        rows.push_back({LoadString(2037), u"D", Printf("%d  ", barDiameter), u"mm"});
-        if (layerWord > 0) rows.push_back({LoadString(2053), u"a", Printf("%d  ", layerWord), u"mm"});
+        rows.push_back({LoadString(Str::BarDiameter), u"D", Printf("%d  ", barDiameter), u"mm"});
+        if (layerWord > 0)
+            rows.push_back({LoadString(Str::BarDistance), u"a", Printf("%d  ", layerWord), u"mm"});
     }
     if (limit > 0) {
         if (inches)
-            rows.push_back({LoadString(2057), u"s(Min)", Printf("%0.2f", limit * kInchPerMm), u"in"});
+            rows.push_back(
+                {LoadString(Str::CoverLimit), u"s(Min)", Printf("%0.2f", limit * kInchPerMm), u"in"});
         else
-            rows.push_back({LoadString(2057), u"s(Min)", Printf("%d  ", limit), u"mm"});
+            rows.push_back({LoadString(Str::CoverLimit), u"s(Min)", Printf("%d  ", limit), u"mm"});
     }
     return rows;
 }

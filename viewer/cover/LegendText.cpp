@@ -44,7 +44,7 @@ std::u16string LegendLabel(const TLevelObj& level, int g, const LegendClass& c, 
 }
 
 LimitText SplitLimitText(int32_t limit, bool inches) {
-    const std::u16string format = LoadString(2036);
+    const std::u16string format = LoadString(Str::LimitMm);
     std::u16string text;
     if (inches) {
         // The text before the first blank ("Limit:") and the limit in inches.

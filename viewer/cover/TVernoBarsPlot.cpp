@@ -135,7 +135,7 @@ void TVernoBarsPlot::DrawLegend(TVernoBars& bars) {
         dc.TextOut(swatchLeft - 20, bottom, LegendLabel(bars, g, c, inches));
     }
     dc.SetTextAlign(align::kCenter | align::kBaseline);
-    dc.TextOut(swatchLeft, legend.top - 33, LoadString(2035) + UnitSuffix(inches));
+    dc.TextOut(swatchLeft, legend.top - 33, LoadString(Str::Cover) + UnitSuffix(inches));
     if (limit > 0 && limitY >= 0) {
         dc.Line(swatchLeft - 4, limitY, swatchRight + 40, limitY);
         const LimitText t = SplitLimitText(limit, inches);
@@ -164,19 +164,19 @@ void TVernoBarsPlot::DrawStatistics(TVernoBars& bars) {
 
     // Parameters at the page's left edge.
     const int left = page.left;
-    DrawBoxTitle(*this, left, y + 45, LoadString(2042));
+    DrawBoxTitle(*this, left, y + 45, LoadString(Str::SetParameters));
     std::vector<CoverRow> rows = BarParameterRows(bars.barDiameter, bars.layerWord, limit, inches);
     const double step = bars.grid.StepX();
     const std::u16string width = inches ? Printf("%0.2lf ", step) : Printf("%0.0lf  ", step);
     const std::u16string unit = inches ? u"in" : u"mm";
-    rows.push_back({LoadString(2038), u"dX", width, unit});
-    rows.push_back({LoadString(2039), u"dY", width, unit});
+    rows.push_back({LoadString(Str::XGridWidth), u"dX", width, unit});
+    rows.push_back({LoadString(Str::YGridWidth), u"dY", width, unit});
     int baseline = y + 45;
     for (const CoverRow& row : rows) DrawCoverRow(*this, left, baseline += 40, row, {420, 500, 515});
 
     // Statistics per scan, from the page's centre - 120.
     const int sl = (page.left + page.right) / 2 - 120;
-    DrawBoxTitle(*this, sl, y + 45, LoadString(2043));
+    DrawBoxTitle(*this, sl, y + 45, LoadString(Str::Statistic));
     dc.SetTextAlign(align::kRight | align::kBaseline);
     dc.TextOut(sl + 650, y + 45, u"x  ");
     dc.TextOut(sl + 760, y + 45, u"y  ");
@@ -209,17 +209,17 @@ void TVernoBarsPlot::DrawStatistics(TVernoBars& bars) {
     const Column cx = column(bars.xScan), cy = column(bars.yScan);
     const std::u16string len = inches ? u"in" : u"mm";
     struct StatRow {
-        int label;
+        Str label;
         const char16_t* symbol;
         std::u16string Column::*value;
         std::u16string unit;
     };
     std::vector<StatRow> statRows = {
-        {2054, u"N", &Column::n, u""},     {2045, u"m", &Column::mean, len},
-        {2046, u"sa", &Column::sd, len},   {2047, u"Max", &Column::max, len},
-        {2048, u"Min", &Column::min, len}, {2049, u"R", &Column::span, len},
+        {Str::MeasuredBarCount, u"N", &Column::n, u""},    {Str::AverageCover, u"m", &Column::mean, len},
+        {Str::StandardDeviation, u"sa", &Column::sd, len}, {Str::MaximumCover, u"Max", &Column::max, len},
+        {Str::MinimumCover, u"Min", &Column::min, len},    {Str::Span, u"R", &Column::span, len},
     };
-    if (limit > 0) statRows.push_back({2056, u"<s(Min)", &Column::below, u"%"});
+    if (limit > 0) statRows.push_back({Str::CoversBelowLimit, u"<s(Min)", &Column::below, u"%"});
     baseline = y + 45;
     for (const StatRow& r : statRows) {
         baseline += 40;
@@ -244,7 +244,7 @@ void TVernoBarsPlot::DrawTables(TVernoBars& bars) {
     const bool inches = bars.imperial != 0;
     const bool mm = !inches && bars.mmScale;
     const int32_t limit = bars.xScan.Lower();
-    const std::u16string coverTitle = LoadString(2035) + UnitSuffix(inches);
+    const std::u16string coverTitle = LoadString(Str::Cover) + UnitSuffix(inches);
     const int w = 20 * static_cast<int>(coverTitle.size());
     const int tableWidth = w + 150;
     const double unit = bars.grid.StepX() * bars.grid.Scale();
@@ -283,7 +283,7 @@ void TVernoBarsPlot::DrawTables(TVernoBars& bars) {
         if (t == 0) {
             SelectHeadingFont();
             dc.SetTextAlign(align::kLeft | align::kBottom);
-            dc.TextOut(left, top - 10, LoadString(2050));
+            dc.TextOut(left, top - 10, LoadString(Str::MeasuredCovers));
             SelectNormalFont();
         }
         const std::u16string posTitle = std::u16string(t == 0 ? u"x" : u"y") + (inches ? u" [in]"

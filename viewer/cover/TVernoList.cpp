@@ -99,7 +99,7 @@ TVernoList::TVernoList(ByteSource& file) {
     int xMinor;
     TBasicPlot::NiceStep(0, xTop, &xStep, &xMinor);
     plot.SetAxis(plot.axisX, 0, xTop, xStep, xMinor, 0, false);
-    plot.axisY.titleString = 2035;
+    plot.axisY.titleString = Str::Cover;
     plot.axisY.title = UnitSuffix(Inches());
     valid = true;
 }
@@ -242,19 +242,22 @@ std::vector<CoverRow> TVernoList::StatisticRows() {
     const std::u16string dash = u"-  ";
     auto length = [&](int32_t mm) { return Inches() ? Printf("%0.2f", mm * kInch) : Printf("%d  ", mm); };
     const char* meanFormat = Inches() ? "%6.2lf" : "%6.1lf";
-    rows.push_back({LoadString(2054), u"N", Printf("%d  ", n), u""});
-    rows.push_back({LoadString(2045), u"m", n < 1 ? dash : Printf(meanFormat, covers.Mean()), unit});
-    rows.push_back({LoadString(2046), u"sa", n < 2 ? dash : Printf(meanFormat, covers.StdDev()), unit});
+    rows.push_back({LoadString(Str::MeasuredBarCount), u"N", Printf("%d  ", n), u""});
+    rows.push_back(
+        {LoadString(Str::AverageCover), u"m", n < 1 ? dash : Printf(meanFormat, covers.Mean()), unit});
+    rows.push_back({LoadString(Str::StandardDeviation), u"sa",
+                    n < 2 ? dash : Printf(meanFormat, covers.StdDev()), unit});
     // Without a single reading there is no maximum, minimum or span to show.
-    rows.push_back({LoadString(2047), u"Max", n < 1 ? dash : length(covers.Max()), unit});
-    rows.push_back({LoadString(2048), u"Min", n < 1 ? dash : length(covers.Min()), unit});
-    rows.push_back({LoadString(2049), u"R", n < 1 ? dash : length(covers.Max() - covers.Min()), unit});
+    rows.push_back({LoadString(Str::MaximumCover), u"Max", n < 1 ? dash : length(covers.Max()), unit});
+    rows.push_back({LoadString(Str::MinimumCover), u"Min", n < 1 ? dash : length(covers.Min()), unit});
+    rows.push_back({LoadString(Str::Span), u"R", n < 1 ? dash : length(covers.Max() - covers.Min()), unit});
     if (Limit() > 0 && n >= 1)
-        rows.push_back({LoadString(2056), u"<s(Min)", Printf("%0.1lf", covers.PercentOutside()), u"%"});
+        rows.push_back(
+            {LoadString(Str::CoversBelowLimit), u"<s(Min)", Printf("%0.1lf", covers.PercentOutside()), u"%"});
     return rows;
 }
 
-int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, int titleId,
+int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, Str titleId,
                          const std::vector<CoverRow>& rows) {
     int bottom = top + static_cast<int>(rows.size()) * 40 + 45;
     if (plot.DrawsPage(1)) {
@@ -288,14 +291,15 @@ void TVernoList::PaintSections(TVernoListPlot& plot) {
         auto params = BarParameterRows(barDiameter, layerWord, Limit(), Inches());
         auto stats = StatisticRows();
         if (beside) {
-            int bottom = PaintBox(plot, plot.sideRegion.left, plot.sideRegion.top, 2042, params);
-            bottom = PaintBox(plot, plot.sideRegion.left, bottom + 50, 2043, stats);
+            int bottom =
+                PaintBox(plot, plot.sideRegion.left, plot.sideRegion.top, Str::SetParameters, params);
+            bottom = PaintBox(plot, plot.sideRegion.left, bottom + 50, Str::Statistic, stats);
             plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, bottom);
             previous = bottom;
         } else {
             int top = previous + 50;
-            int b1 = PaintBox(plot, plot.page.left, top, 2042, params);
-            int b2 = PaintBox(plot, plot.sideRegion.left, top, 2043, stats);
+            int b1 = PaintBox(plot, plot.page.left, top, Str::SetParameters, params);
+            int b2 = PaintBox(plot, plot.sideRegion.left, top, Str::Statistic, stats);
             previous = std::max(b1, b2);
         }
     } else if (beside) {
@@ -336,7 +340,7 @@ void TVernoList::PaintTable(TVernoListPlot& plot, int previousBottom, bool besid
     dc.SetTextColor(kBlack);
     dc.SetFont(plot.headingFont);
     dc.SetTextAlign(align::kLeft | align::kBottom);
-    dc.TextOut(left, top - 10, LoadString(2050) + UnitSuffix(Inches()));
+    dc.TextOut(left, top - 10, LoadString(Str::MeasuredCovers) + UnitSuffix(Inches()));
     dc.Line(left, top, right, top);
     dc.SetFont(plot.normalFont);
     dc.SetTextAlign(align::kRight | align::kBaseline);

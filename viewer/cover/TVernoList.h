@@ -59,7 +59,7 @@ private:
     bool CoverAxis(int32_t largest, int32_t limit, TBasicPlot::Axis& axis);
     std::vector<CoverRow> StatisticRows();
     // A box: title 45 below its top, rows 40 apart; returns its bottom.
-    int PaintBox(TVernoListPlot& plot, int left, int top, int titleId, const std::vector<CoverRow>& rows);
+    int PaintBox(TVernoListPlot& plot, int left, int top, Str titleId, const std::vector<CoverRow>& rows);
     void PaintTable(TVernoListPlot& plot, int previousBottom, bool beside);
 };
 

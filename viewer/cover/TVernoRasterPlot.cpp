@@ -129,7 +129,7 @@ void TVernoRasterPlot::DrawLegend(TVernoRaster& raster) {
         }
     }
     // The title stands left of the first swatch, or above the labels when it is too long there.
-    const std::u16string title = LoadString(2035);
+    const std::u16string title = LoadString(Str::Cover);
     if (dc.TextExtent(title).cx <= legend.left - 30 - page.left) {
         dc.SetTextAlign(align::kRight | align::kBaseline);
         dc.TextOut(legend.left - 30, labelY, title);
@@ -181,15 +181,15 @@ void TVernoRasterPlot::DrawStatistics(TVernoRaster& raster) {
     const RowColumns at{540, 620, 635};
 
     const int left = page.left;
-    DrawBoxTitle(*this, left, y + 45, LoadString(2042));
+    DrawBoxTitle(*this, left, y + 45, LoadString(Str::SetParameters));
     std::vector<CoverRow> rows = BarParameterRows(raster.barDiameter, raster.layerWord, limit, inches);
     auto width = [&](double step) {
         if (!inches) return Printf("%0.0lf  ", step);
         return step < 10 ? Printf("%0.2lf ", step) : Printf("%0.1lf ", step);
     };
     const std::u16string unit = inches ? u"in" : u"mm";
-    rows.push_back({LoadString(2038), u"dX", width(raster.grid.StepX()), unit});
-    rows.push_back({LoadString(2039), u"dY", width(raster.grid.StepY()), unit});
+    rows.push_back({LoadString(Str::XGridWidth), u"dX", width(raster.grid.StepX()), unit});
+    rows.push_back({LoadString(Str::YGridWidth), u"dY", width(raster.grid.StepY()), unit});
     int baseline = y + 45;
     for (const CoverRow& row : rows) DrawCoverRow(*this, left, baseline += 40, row, at);
 
@@ -198,27 +198,31 @@ void TVernoRasterPlot::DrawStatistics(TVernoRaster& raster) {
     const double area = raster.MeasuredArea();
     const std::u16string len = inches ? u"in" : u"mm";
     std::vector<CoverRow> stats;
-    stats.push_back({LoadString(2040), u"N", Printf("%d  ", n), u""});
+    stats.push_back({LoadString(Str::MeasuredCoverCount), u"N", Printf("%d  ", n), u""});
     std::u16string areaText = !inches        ? Printf("%0.2lf", area)
                               : area >= 1000 ? Printf("%0.0f", area)
                               : area >= 100  ? Printf("%0.1f", area)
                                              : Printf("%0.2f", area);
-    stats.push_back({LoadString(2041), u"A", areaText, inches ? u"ft\u00B2" : u"m\u00B2"});
-    stats.push_back({LoadString(2045), u"m", Printf(inches ? "%6.2lf" : "%6.1lf", s.Mean()), len});
-    stats.push_back({LoadString(2046), u"sa", Printf(inches ? "%6.2lf" : "%6.1lf", s.StdDev()), len});
+    stats.push_back({LoadString(Str::MeasuredGridArea), u"A", areaText, inches ? u"ft\u00B2" : u"m\u00B2"});
+    stats.push_back(
+        {LoadString(Str::AverageCover), u"m", Printf(inches ? "%6.2lf" : "%6.1lf", s.Mean()), len});
+    stats.push_back(
+        {LoadString(Str::StandardDeviation), u"sa", Printf(inches ? "%6.2lf" : "%6.1lf", s.StdDev()), len});
     if (inches) {
-        stats.push_back({LoadString(2047), u"Max", Printf("%0.2f", s.Max() * kInchPerMm), len});
-        stats.push_back({LoadString(2048), u"Min", Printf("%0.2f", s.Min() * kInchPerMm), len});
-        stats.push_back({LoadString(2049), u"R", Printf("%0.2f", (s.Max() - s.Min()) * kInchPerMm), len});
+        stats.push_back({LoadString(Str::MaximumCover), u"Max", Printf("%0.2f", s.Max() * kInchPerMm), len});
+        stats.push_back({LoadString(Str::MinimumCover), u"Min", Printf("%0.2f", s.Min() * kInchPerMm), len});
+        stats.push_back(
+            {LoadString(Str::Span), u"R", Printf("%0.2f", (s.Max() - s.Min()) * kInchPerMm), len});
     } else {
-        stats.push_back({LoadString(2047), u"Max", Printf("%d  ", s.Max()), len});
-        stats.push_back({LoadString(2048), u"Min", Printf("%d  ", s.Min()), len});
-        stats.push_back({LoadString(2049), u"R", Printf("%d  ", s.Max() - s.Min()), len});
+        stats.push_back({LoadString(Str::MaximumCover), u"Max", Printf("%d  ", s.Max()), len});
+        stats.push_back({LoadString(Str::MinimumCover), u"Min", Printf("%d  ", s.Min()), len});
+        stats.push_back({LoadString(Str::Span), u"R", Printf("%d  ", s.Max() - s.Min()), len});
     }
     if (limit > 0)
-        stats.push_back({LoadString(2056), u"<s(Min)", Printf("%0.1lf", s.PercentOutside()), u"%"});
+        stats.push_back(
+            {LoadString(Str::CoversBelowLimit), u"<s(Min)", Printf("%0.1lf", s.PercentOutside()), u"%"});
     const int sl = (page.left + page.right) / 2 + 50;
-    DrawBoxTitle(*this, sl, y + 45, LoadString(2043));
+    DrawBoxTitle(*this, sl, y + 45, LoadString(Str::Statistic));
     baseline = y + 45;
     for (const CoverRow& row : stats) DrawCoverRow(*this, sl, baseline += 40, row, at);
 }
@@ -265,10 +269,10 @@ void TVernoRasterPlot::DrawTable(TVernoRaster& raster) {
             dc.SetTextAlign(align::kLeft | align::kBaseline);
             if (isFirst) {
                 SelectHeadingFont();
-                dc.TextOut(left, top + 34, LoadString(2050) + UnitSuffix(inches));
+                dc.TextOut(left, top + 34, LoadString(Str::MeasuredCovers) + UnitSuffix(inches));
                 SelectNormalFont();
             } else {
-                dc.TextOut(left, top + 34, LoadString(2051));
+                dc.TextOut(left, top + 34, LoadString(Str::MeasuredCoversContinued));
             }
             dc.SetTextAlign(align::kRight | align::kBaseline);
             dc.TextOut(cells - 6, top + 72, xTitle);

@@ -12,7 +12,7 @@
 namespace vordalis {
 
 std::u16string InvalidObjectMessage(const std::string& path) {
-    std::u16string text = LoadString(2058);
+    std::u16string text = LoadString(Str::ObjectNotValid);
     std::u16string p = Utf8ToU16(path);
     size_t at = text.find(u"%s");
     if (at != std::u16string::npos) text.replace(at, 2, p);

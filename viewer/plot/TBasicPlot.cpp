@@ -37,7 +37,7 @@ std::u16string FormatLabel(const std::string& format, double v) {
 } // namespace
 
 std::u16string TBasicPlot::Axis::Title() const {
-    return titleString ? LoadString(titleString) + title : title;
+    return titleString != Str::None ? LoadString(titleString) + title : title;
 }
 
 bool TBasicPlot::Axis::LabelsShown() const {
@@ -356,10 +356,10 @@ void TBasicPlot::DrawHeader(const TBasicObj& obj) {
     if (code == u"V4" || code == u"V5" || code == u"VX") {
         family = u"VERNOSKANT";
         if (code.size() > 1 && code[1] >= u'0' && code[1] <= u'9') family += std::u16string(u" ") + code[1];
-        right = LoadString(2030);
+        right = LoadString(Str::RebarLocator);
     } else if (code == u"TH") {
         if (obj.type == kTypeReboundSummary)
-            family = LoadString(2097);
+            family = LoadString(Str::ReboundSummary);
         else if (obj.type == kTypeReboundChina)
             family = u"TORVIHAMMER CHINA";
         else
@@ -400,20 +400,21 @@ void TBasicPlot::DrawHeader(const TBasicObj& obj) {
 
     dc.SetTextAlign(align::kLeft | align::kBaseline);
     // Each value starts at its place, or after its label when a translation is longer.
-    auto label = [&](int x, int y, int id, int valueX) {
+    auto label = [&](int x, int y, Str id, int valueX) {
         const std::u16string text = LoadString(id);
         dc.TextOut(x, y, text);
         return std::max(valueX, x + dc.TextExtent(text).cx + 20);
     };
-    const int titleX = label(L, T + 100, 2033, L + 150);
-    const int dateX = label(L + 560, T + 100, 2031, L + 710);
-    const int nameX = label(L + 1000, T + 100, 2032, L + 1140);
-    const int remarksX = label(L, T + 140, 2034, L + 300);
+    const int titleX = label(L, T + 100, Str::Title, L + 150);
+    const int dateX = label(L + 560, T + 100, Str::Date, L + 710);
+    const int nameX = label(L + 1000, T + 100, Str::Name, L + 1140);
+    const int remarksX = label(L, T + 140, Str::Remarks, L + 300);
 
     dc.SetFont(normalFont);
     dc.TextOut(titleX, T + 100, obj.title);
     bool rebound = obj.type >= kTypeReboundSeries && obj.type <= kTypeReboundChina;
-    dc.TextOut(dateX, T + 100, FormatDate(obj.date, rebound ? u"%d-%b-%Y %H:%M" : LoadString(2052)));
+    dc.TextOut(dateX, T + 100,
+               FormatDate(obj.date, rebound ? u"%d-%b-%Y %H:%M" : LoadString(Str::DateFormat)));
     dc.TextOut(nameX, T + 100, obj.name);
     dc.TextOut(remarksX, T + 140, obj.remarks);
     if (isPrint) {

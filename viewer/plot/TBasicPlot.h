@@ -21,6 +21,7 @@
 //  4. Hit regions: region 0 is the header (BeginDraw adds it); add yours in a fixed order with
 //     AddHitRegion on every pass -- it records only on the screen with a device.
 //  5. Override HeaderExtras for heading parts only your object knows (rebound hammers).
+#include "model/Strings.h"
 #include "model/TBasicObj.h"
 #include "plot/Canvas.h"
 
@@ -47,7 +48,7 @@ public:
         std::u16string title;                        // tick labels only when it holds a unit in brackets
         // A numbered string in front of title, looked up when drawn: a change of language
         // reaches the axis of an object that is already open.
-        int titleString = 0;
+        Str titleString = Str::None;
         std::string labelFormat = "%0.0lf";
         bool labelsTimes1000 = false;
 

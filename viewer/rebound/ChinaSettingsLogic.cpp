@@ -36,7 +36,7 @@ ChinaSettingsLogic::ChinaSettingsLogic(const TTorvChina& obj)
                                                                         obj.instrumentGeneralC},
       instrumentReadings_(obj.instrumentReadings), instrumentDropped_(obj.instrumentDropped) {
     conversionIndex = obj.conversion == kConversionGeneral ? 1 : 0;
-    tableText = LoadString(obj.is2011 ? 2126 : 2101);
+    tableText = LoadString(obj.is2011 ? Str::Jgj2011 : Str::Jgj2001);
     angleIndex = std::clamp(obj.angle, 1, 9) - 1;
     surfaceIndex = std::clamp(obj.surface, 1, 3) - 1;
     depthText = FormatDepth(obj.carbonationDepth);

@@ -32,7 +32,7 @@ bool SelectSummaryLogic::Checked(Button b) const {
 
 namespace {
 std::u16string CountText(int n) {
-    return Utf8ToU16(std::to_string(n)) + u" " + LoadString(2115);
+    return Utf8ToU16(std::to_string(n)) + u" " + LoadString(Str::Files);
 }
 } // namespace
 

@@ -49,60 +49,64 @@ int TTorvBarsPlot::DrawStatistics(TTorvObj& obj, int x, int top) {
     const std::u16string none;
 
     // Set parameters (double click there opens the Settings dialog).
-    int y = DrawBlockHeading(x, top, LoadString(2042));
+    int y = DrawBlockHeading(x, top, LoadString(Str::SetParameters));
     if (s.impactDirection > 0) {
-        DrawRow(x, y, LoadString(2062), none, none, none);
+        DrawRow(x, y, LoadString(Str::ImpactDirection), none, none, none);
         if (device) DrawDirectionArrow(*device, s.impactDirection, x, y);
         y += kRowHeight;
     }
     if (s.outlierMode >= 0) {
-        DrawRow(x, y, LoadString(2063), none, OutlierText(s.outlierMode), none);
+        DrawRow(x, y, LoadString(Str::EliminateOutliers), none, OutlierText(s.outlierMode), none);
         y += kRowHeight;
     }
     if (s.curve != 0) {
-        DrawRow(x, y, LoadString(2064), none, TTorvBars::CurveName(s.curve), none);
+        DrawRow(x, y, LoadString(Str::ConversionCurve), none, TTorvBars::CurveName(s.curve), none);
         y += kRowHeight;
         if (s.curve >= rebound::kCurveF1 && s.curve <= rebound::kCurveFx) {
             DrawRow(x, y, u"fc(R) = " + rebound::FormulaText(s.Coefficients(s.curve)), none, none, none);
             y += kRowHeight;
         }
     }
-    DrawRow(x, y, LoadString(2067), none, Printf("%0.2f", s.formFactor), none);
+    DrawRow(x, y, LoadString(Str::FormFactor), none, Printf("%0.2f", s.formFactor), none);
     y += kRowHeight;
-    DrawRow(x, y, LoadString(2066), none, Printf("%0.2f", s.timeFactor), none);
+    DrawRow(x, y, LoadString(Str::TimeFactor), none, Printf("%0.2f", s.timeFactor), none);
     y += kRowHeight;
     bool carbonation = s.carbonationDepth != 0;
-    DrawRow(x, y, LoadString(2065), u"d", carbonation ? Printf("%d    ", s.carbonationDepth) : u"-    ",
-            carbonation ? u"mm" : none);
+    DrawRow(x, y, LoadString(Str::CarbonationDepth), u"d",
+            carbonation ? Printf("%d    ", s.carbonationDepth) : u"-    ", carbonation ? u"mm" : none);
     const int parametersBottom = y + 20;
     AddHitRegion({x, top, x + 800, parametersBottom}, 0, 0, 0, 0, 1);
 
     // Statistic
-    y = DrawBlockHeading(x, parametersBottom + 20, LoadString(2043));
+    y = DrawBlockHeading(x, parametersBottom + 20, LoadString(Str::Statistic));
     TValueSeries& v = s.values;
     const int n = v.Count();
     const bool median = s.useMedian != 0;
-    DrawRow(x, y, LoadString(2070), u"N", Printf("%d    ", n), none);
+    DrawRow(x, y, LoadString(Str::MeasurementCount), u"N", Printf("%d    ", n), none);
     y += kRowHeight;
-    DrawRow(x, y, LoadString(median ? 2096 : 2071), u"m",
+    DrawRow(x, y, LoadString(median ? Str::MedianReboundValue : Str::MeanReboundValue), u"m",
             n < 1 ? u"-    " : Printf("%6.1lf  ", s.MeanRebound()), u"R");
     y += kRowHeight;
     if (s.curve > 0) {
         rebound::StrengthDisplay d =
             rebound::FormatStrength(s.CompressiveStrength(), s.MeanRebound(), s.unit);
         if (d.row) {
-            DrawRow(x, y, LoadString(median ? 2114 : 2068), u"fck", d.value, d.unit);
+            DrawRow(x, y, LoadString(median ? Str::MedianCompressiveStrength : Str::MeanCompressiveStrength),
+                    u"fck", d.value, d.unit);
             y += kRowHeight;
         }
     }
-    DrawRow(x, y, LoadString(2046), u"sa", n < 2 ? u"-    " : Printf("%6.1lf  ", v.StdDev()), u"R");
+    DrawRow(x, y, LoadString(Str::StandardDeviation), u"sa",
+            n < 2 ? u"-    " : Printf("%6.1lf  ", v.StdDev()), u"R");
     y += kRowHeight;
     const std::u16string dash = u"-     ";
-    DrawRow(x, y, LoadString(2072), u"Max", n == 0 ? dash : Printf("%d    ", v.Max()), u"R");
+    DrawRow(x, y, LoadString(Str::MaximumReboundValue), u"Max", n == 0 ? dash : Printf("%d    ", v.Max()),
+            u"R");
     y += kRowHeight;
-    DrawRow(x, y, LoadString(2073), u"Min", n == 0 ? dash : Printf("%d    ", v.Min()), u"R");
+    DrawRow(x, y, LoadString(Str::MinimumReboundValue), u"Min", n == 0 ? dash : Printf("%d    ", v.Min()),
+            u"R");
     y += kRowHeight;
-    DrawRow(x, y, LoadString(2049), u"R", n == 0 ? dash : Printf("%d    ", v.Max() - v.Min()), u"R");
+    DrawRow(x, y, LoadString(Str::Span), u"R", n == 0 ? dash : Printf("%d    ", v.Max() - v.Min()), u"R");
     return y + 40;
 }
 

@@ -275,11 +275,11 @@ std::u16string ChinaAngleComboText(int angle) {
 std::u16string ChinaSurfaceText(int surface) {
     switch (surface) {
     case kSurfaceTop:
-        return LoadString(2090);
+        return LoadString(Str::Top);
     case kSurfaceSide:
-        return LoadString(2089);
+        return LoadString(Str::Side);
     case kSurfaceBottom:
-        return LoadString(2091);
+        return LoadString(Str::Bottom);
     default:
         return u"";
     }

@@ -37,20 +37,21 @@ TBasicPlot::HeaderExtras TTorvChinaPlot::GetHeaderExtras(const TBasicObj& obj) c
 int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     auto& obj = static_cast<TTorvChina&>(base);
     const std::u16string none;
-    int y = DrawBlockHeading(left, top, LoadString(2042));
+    int y = DrawBlockHeading(left, top, LoadString(Str::SetParameters));
     if (obj.angle > 0) {
-        DrawRow(left, y, LoadString(2062), none, none, ChinaAngleText(obj.angle));
+        DrawRow(left, y, LoadString(Str::ImpactDirection), none, none, ChinaAngleText(obj.angle));
         if (device) DrawAngleGlyph(*device, obj.angle, left, y);
         y += kRowHeight;
     }
     if (obj.surface > 0) {
-        DrawRow(left, y, LoadString(2079), none, none, ChinaSurfaceText(obj.surface));
+        DrawRow(left, y, LoadString(Str::ConcretePlacing), none, none, ChinaSurfaceText(obj.surface));
         y += kRowHeight;
     }
-    DrawRow(left, y, LoadString(2081), none, none, LoadString(obj.pumpConcrete ? 2087 : 2088));
+    DrawRow(left, y, LoadString(Str::PumpConcrete), none, none,
+            LoadString(obj.pumpConcrete ? Str::On : Str::Off));
     y += kRowHeight;
     if (obj.conversion == kConversionGeneral) {
-        DrawRow(left, y, LoadString(2080), none, none, LoadString(2092));
+        DrawRow(left, y, LoadString(Str::Conversion), none, none, LoadString(Str::GeneralConversion));
         y += kRowHeight;
         DrawRow(left, y, none, none, none,
                 Printf("fc(R) = %0.5f * R^(%0.5f) * 10^(%0.5f * %0.1f)", obj.generalA, obj.generalB,
@@ -60,27 +61,29 @@ int TTorvChinaPlot::DrawStatistics(TTorvObj& base, int left, int top) {
         obj.GeneralCounts(n, m);
         DrawRow(left, y, none, none, none, Printf("n = %d     m = %d", n, m));
     } else {
-        DrawRow(left, y, LoadString(2080), none, none, LoadString(obj.is2011 ? 2126 : 2101));
+        DrawRow(left, y, LoadString(Str::Conversion), none, none,
+                LoadString(obj.is2011 ? Str::Jgj2011 : Str::Jgj2001));
     }
     y += kRowHeight;
     if (obj.carbonationDepth > 0)
-        DrawRow(left, y, LoadString(2065), u"d", Printf("%0.1f", obj.carbonationDepth), u"mm");
+        DrawRow(left, y, LoadString(Str::CarbonationDepth), u"d", Printf("%0.1f", obj.carbonationDepth),
+                u"mm");
     else
-        DrawRow(left, y, LoadString(2065), none, u"- ", none);
+        DrawRow(left, y, LoadString(Str::CarbonationDepth), none, u"- ", none);
     // Region 2: a double click on the parameters opens the settings dialog.
     AddHitRegion({left, top, left + 800, y + 10}, 0, 0, 0, 0, 1);
     y += kRowHeight;
 
     if (obj.values.Count() < 1) return y;
-    y = DrawBlockHeading(left, y - 10, LoadString(2043));
+    y = DrawBlockHeading(left, y - 10, LoadString(Str::Statistic));
     ChinaResult r = obj.EvaluateChina();
-    DrawRow(left, y, LoadString(2082), u"R1", Printf("%6.1lf", r.rm), u"R");
-    DrawRow(left, y += kRowHeight, LoadString(2083), u"R2", Printf("%6.1lf", r.ra), u"R");
-    DrawRow(left, y += kRowHeight, LoadString(2084), u"R3", Printf("%6.1lf", r.rc), u"R");
-    DrawRow(left, y += kRowHeight, LoadString(2085), u"f1",
+    DrawRow(left, y, LoadString(Str::ChinaMeanRebound), u"R1", Printf("%6.1lf", r.rm), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(Str::WithImpactDirection), u"R2", Printf("%6.1lf", r.ra), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(Str::WithConcretePlacing), u"R3", Printf("%6.1lf", r.rc), u"R");
+    DrawRow(left, y += kRowHeight, LoadString(Str::WithCarbonationDepth), u"f1",
             Latin1ToU16(ChinaStrengthText(r.f1, r.belowRange, r.aboveRange)), u"MPa");
     if (obj.conversion == kConversionTable)
-        DrawRow(left, y += kRowHeight, LoadString(2086), u"f2",
+        DrawRow(left, y += kRowHeight, LoadString(Str::WithPumpConcrete), u"f2",
                 Latin1ToU16(ChinaStrengthText(r.f2, r.f2BelowRange, r.f2AboveRange)), u"MPa");
     return y + kRowHeight;
 }

@@ -93,7 +93,7 @@ bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPat
     ChinaResult r = china->EvaluateChina();
     // The member's result is f2, the value its page shows last, judged by its own flags.
     if (r.f2BelowRange || r.f2AboveRange || !china->valid) {
-        std::u16string text = LoadString(2118) + Latin1ToU16(path);
+        std::u16string text = LoadString(Str::OutOfRange) + Latin1ToU16(path);
         messages.push_back(text);
         if (MessageHandler()) MessageHandler()(text);
         return true;
@@ -182,8 +182,8 @@ bool TTorvDir::MembersChanged() {
     for (int i = 0; i < PositionCount(); ++i) chartTop = std::max(chartTop, MemberValue(i));
     if (showLimits) chartTop = std::max(chartTop, static_cast<double>(upperLimit));
     chartTop = std::max(chartTop, 10.0);
-    return kind == kKindChina ? SetupChart(PositionCount(), chartTop, 2109, u" f2 [MPa]")
-                              : SetupChart(PositionCount(), chartTop, 2071, u" [R]");
+    return kind == kKindChina ? SetupChart(PositionCount(), chartTop, Str::MeanValue, u" f2 [MPa]")
+                              : SetupChart(PositionCount(), chartTop, Str::MeanReboundValue, u" [R]");
 }
 
 bool TTorvDir::Write(ObjectWriter& out) {

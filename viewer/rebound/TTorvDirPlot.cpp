@@ -12,7 +12,8 @@ namespace vordalis {
 TBasicPlot::HeaderExtras TTorvDirPlot::GetHeaderExtras(const TBasicObj& obj) const {
     HeaderExtras e;
     const auto& dir = static_cast<const TTorvDir&>(obj);
-    if (dir.kind == TTorvDir::kKindChina) e.family = LoadString(dir.batch ? 2100 : 2099);
+    if (dir.kind == TTorvDir::kKindChina)
+        e.family = LoadString(dir.batch ? Str::ChinaSummaryBatch : Str::ChinaSummarySingle);
     return e;
 }
 
@@ -21,28 +22,31 @@ int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
     const TTorvDir::Statistics s = obj.ComputeStatistics();
     const std::u16string none;
     const int headingY = top + 45;
-    int y = DrawBlockHeading(left, top, LoadString(2043));
+    int y = DrawBlockHeading(left, top, LoadString(Str::Statistic));
     const bool any = s.members > 0;
     if (obj.kind == TTorvDir::kKindSeries) {
-        DrawRow(left, y, LoadString(2104), u"N", Printf("%d/%d   ", s.count, s.members), none);
+        DrawRow(left, y, LoadString(Str::SeriesCount), u"N", Printf("%d/%d   ", s.count, s.members), none);
         const bool median = obj.useMedian != 0;
         double value = median ? s.median.value_or(0.0) : s.mean;
-        DrawRow(left, y += kRowHeight, LoadString(median ? 2112 : 2106), u"m",
+        DrawRow(left, y += kRowHeight, LoadString(median ? Str::SummaryMedian : Str::SummaryMean), u"m",
                 s.count > 0 ? Printf("%6.1lf  ", value) : u"-     ", u"R");
-        DrawRow(left, y += kRowHeight, LoadString(median ? 2113 : 2107), u"fck",
+        DrawRow(left, y += kRowHeight,
+                LoadString(median ? Str::SummaryMedianStrength : Str::SummaryMeanStrength), u"fck",
                 s.strengthText.empty() ? std::u16string(rebound::kNoValue) : s.strengthText, s.strengthUnit);
-        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa",
+        DrawRow(left, y += kRowHeight, LoadString(Str::StandardDeviation), u"sa",
                 s.members >= 2 ? Printf("%6.1lf  ", s.stddev) : u"-  ", u"R");
-        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", any ? Printf("%6.1f  ", s.max) : u"-     ",
-                u"R");
-        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Printf("%6.1f  ", s.min), u"R");
+        DrawRow(left, y += kRowHeight, LoadString(Str::MaximumValue), u"Max",
+                any ? Printf("%6.1f  ", s.max) : u"-     ", u"R");
+        DrawRow(left, y += kRowHeight, LoadString(Str::MinimumValue), u"Min", Printf("%6.1f  ", s.min), u"R");
     } else {
-        DrawRow(left, y, LoadString(2104), u"N", Printf("%d     ", s.count), none);
-        DrawRow(left, y += kRowHeight, LoadString(2109), u"m", Printf("%6.1lf  ", s.mean), u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2046), u"sa",
+        DrawRow(left, y, LoadString(Str::SeriesCount), u"N", Printf("%d     ", s.count), none);
+        DrawRow(left, y += kRowHeight, LoadString(Str::MeanValue), u"m", Printf("%6.1lf  ", s.mean), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(Str::StandardDeviation), u"sa",
                 s.members >= 2 ? Printf("%6.2lf ", s.stddev) : u"-  ", u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2111), u"Max", Printf("%6.1f  ", s.max), u"MPa");
-        DrawRow(left, y += kRowHeight, LoadString(2110), u"Min", Printf("%6.1f  ", s.min), u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(Str::MaximumValue), u"Max", Printf("%6.1f  ", s.max),
+                u"MPa");
+        DrawRow(left, y += kRowHeight, LoadString(Str::MinimumValue), u"Min", Printf("%6.1f  ", s.min),
+                u"MPa");
         // The edition and the component strength stand at fixed distances below the heading.
         y = headingY + 280;
         Grow({left, y - headingFont.height, left + 800, y + 8});
@@ -50,12 +54,12 @@ int TTorvDirPlot::DrawStatistics(TTorvObj& base, int left, int top) {
             device->SetFont(headingFont);
             device->SetTextColor(kBlack);
             device->SetTextAlign(align::kLeft | align::kBaseline);
-            device->TextOut(left, y, LoadString(obj.any2011 ? 2126 : 2101));
+            device->TextOut(left, y, LoadString(obj.any2011 ? Str::Jgj2011 : Str::Jgj2001));
             device->SetFont(normalFont);
         }
         y = headingY + 320;
-        DrawRow(left, y, LoadString(2105), u"f", Latin1ToU16(ComponentStrengthText(s.strength.value_or(-1))),
-                u"MPa");
+        DrawRow(left, y, LoadString(Str::ComponentStrength), u"f",
+                Latin1ToU16(ComponentStrengthText(s.strength.value_or(-1))), u"MPa");
     }
     // Region 2: a double click on the statistics opens the settings dialog.
     AddHitRegion({left, top, left + 800, y + 10}, 0, 0, 0, 0, 1);
@@ -70,8 +74,9 @@ int TTorvDirPlot::DrawTable(TTorvObj& base, int left, int top, int width) {
     const int cellWidth = (width - 20) / 4;
     const int columns = stacked ? 4 : 1;
     if (cellWidth < 20) return top;
-    return DrawCellTable(obj, left, top, columns, cellWidth, n,
-                         LoadString(obj.kind == TTorvDir::kKindChina ? 2103 : 2102));
+    return DrawCellTable(
+        obj, left, top, columns, cellWidth, n,
+        LoadString(obj.kind == TTorvDir::kKindChina ? Str::AxisMeanF2 : Str::AxisMeanRebound));
 }
 
 void TTorvDirPlot::DrawCell(TTorvObj& base, int index, const Rect& cell) {

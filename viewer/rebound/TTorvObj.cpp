@@ -114,7 +114,7 @@ void TTorvObj::WriteTexts(ObjectWriter& out) const {
     put(remarks, u"<Update Vordalis to see this remarks!>", delim::kFileEnd);
 }
 
-bool TTorvObj::SetupChart(int positions, double largest, int yTitleString, const std::u16string& yUnit) {
+bool TTorvObj::SetupChart(int positions, double largest, Str yTitleString, const std::u16string& yUnit) {
     TTorvPlot& plot = Plot();
     double xMax = std::max(positions, 5) + 1, yMax = largest * 1.1;
     double xStep = 0, yStep = 0;

@@ -3,6 +3,7 @@
 // one bar per position in the chart, the limit band and mean line with their dialog state,
 // the hit tests over the bars, the painting slots forwarded to the rebound plot, and the
 // pieces of the file format they share (date fields, wide-capable texts).
+#include "model/Strings.h"
 #include "model/TBasicObj.h"
 
 #include <initializer_list>
@@ -75,7 +76,7 @@ protected:
     void WriteTexts(ObjectWriter& out) const;
     // Sets the chart scales for `positions` bars up to `largest` and the y title (a numbered
     // string, looked up when drawn, and its unit); false when no step fits.
-    bool SetupChart(int positions, double largest, int yTitleString, const std::u16string& yUnit);
+    bool SetupChart(int positions, double largest, Str yTitleString, const std::u16string& yUnit);
     // Writes the flags shared by every rebound object to the description.
     void DescribeLimits(Json& out) const;
 };

@@ -226,7 +226,8 @@ int TTorvPlot::DrawTable(TTorvObj& obj, int left, int top, int width) {
     if (n < 1 || n > 256) return top;
     const int cellWidth = (width - 20) / 24;
     if (cellWidth < 20) return top;
-    return DrawCellTable(obj, left, top, stacked ? 24 : 11, cellWidth, n, LoadString(2074) + u" [R]");
+    return DrawCellTable(obj, left, top, stacked ? 24 : 11, cellWidth, n,
+                         LoadString(Str::MeasuredReboundValue) + u" [R]");
 }
 
 int TTorvPlot::DrawCellTable(TTorvObj& obj, int left, int top, int columns, int cellWidth, int count,

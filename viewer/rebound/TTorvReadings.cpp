@@ -46,7 +46,7 @@ bool TTorvReadings::SetupReadingsChart() {
     if (upperLimit < lowerLimit) lowerLimit = 0;
     if (showLimits == 1 && maxMeasured < upperLimit) maxMeasured = upperLimit;
     maxMeasured = std::max(maxMeasured, 10);
-    return SetupChart(values.Length(), maxMeasured, 2069, u" [R]");
+    return SetupChart(values.Length(), maxMeasured, Str::ReboundValue, u" [R]");
 }
 
 } // namespace vordalis

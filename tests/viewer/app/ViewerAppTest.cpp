@@ -813,7 +813,7 @@ private slots:
         QCOMPARE(settings::ReadDword(settings::kLanguage, 0), 2);
         QVERIFY(Checked(cmd::German) && !Checked(cmd::English));
         QCOMPARE(Frame()->Action(cmd::Chart)->text(), QString("&Diagramm"));
-        QCOMPARE(QString::fromStdU16String(LoadString(2060)),
+        QCOMPARE(QString::fromStdU16String(LoadString(Str::HintModifyTitle)),
                  QString("Doppelklick, um Titel/Bemerkungen zu ändern"));
         Trigger(cmd::English);
         QCOMPARE(titles().first(), QString("&File"));

@@ -283,13 +283,17 @@ private slots:
         const TValueSeries& series = *Obj()->MainSeries();
         auto reading = [&](int i) { return series.Get(i) > 0 ? QString::number(series.Get(i)) : QString(); };
         if (file.startsWith("list")) {
-            QCOMPARE(text, ExpectedTable(QString::fromStdU16String(LoadString(2050)) + " [mm]", series, 20));
+            QCOMPARE(text, ExpectedTable(QString::fromStdU16String(LoadString(Str::MeasuredCovers)) + " [mm]",
+                                         series, 20));
         } else if (file.startsWith("rebound")) {
-            QCOMPARE(text, ExpectedTable(QString::fromStdU16String(LoadString(2074)) + " [R]", series, 24));
+            QCOMPARE(text,
+                     ExpectedTable(QString::fromStdU16String(LoadString(Str::MeasuredReboundValue)) + " [R]",
+                                   series, 24));
         } else if (file.startsWith("raster")) {
             // Heading, whole metres, hundredths (one per column), then a row per y: its
             // position and the covers of that row, an empty cell where the page shows none.
-            QCOMPARE(rows[0], QStringList{QString::fromStdU16String(LoadString(2050)) + " [mm]"});
+            QCOMPARE(rows[0],
+                     QStringList{QString::fromStdU16String(LoadString(Str::MeasuredCovers)) + " [mm]"});
             QCOMPARE(rows[2].first(), QString("y[m]"));
             const int nx = int(rows[2].size()) - 1;
             QVERIFY(nx > 1 && rows.size() > 4);

@@ -79,8 +79,8 @@ TEST(ListFile, InchFilesAreConvertedToMillimetres) {
 TEST(ListFile, AxisTitleFollowsALanguageChangeAfterOpening) {
     auto l = ListFile::With({31, 42, 27}).Read();
     ASSERT_TRUE(l->valid);
-    SetStringTranslator([](int id, const std::u16string& english) {
-        return id == 2035 ? std::u16string(u"Enrobage") : english;
+    SetStringTranslator([](Str id, const std::u16string& english) {
+        return id == Str::Cover ? std::u16string(u"Enrobage") : english;
     });
     l->SetOptions(opts::kHeader | opts::kChart | opts::kAxis);
     RecordingCanvas dc;

@@ -220,7 +220,7 @@ private slots:
 
         CAutoUpdate wizard(site.Config());
         wizard.show();
-        const QString expected = UpdateText(22007, {QStringLiteral("Vordalis")});
+        const QString expected = UpdateText(Str::NoUpdateAvailable, {QStringLiteral("Vordalis")});
         QTRY_COMPARE_WITH_TIMEOUT(wizard.searchPage()->second()->text(), expected, 10000);
         QVERIFY(expected.contains(QStringLiteral("most recent version of Vordalis")));
         QVERIFY(OnlyFinishEnabled(wizard));
@@ -248,7 +248,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(wizard.nextButton()->isEnabled(), 10000);
         QVERIFY(!wizard.finishButton()->isEnabled());
         QCOMPARE(wizard.searchPage()->second()->text(),
-                 UpdateText(22009,
+                 UpdateText(Str::NewerVersionFound,
                             {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}));
 
         QTest::mouseClick(wizard.nextButton(), Qt::LeftButton);
@@ -555,17 +555,17 @@ private slots:
         QTranslator german;
         QVERIFY(german.load(QStringLiteral(UPDATE_TEST_QM_DIR "/update_de.qm")));
         QCoreApplication::installTranslator(&german);
-        SetStringTranslator([](int, const std::u16string& english) {
+        SetStringTranslator([](Str, const std::u16string& english) {
             return QCoreApplication::translate("Strings",
                                                QString::fromStdU16String(english).toUtf8().constData())
                 .toStdU16String();
         });
         // The table's "\r\n" line breaks must survive in the lookup.
-        QCOMPARE(UpdateText(22007, {QStringLiteral("Vordalis")}),
+        QCOMPARE(UpdateText(Str::NoUpdateAvailable, {QStringLiteral("Vordalis")}),
                  QStringLiteral("Es ist kein Update verf\u00fcgbar. \nSie verwenden bereits die neueste "
                                 "Version von Vordalis."));
         QCOMPARE(
-            UpdateText(22009,
+            UpdateText(Str::NewerVersionFound,
                        {QStringLiteral("Vordalis"), QStringLiteral("2.10.0"), QStringLiteral("2.8.0")}),
             QStringLiteral(
                 "Auf dem Server wurde eine neuere Version von Vordalis gefunden. \n Server-Version: 2.10.0 "

@@ -115,8 +115,8 @@ bool RunDetailView(TBasicObj& obj, int member, DialogContext& context) {
     if (!dlg.Changed()) return false;
     summary->MembersChanged();
     const std::string& path = summary->MemberFile(member);
-    QString text =
-        QString::fromStdU16String(LoadString(2095)) + QStringLiteral("\n") + QString::fromLocal8Bit(path);
+    QString text = QString::fromStdU16String(LoadString(Str::SaveChangesToOriginal)) + QStringLiteral("\n") +
+                   QString::fromLocal8Bit(path);
     if (QMessageBox::question(context.parent, QApplication::applicationDisplayName(), text,
                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
         // A file that cannot be written is left alone; the change stays in memory.

@@ -29,7 +29,7 @@ CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
     : QDialog(parent), config_(std::move(config)), downloadFolder_(QCoreApplication::applicationDirPath()),
       keyring_(
           QString::fromStdString(UpdateKeyringPath(QCoreApplication::applicationDirPath().toStdString()))) {
-    setWindowTitle(UpdateText(22002));
+    setWindowTitle(UpdateText(Str::UpdateWizardTitle));
     ftp_.SetCancelFlag(&stop_);
     opener_ = [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
@@ -39,10 +39,10 @@ CAutoUpdate::CAutoUpdate(UpdateConfig config, QWidget* parent)
     pages_->addWidget(search_);
     pages_->addWidget(download_);
 
-    back_ = new QPushButton(UpdateText(22022), this);
-    next_ = new QPushButton(UpdateText(22021), this);
-    finish_ = new QPushButton(UpdateText(22024), this);
-    cancel_ = new QPushButton(UpdateText(22023), this);
+    back_ = new QPushButton(UpdateText(Str::Back), this);
+    next_ = new QPushButton(UpdateText(Str::Next), this);
+    finish_ = new QPushButton(UpdateText(Str::Finish), this);
+    cancel_ = new QPushButton(UpdateText(Str::Cancel), this);
     back_->setObjectName(QStringLiteral("back"));
     next_->setObjectName(QStringLiteral("next"));
     finish_->setObjectName(QStringLiteral("finish"));
@@ -137,9 +137,9 @@ QString CAutoUpdate::ConnectionErrorText() const {
 
 void CAutoUpdate::ActivateSearch() {
     pages_->setCurrentWidget(search_);
-    search_->first()->setText(UpdateText(22020, {QString::fromStdString(config_.product)}));
+    search_->first()->setText(UpdateText(Str::SearchingUpdate, {QString::fromStdString(config_.product)}));
     search_->first()->show();
-    search_->second()->setText(UpdateText(22005));
+    search_->second()->setText(UpdateText(Str::Connecting));
     search_->third()->hide();
     QTimer::singleShot(0, this, [this] { ConnectStep(); });
 }
@@ -165,7 +165,7 @@ void CAutoUpdate::ConnectStep() {
 }
 
 void CAutoUpdate::EvaluateStep() {
-    search_->second()->setText(UpdateText(22019));
+    search_->second()->setText(UpdateText(Str::ReceivingUpdateInfo));
     Background([this]() -> std::function<void()> {
         auto names = ftp_.ListNames();
         InstallerChoice choice;
@@ -189,12 +189,12 @@ void CAutoUpdate::EvaluateStep() {
             }
             found_ = choice;
             if (choice.name.empty()) {
-                search_->second()->setText(UpdateText(22007, {product}));
+                search_->second()->setText(UpdateText(Str::NoUpdateAvailable, {product}));
                 EnableButtons(false, false, true);
             } else {
-                search_->second()->setText(
-                    UpdateText(22009, {product, QString::fromStdString(choice.version.ToString(3)),
-                                       QString::fromStdString(config_.own.ToString(3))}));
+                search_->second()->setText(UpdateText(
+                    Str::NewerVersionFound, {product, QString::fromStdString(choice.version.ToString(3)),
+                                             QString::fromStdString(config_.own.ToString(3))}));
                 EnableButtons(false, true, false);
             }
         };
@@ -206,7 +206,7 @@ void CAutoUpdate::EvaluateStep() {
 void CAutoUpdate::ActivateDownload() {
     pages_->setCurrentWidget(download_);
     EnableButtons(false, false, false);
-    download_->status()->setText(UpdateText(22010, {QString::fromStdString(found_.name)}));
+    download_->status()->setText(UpdateText(Str::Downloading, {QString::fromStdString(found_.name)}));
     download_->progress()->show();
     download_->size()->show();
     QTimer::singleShot(0, this, [this] { StartStep(); });
@@ -216,7 +216,7 @@ void CAutoUpdate::StartStep() {
     Background([this]() -> std::function<void()> {
         bool ok = ftp_.Connect(config_.location);
         return [this, ok] {
-            if (!ok) return DownloadFailed(UpdateText(22018));
+            if (!ok) return DownloadFailed(UpdateText(Str::DownloadError));
             if (!OpenLocalFile()) return;
             download_->progress()->setValue(0);
             download_->size()->setText(QStringLiteral("0"));
@@ -254,10 +254,10 @@ bool CAutoUpdate::OpenLocalFile() {
     if (!file_->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file_.reset();
         localPath_.clear();
-        DownloadFailed(UpdateText(22018));
+        DownloadFailed(UpdateText(Str::DownloadError));
         return false;
     }
-    download_->status()->setText(UpdateText(22010, {QFileInfo(localPath_).fileName()}));
+    download_->status()->setText(UpdateText(Str::Downloading, {QFileInfo(localPath_).fileName()}));
     return true;
 }
 
@@ -281,7 +281,8 @@ void CAutoUpdate::TransferStep() {
                 [this, percent, text] {
                     if (closing_) return;
                     download_->progress()->setValue(percent);
-                    download_->size()->setText(UpdateText(22017, {QString::fromStdString(text)}));
+                    download_->size()->setText(
+                        UpdateText(Str::MegabytesDownloaded, {QString::fromStdString(text)}));
                 },
                 Qt::QueuedConnection);
         };
@@ -298,12 +299,13 @@ void CAutoUpdate::TransferStep() {
         if (ok) ok = CheckSignature(missing, check);
         ftp_.Close();
         return [this, ok, size, missing, check] {
-            if (!ok) return DownloadFailed(UpdateText(22018));
+            if (!ok) return DownloadFailed(UpdateText(Str::DownloadError));
             if (missing || check.status != SignatureStatus::Good) return SignatureRefused(missing, check);
             file_.reset(); // complete and signed: keep it
-            download_->status()->setText(UpdateText(22010, {QFileInfo(localPath_).fileName()}));
+            download_->status()->setText(UpdateText(Str::Downloading, {QFileInfo(localPath_).fileName()}));
             download_->progress()->setValue(ProgressPercent(size, size));
-            download_->size()->setText(UpdateText(22017, {QString::fromStdString(MegabytesText(size))}));
+            download_->size()->setText(
+                UpdateText(Str::MegabytesDownloaded, {QString::fromStdString(MegabytesText(size))}));
             QTimer::singleShot(0, this, [this] { RunStep(); });
         };
     });

@@ -27,9 +27,10 @@ void RemoveUpdateMenu(QMenuBar* bar) {
 QMenu* InsertUpdateMenu(QMenuBar* bar, CVersion version, const std::function<void()>& onUpdate) {
     RemoveUpdateMenu(bar);
     if (!bar || version.IsZero()) return nullptr;
-    auto* menu = new QMenu(UpdateText(130), bar);
+    auto* menu = new QMenu(UpdateText(Str::NewVersionAvailable), bar);
     menu->setObjectName(QLatin1String(kUpdateNoticeMenuName));
-    QAction* item = menu->addAction(UpdateText(129, {QString::fromStdString(version.ToString(3))}));
+    QAction* item =
+        menu->addAction(UpdateText(Str::UpdateToVersion, {QString::fromStdString(version.ToString(3))}));
     item->setObjectName(QStringLiteral("updateNoticeItem"));
     item->setData(kUpdateNoticeCommand);
     if (onUpdate) QObject::connect(item, &QAction::triggered, menu, [onUpdate] { onUpdate(); });

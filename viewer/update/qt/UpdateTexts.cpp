@@ -4,7 +4,7 @@
 
 namespace vordalis {
 
-QString UpdateText(int id, const QStringList& args) {
+QString UpdateText(Str id, const QStringList& args) {
     QString pattern = QString::fromStdU16String(LoadString(id));
     pattern.remove(QLatin1Char('\r'));
     QString out;

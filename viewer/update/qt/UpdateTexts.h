@@ -1,5 +1,7 @@
 #pragma once
 // The update checker's numbered texts in the current language.
+#include "model/Strings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +9,6 @@ namespace vordalis {
 
 // The text of a string number with each "%s" filled from args in order; the "\r\n" line
 // breaks of the table become plain "\n" for the widgets.
-QString UpdateText(int id, const QStringList& args = {});
+QString UpdateText(Str id, const QStringList& args = {});
 
 } // namespace vordalis
