@@ -13,8 +13,8 @@
 
 namespace vordalis {
 
-CTamloDlg::CTamloDlg(QWidget* parent)
-    : TransferDialog(Program::Loader, QApplication::font().family(), 8, parent) {
+CTamloDlg::CTamloDlg(std::string tick, QWidget* parent)
+    : TransferDialog(Program::Loader, QApplication::font().family(), 8, parent), tick_(std::move(tick)) {
     setObjectName(QStringLiteral("CTamloDlg"));
     PlaceSharedControls(354);
     serial_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -30,15 +30,13 @@ bool CTamloDlg::Initialise() {
         QLatin1Char(' ') + QLatin1String(kVersion));
     abort_->setEnabled(false);
     if (!TransferDialog::Initialise()) return false;
-    // Scripted runs (tests, demonstrations) tick an object the way the user would:
-    // VORDALIS_TAMLO_TICK holds its path below the root, e.g. MEAS\000123.
-    const QByteArray tick = qgetenv("VORDALIS_TAMLO_TICK");
-    if (!tick.isEmpty()) {
+    if (!tick_.empty()) {
         // The pool belongs to the link's thread.
-        Request([path = tick.toStdString()] {
-            if (!transfer::IsPoolValid()) return;
-            transfer::ObjectPool& pool = transfer::LibraryPool();
-            const int node = pool.FindObject(path);
+        Request([this] {
+            transfer::TransferEngine* engine = Logic().Engine();
+            if (!engine || !engine->Pool().Valid()) return;
+            transfer::ObjectPool& pool = engine->Pool();
+            const int node = pool.FindObject(tick_);
             if (node >= 0) pool.TickItem(node, true);
         });
     }

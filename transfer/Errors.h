@@ -7,7 +7,7 @@ namespace vordalis::transfer {
 
 // What failed at the serial port or with the instrument.
 enum class SysErrorCode {
-    SecondEngine,    // a transfer engine is running already
+    SecondEngine,    // unused: each engine owns its pool, so engines may coexist (code 0 stays taken)
     NoPorts,         // the machine has no serial port
     PortUnavailable, // the chosen port cannot be opened
     NoInstrument,    // the instrument is not at the port

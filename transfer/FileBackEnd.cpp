@@ -157,7 +157,7 @@ void FileBackEnd::AppendTrailer() {
 bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
     try {
         RequireSafeLocalName(finalName);
-    } catch (...) {
+    } catch (const IoFileError&) {
         DropTemp();
         throw;
     }

@@ -365,19 +365,4 @@ std::vector<ObjectPool::Entry> ObjectPool::Entries() const {
     return out;
 }
 
-namespace {
-bool g_poolValid = false;
-}
-
-ObjectPool& LibraryPool() {
-    static ObjectPool pool;
-    return pool;
-}
-bool IsPoolValid() {
-    return g_poolValid;
-}
-void SetPoolValid(bool valid) {
-    g_poolValid = valid;
-}
-
 } // namespace vordalis::transfer

@@ -75,6 +75,11 @@ public:
     void TickItem(int index, bool checked);
     std::vector<Entry> Entries() const;
 
+    // Whether the pool holds the listing of the current instrument (the serial front ends say
+    // so when they read a directory; the back end that names files by content adds to it then).
+    bool Valid() const { return valid_; }
+    void SetValid(bool valid) { valid_ = valid; }
+
 private:
     int Allocate(Kind kind);
     bool Append(int node);
@@ -96,11 +101,7 @@ private:
     std::string code_;
     TreeControl* tree_ = nullptr;
     bool defaultCheck_ = false;
+    bool valid_ = false;
 };
-
-// The program's one pool, and whether it holds a listing of the current instrument.
-ObjectPool& LibraryPool();
-bool IsPoolValid();
-void SetPoolValid(bool valid);
 
 } // namespace vordalis::transfer

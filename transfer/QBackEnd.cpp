@@ -10,17 +10,13 @@
 #include <filesystem>
 
 namespace vordalis::transfer {
-namespace {
-int g_unnamedCounter = 0; // numbers the files whose content names no object
-}
-
 bool QBackEnd::Open(const std::string& folder) {
-    g_unnamedCounter = 0;
+    unnamedCounter_ = 0;
     return FileBackEnd::Open(folder);
 }
 
 bool QBackEnd::BeginObject(const std::string&, int mode) {
-    ++g_unnamedCounter;
+    ++unnamedCounter_;
     return FileBackEnd::BeginObject({}, mode);
 }
 
@@ -36,24 +32,23 @@ bool QBackEnd::EndObject(bool ok) {
     std::string finalName;
     if (found.kind < 0) {
         char text[16];
-        std::snprintf(text, sizeof text, "{$}F%04d", g_unnamedCounter);
+        std::snprintf(text, sizeof text, "{$}F%04d", unnamedCounter_);
         finalName = text;
     } else {
         finalName = "{$}" + found.number + (found.kind == 1 ? ".B" : "");
     }
     try {
         EnterOutputFolder();
-    } catch (...) {
+    } catch (const IoFileError&) {
         DropTemp();
         throw;
     }
     std::error_code ec;
     const bool existed = std::filesystem::exists(OutputFolder() / finalName, ec);
     if (!GiveFinalName(finalName, true)) return false;
-    if (!existed && IsPoolValid()) {
-        ObjectPool& pool = LibraryPool();
-        pool.SetInstrumentCode(label_.substr(0, 2));
-        pool.AddObjectShown(finalName.substr(3));
+    if (!existed && pool_.Valid()) {
+        pool_.SetInstrumentCode(label_.substr(0, 2));
+        pool_.AddObjectShown(finalName.substr(3));
     }
     return true;
 }

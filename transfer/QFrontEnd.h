@@ -10,6 +10,9 @@ class QFrontEnd : public FrontEnd {
 public:
     static constexpr size_t kMaxFolder = 128;
 
+    // Its directory is the pool the serial front ends last filled.
+    explicit QFrontEnd(ObjectPool& pool) : pool_(pool) {}
+
     bool Open(const std::string& folder) override;
     bool Close() override;
     bool StartObject(const std::string& name) override;
@@ -17,7 +20,7 @@ public:
     bool IsObjectOpen() const override { return file_ != nullptr; }
     int BytesAvailable() override;
     int Read(uint8_t* buffer, int count, int timeoutMs) override;
-    ObjectPool* ReadDirectory() override { return &LibraryPool(); }
+    ObjectPool* ReadDirectory() override { return &pool_; }
     bool ChangeDirectory(const std::string& path) override;
     std::string StatusText() const override { return {}; }
     int Identify() override { return 0; }
@@ -26,6 +29,7 @@ public:
     const std::string& SubPath() const { return subPath_; }
 
 private:
+    ObjectPool& pool_;
     std::string folder_;
     std::string subPath_;
     FileHandle file_;

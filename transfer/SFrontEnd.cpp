@@ -7,7 +7,7 @@
 
 namespace vordalis::transfer {
 
-SFrontEnd::SFrontEnd(int portIndex) : portIndex_(portIndex) {}
+SFrontEnd::SFrontEnd(int portIndex, ObjectPool& pool) : portIndex_(portIndex), pool_(pool) {}
 
 SFrontEnd::~SFrontEnd() {
     ResetAndClose();
@@ -79,13 +79,12 @@ WaitResult SFrontEnd::WaitForData(int timeoutMs, int wakeFd) {
 
 ObjectPool* SFrontEnd::ReadDirectory() {
     if (!isOpen_) {
-        SetPoolValid(false);
+        pool_.SetValid(false);
         return nullptr;
     }
-    ObjectPool& pool = LibraryPool();
-    protocol::ReadDirectory(port_, pool, instrumentType_ <= 0, Code(instrumentType_));
-    SetPoolValid(true);
-    return &pool;
+    protocol::ReadDirectory(port_, pool_, instrumentType_ <= 0, Code(instrumentType_));
+    pool_.SetValid(true);
+    return &pool_;
 }
 
 bool SFrontEnd::ChangeDirectory(const std::string& name) {

@@ -7,7 +7,8 @@ namespace vordalis::transfer {
 
 class SFrontEnd : public FrontEnd {
 public:
-    explicit SFrontEnd(int portIndex);
+    // A directory read from the instrument goes into pool (the engine's, shared by its ends).
+    SFrontEnd(int portIndex, ObjectPool& pool);
     ~SFrontEnd() override;
 
     bool Open(const std::string& argument = {}) override;
@@ -32,6 +33,7 @@ private:
     void ResetAndClose();
 
     int portIndex_;
+    ObjectPool& pool_;
     bool objectOpen_ = false;
     int cpMode_ = 0;
     SerialPort port_;

@@ -11,19 +11,15 @@
 
 #include <algorithm>
 #include <array>
+#include <system_error>
 
 namespace vordalis::transfer {
-namespace {
-int g_engines = 0;
-}
 
-TransferEngine::TransferEngine(int wanted, int onlyPort) {
-    if (g_engines > 0) throw IoSysError{SysErrorCode::SecondEngine};
-    ++g_engines;
-    for (int i = 0; i < kPorts; ++i) frontEnds_[i] = std::make_unique<SFrontEnd>(i);
-    frontEnds_[kFolderFrontEnd] = std::make_unique<QFrontEnd>();
+TransferEngine::TransferEngine(int wanted, int onlyPort) : pool_(std::make_unique<ObjectPool>()) {
+    for (int i = 0; i < kPorts; ++i) frontEnds_[i] = std::make_unique<SFrontEnd>(i, *pool_);
+    frontEnds_[kFolderFrontEnd] = std::make_unique<QFrontEnd>(*pool_);
     backEnds_[kSaveByName] = std::make_unique<XBackEnd>();
-    backEnds_[kSaveByContent] = std::make_unique<QBackEnd>();
+    backEnds_[kSaveByContent] = std::make_unique<QBackEnd>(*pool_);
     backEnds_[kLoaderResult] = std::make_unique<TBackEnd>();
     wanted_ = wanted;
     for (int i = 0; i < kPorts; ++i) {
@@ -40,7 +36,6 @@ TransferEngine::~TransferEngine() {
     // Ports whose link was changed are returned to 9600 baud by their destructors.
     for (auto& front : frontEnds_) front.reset();
     for (auto& back : backEnds_) back.reset();
-    --g_engines;
 }
 
 void TransferEngine::Recount() {
@@ -201,7 +196,8 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         // A name that cannot be saved locally is said as such; other failures as a write error.
         if (sink_) sink_(e.code == FileErrorCode::UnsafeName ? MessageOf(e) : Format(Msg::WriteError, name));
         return false;
-    } catch (...) {
+    } catch (const std::system_error&) {
+        // A path the system cannot form (on Windows a name that does not convert).
         front->AbortObject();
         if (sink_) sink_(Format(Msg::WriteError, name));
         return false;
@@ -255,13 +251,16 @@ void TransferEngine::AbortTransfer() {
     FrontEnd* front = CurrentFront();
     BackEnd& back = *backEnds_[currentBackEnd_];
     if (front && !back.IsComplete()) front->AbortObject();
+    // The object is given up already: what its ends still fail at changes nothing.
     try {
         if (front) front->EndObject();
-    } catch (...) {
+    } catch (const IoSysError&) {
+    } catch (const IoFileError&) {
     }
     try {
         back.EndObject(false);
-    } catch (...) {
+    } catch (const IoSysError&) {
+    } catch (const IoFileError&) {
     }
 }
 

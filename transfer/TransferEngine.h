@@ -1,8 +1,9 @@
 #pragma once
 // Owns every front end (one per serial port COM1..COM256 and one for a folder) and the back
 // ends, keeps track of which port holds which instrument, chooses the current port and back
-// end, and moves one object at a time from the front end into the back end. One engine per
-// process; the dialogs (or a command-line program) drive it from their timers:
+// end, and moves one object at a time from the front end into the back end. It owns the pool
+// of the instrument's objects its ends share. The dialogs (or a command-line program) drive
+// it from their timers:
 //   Select(type, port, false); SelectBackEnd(kSaveByName, folder);
 //   ObjectPool* pool = Directory(); pool->FillTree(&tree, DisplayName(Wanted()), true);
 //   for each pool->NextTicked(name, ext, path, markDone): ChangeDirectory(path, false);
@@ -37,7 +38,6 @@ public:
     enum BackEndIndex { kSaveByName = 0, kSaveByContent = 1, kLoaderResult = 2 };
 
     // Opens and identifies every port, or only onlyPort (0-based) when it is 0..255.
-    // Raises IoSysError 0 when an engine already exists.
     explicit TransferEngine(int wanted, int onlyPort = -1);
     ~TransferEngine();
     TransferEngine(const TransferEngine&) = delete;
@@ -50,6 +50,8 @@ public:
     void Select(int type, int port, bool lock); // raises IoSysError 1, 2 or 3
     bool SelectBackEnd(int index, const std::string& folder);
     ObjectPool* Directory(int index = -1);
+    // The pool Directory fills; Valid() while it holds the current instrument's listing.
+    ObjectPool& Pool() { return *pool_; }
     bool ChangeDirectory(const std::string& path, bool frontOnly);
     bool StartTransfer(const std::string& name, bool isB);
     // Whether the last StartTransfer failed because a name from the instrument (the object's
@@ -85,6 +87,7 @@ private:
     FrontEnd* CurrentFront() { return current_ >= 0 ? frontEnds_[current_].get() : nullptr; }
     const FrontEnd* CurrentFront() const { return current_ >= 0 ? frontEnds_[current_].get() : nullptr; }
 
+    std::unique_ptr<ObjectPool> pool_; // before the ends, which keep a reference to it
     std::array<std::unique_ptr<FrontEnd>, kPorts + 1> frontEnds_;
     std::array<std::unique_ptr<BackEnd>, 3> backEnds_;
     int current_ = -1;

@@ -53,7 +53,7 @@ bool XBackEnd::FinishReceived(bool ok) {
     }
     try {
         EnterOutputFolder();
-    } catch (...) {
+    } catch (const IoFileError&) {
         DropTemp();
         throw;
     }

@@ -30,9 +30,6 @@ using transfer::Text;
 
 namespace {
 
-TransferDialog::MessageHook g_messageHook;
-std::atomic<int> g_beeps = 0;
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -237,10 +234,7 @@ bool TransferDialog::Initialise() {
 }
 
 void TransferDialog::SetMessageHook(MessageHook hook) {
-    g_messageHook = std::move(hook);
-}
-int TransferDialog::BeepCount() {
-    return g_beeps;
+    messageHook_ = std::move(hook);
 }
 
 transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, transfer::MessageIcon icon,
@@ -256,8 +250,8 @@ transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, tra
         answer = buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
                  : buttons == MessageButtons::YesNo     ? MessageAnswer::No
                                                         : MessageAnswer::Ok;
-    } else if (g_messageHook) {
-        answer = g_messageHook(text, icon, buttons);
+    } else if (messageHook_) {
+        answer = messageHook_(text, icon, buttons);
     } else {
         QMessageBox box(this);
         box.setWindowTitle(windowTitle());
@@ -292,7 +286,7 @@ transfer::MessageAnswer TransferDialog::ShowMessage(const std::string& text, tra
 }
 
 void TransferDialog::Beep() {
-    ++g_beeps;
+    ++beeps_;
     OnWindow([] { QApplication::beep(); });
 }
 

@@ -51,9 +51,10 @@ public:
     QPushButton* AbortButton() const { return abort_; }
     QPushButton* CloseButton() const { return close_; }
 
-    static void SetMessageHook(MessageHook hook);
-    // How many times the transfer programs beeped (also the message boxes' beeps).
-    static int BeepCount();
+    // Set before Initialise; the messages then go to hook instead of a message box.
+    void SetMessageHook(MessageHook hook);
+    // How many times the dialog beeped (also the message boxes' beeps).
+    int BeepCount() const { return beeps_; }
 
     // DialogView
     transfer::MessageAnswer ShowMessage(const std::string& text, transfer::MessageIcon icon,
@@ -126,6 +127,8 @@ private:
     std::atomic<int> asking_ = 0;        // the link's thread waits for an answer
     std::atomic<bool> stopping_ = false; // the window is going: questions get no box
     double unitX_ = 1.5, unitY_ = 1.625;
+    MessageHook messageHook_;
+    std::atomic<int> beeps_ = 0;
 };
 
 // Takes the "OndralinkRunning" lock (another transfer program running: beep and end), sets

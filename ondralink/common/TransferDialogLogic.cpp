@@ -15,15 +15,6 @@
 namespace vordalis::transfer {
 namespace {
 
-int g_firstByteTicks = TransferDialogLogic::kFirstByteTicks;
-
-// The receive waiting times; the first byte's may be shortened by tests.
-ReceiveWaits Waits() {
-    ReceiveWaits waits;
-    waits.firstByte = std::chrono::milliseconds(g_firstByteTicks * TransferDialogLogic::kTimer1Ms);
-    return waits;
-}
-
 std::string WorkingDirectory() {
     std::error_code ec;
     return std::filesystem::current_path(ec).string();
@@ -47,8 +38,8 @@ TransferDialogLogic::TransferDialogLogic(Program program, DialogView& view, std:
 
 TransferDialogLogic::~TransferDialogLogic() = default;
 
-void TransferDialogLogic::SetFirstByteTicksForTesting(int ticks) {
-    g_firstByteTicks = ticks > 0 ? ticks : kFirstByteTicks;
+void TransferDialogLogic::SetFirstByteTicks(int ticks) {
+    firstByteTicks_ = ticks > 0 ? ticks : kFirstByteTicks;
 }
 
 std::string TransferDialogLogic::DataFolder() const {
@@ -150,9 +141,11 @@ bool TransferDialogLogic::Refresh(bool forced) {
         FillTree();
         if ((present_ && !wasPresent) || forced) {
             if (!IsLoader()) {
+                // The previous instrument's last object ends quietly: the new one starts afresh.
                 try {
                     engine_->Finish();
-                } catch (...) {
+                } catch (const IoSysError&) {
+                } catch (const IoFileError&) {
                 }
                 engine_->SelectBackEnd(TransferEngine::kSaveByName, DataFolder());
             }
@@ -237,8 +230,8 @@ void TransferDialogLogic::UpdateButtons() {
 }
 
 void TransferDialogLogic::OnTimer2() {
-    if (closed_ || mode_ == kLoading || !IsPoolValid()) return;
-    ObjectPool& pool = LibraryPool();
+    if (closed_ || mode_ == kLoading || !engine_ || !engine_->Pool().Valid()) return;
+    ObjectPool& pool = engine_->Pool();
     pool.Sync();
     const int n = pool.CountTicked();
     if (mode_ == kFinished || n == tickedCount_) return;
@@ -260,7 +253,7 @@ void TransferDialogLogic::OnTimer2() {
 void TransferDialogLogic::OnSaveSelected() {
     if (IsLoader() || closed_ || mode_ == kLoading) return;
     try {
-        LibraryPool().RestartIteration();
+        engine_->Pool().RestartIteration();
         engine_->SelectBackEnd(TransferEngine::kSaveByName, DataFolder());
         engine_->ChangeDirectory("\\", false);
     } catch (const IoFileError& e) {
@@ -275,7 +268,7 @@ void TransferDialogLogic::OnSaveSelected() {
 bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) {
     lastKB_ = -1;
     if (mode_ != kLoading) return false;
-    ObjectPool& pool = LibraryPool();
+    ObjectPool& pool = engine_->Pool();
     if (finished) {
         if (IsLoader()) {
             std::string name, extension, path;
@@ -301,7 +294,9 @@ bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) 
             break;
         }
         const bool isB = extension == "B" || extension == "b";
-        phases_ = ReceivePhases(Waits());
+        ReceiveWaits waits;
+        waits.firstByte = std::chrono::milliseconds(firstByteTicks_ * kTimer1Ms);
+        phases_ = ReceivePhases(waits);
         phases_.Start();
         if (!IsLoader()) view_.SetLink(engine_->StatusText());
         if (engine_->StartTransfer(name, isB)) {

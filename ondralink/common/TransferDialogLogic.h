@@ -29,7 +29,7 @@ public:
     static constexpr int kTimer1Ms = 120;
     static constexpr int kTimer2Ms = 400;
     static constexpr int kTimer3Ms = 3500;
-    static constexpr int kFirstByteTicks = 125; // 15 s for the first byte of an object
+    static constexpr int kFirstByteTicks = 125;   // 15 s for the first byte of an object
     static constexpr int kBusyStepMs = kTimer1Ms; // the busy indicator's pace while data arrive
     static constexpr int kCloseTicks = 4;
     static constexpr const char* kResultFile = "Tamlo.vdo";
@@ -76,8 +76,9 @@ public:
     std::string ResultPath() const;
     TransferEngine* Engine() { return engine_.get(); }
 
-    // Test hook: how many 120 ms ticks to wait for the first byte (kFirstByteTicks unless set).
-    static void SetFirstByteTicksForTesting(int ticks);
+    // How many 120 ms ticks to wait for the first byte of an object (kFirstByteTicks unless
+    // set; tests shorten it). Set before Initialise: the link's thread reads it.
+    void SetFirstByteTicks(int ticks);
 
 private:
     bool IsLoader() const { return program_ == Program::Loader; }
@@ -119,6 +120,7 @@ private:
     std::vector<int> rowPort_;
     int selectedPort_ = -1; // the port of the selected row of the port list
     std::string instrumentName_;
+    int firstByteTicks_ = kFirstByteTicks;
 };
 
 } // namespace vordalis::transfer

@@ -38,8 +38,9 @@ void FillCoverStore(const QString& store) {
               Sample("list_imperial.vdo").replace("Vernoskant5\t7\t", "Vernoskant5\t100456\t"));
 }
 
-std::unique_ptr<CTransferDlg> StartDialog() {
+std::unique_ptr<CTransferDlg> StartDialog(MessageRecorder* recorder = nullptr) {
     auto dialog = std::make_unique<CTransferDlg>();
+    if (recorder) recorder->Attach(*dialog);
     if (!dialog->Initialise()) return nullptr;
     dialog->show();
     return dialog;
@@ -129,7 +130,7 @@ private slots:
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
         Instrument instrument(store.path());
         MessageRecorder recorder({MessageAnswer::No});
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Ondralink V3.4.0"));
         QCOMPARE(dialog->FolderField()->text(), out.path());
@@ -145,7 +146,7 @@ private slots:
         QStringList order;
         connect(dialog->TreeWidget(), &QTreeWidget::currentItemChanged, this,
                 [&order](QTreeWidgetItem* current) { order << (current ? current->text(0) : QString()); });
-        const int beeps = vordalis::TransferDialog::BeepCount();
+        const int beeps = dialog->BeepCount();
         QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
         QVERIFY(dialog->AbortButton()->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
@@ -164,7 +165,7 @@ private slots:
         QVERIFY(!QFile::exists(out.path() + "/{$}TMP.{$}") &&
                 !QFile::exists(out.path() + "/MEAS/{$}TMP.{$}"));
         // The end of the list is announced with a beep (besides the question's own).
-        QVERIFY(vordalis::TransferDialog::BeepCount() >= beeps + 2);
+        QVERIFY(dialog->BeepCount() >= beeps + 2);
 
         // Saved objects show the saved image and nothing is ticked any more; the one kept
         // back stays ticked.
@@ -186,7 +187,7 @@ private slots:
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
         Instrument instrument(store.path(), {"--list-as", "100123.vdo=../escape.vdo"});
         MessageRecorder recorder;
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->SaveButton()->isEnabled());
         QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
@@ -212,7 +213,7 @@ private slots:
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, first.path().toStdU16String());
         Instrument instrument(store.path());
         MessageRecorder recorder;
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
@@ -269,6 +270,7 @@ private slots:
             Instrument silent(store.path(), {"--fault", "silent"});
             MessageRecorder recorder;
             CTransferDlg dialog;
+            recorder.Attach(dialog);
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
             LatencyProbe probe;
@@ -283,7 +285,7 @@ private slots:
         }
         Instrument slow(store.path(), {"--pace", "--rates", "none", "--send", "plain"});
         MessageRecorder recorder;
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
         QTRY_VERIFY(dialog->SaveButton()->isEnabled());
         LatencyProbe probe;
@@ -301,6 +303,7 @@ private slots:
         qputenv("VORDALIS_SERIAL_PORTS", "/nonexistent/tty0");
         MessageRecorder recorder;
         CTransferDlg dialog;
+        recorder.Attach(dialog);
         QVERIFY(!dialog.Initialise());
         QCOMPARE(recorder.messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(recorder.messages[0].text), QStringLiteral("No COM port found!"));
@@ -318,7 +321,7 @@ private slots:
             vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
             vordalis::settings::WriteDword(vordalis::settings::kLanguage, language);
             MessageRecorder recorder;
-            auto dialog = StartDialog();
+            auto dialog = StartDialog(&recorder);
             QVERIFY(dialog);
             // Save the folder MEAS only, so both images show.
             QTreeWidgetItem* root = dialog->TreeWidget()->topLevelItem(0);

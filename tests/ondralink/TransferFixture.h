@@ -65,9 +65,12 @@ struct Message {
 // Records every message box and answers from a list (then Cancel / No / OK).
 class MessageRecorder {
 public:
-    explicit MessageRecorder(std::vector<vordalis::transfer::MessageAnswer> answers = {}) : answers_(answers) {
-        vordalis::TransferDialog::SetMessageHook([this](const std::string& text, vordalis::transfer::MessageIcon icon,
-                                                        vordalis::transfer::MessageButtons buttons) {
+    explicit MessageRecorder(std::vector<vordalis::transfer::MessageAnswer> answers = {})
+        : answers_(answers) {}
+    // Answers the dialog's messages from now on; the recorder must outlive the dialog.
+    void Attach(vordalis::TransferDialog& dialog) {
+        dialog.SetMessageHook([this](const std::string& text, vordalis::transfer::MessageIcon icon,
+                                     vordalis::transfer::MessageButtons buttons) {
             messages.push_back({text, icon, buttons});
             if (next_ < answers_.size()) return answers_[next_++];
             using vordalis::transfer::MessageAnswer;
@@ -77,7 +80,6 @@ public:
                                                           : MessageAnswer::Ok;
         });
     }
-    ~MessageRecorder() { vordalis::TransferDialog::SetMessageHook({}); }
     std::vector<Message> messages;
 
 private:
@@ -97,7 +99,9 @@ inline QByteArray ReadFile(const QString& path) {
 }
 
 // A sample object file of the repository.
-inline QByteArray Sample(const QString& name) { return ReadFile(QStringLiteral(VORDALIS_SAMPLES "/") + name); }
+inline QByteArray Sample(const QString& name) {
+    return ReadFile(QStringLiteral(VORDALIS_SAMPLES "/") + name);
+}
 
 // Texts of the tree's items, depth first, indented by two spaces per level below the root.
 inline QStringList TreeTexts(QTreeWidget* tree) {

@@ -37,8 +37,12 @@ void FillCoverStore(const QString& store) {
     WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
 }
 
-std::unique_ptr<CTamloDlg> StartDialog() {
+// The dialog answers its messages through recorder (when given) and waits firstByteTicks
+// 120 ms ticks for an object's first byte (the usual 125 when 0).
+std::unique_ptr<CTamloDlg> StartDialog(MessageRecorder* recorder = nullptr, int firstByteTicks = 0) {
     auto dialog = std::make_unique<CTamloDlg>();
+    if (recorder) recorder->Attach(*dialog);
+    dialog->Logic().SetFirstByteTicks(firstByteTicks);
     if (!dialog->Initialise()) return nullptr;
     dialog->show();
     return dialog;
@@ -54,7 +58,6 @@ private slots:
         vordalis::settings::WriteDword(vordalis::settings::kLanguage, 0);
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, u"/data/site");
         QFile::remove(ResultPath());
-        TransferDialogLogic::SetFirstByteTicksForTesting(0);
     }
 
     void loadsTickedObject_data() {
@@ -78,7 +81,7 @@ private slots:
         FillCoverStore(store.path());
         Instrument instrument(store.path());
         MessageRecorder recorder;
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
 
         QCOMPARE(dialog->InstrumentName()->text(), QStringLiteral("Vernoskant 5"));
@@ -108,9 +111,8 @@ private slots:
         QTemporaryDir store;
         WriteFile(store.path() + "/100999.vdo", QByteArray()); // accepted, but nothing is sent
         Instrument instrument(store.path(), {"--send", "plain"});
-        TransferDialogLogic::SetFirstByteTicksForTesting(3);
         MessageRecorder recorder({MessageAnswer::Retry, MessageAnswer::Cancel});
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder, 3);
         QVERIFY(dialog);
         FindItem(dialog->TreeWidget(), "100999")->setCheckState(0, Qt::Checked);
         QTRY_COMPARE_WITH_TIMEOUT(recorder.messages.size(), size_t(2), 10000);
@@ -133,7 +135,7 @@ private slots:
         WriteFile(store.path() + "/123456.vdo", "123456\tcorrosion grid\r\n12\t14\r\n\x1A");
         Instrument instrument(store.path(), {"--id-answer", "MELOX; 33-0101; 2.0"});
         MessageRecorder recorder;
-        auto dialog = StartDialog();
+        auto dialog = StartDialog(&recorder);
         QVERIFY(dialog);
         QCOMPARE(TreeTexts(dialog->TreeWidget()), QStringList({"Melox", "  123456"}));
         FindItem(dialog->TreeWidget(), "123456")->setCheckState(0, Qt::Checked);
@@ -164,6 +166,7 @@ private slots:
         qputenv("VORDALIS_SERIAL_PORTS", "/nonexistent/tty0");
         MessageRecorder recorder;
         CTamloDlg dialog;
+        recorder.Attach(dialog);
         QVERIFY(!dialog.Initialise());
         QCOMPARE(recorder.messages.size(), size_t(1));
         QVERIFY(QString::fromStdString(recorder.messages[0].text).startsWith("No serial ports available."));

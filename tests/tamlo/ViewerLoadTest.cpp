@@ -58,14 +58,12 @@ private slots:
         QTemporaryDir store;
         WriteFile(store.path() + "/R0007.vdo", series);
         Instrument instrument(store.path(), {"--id-answer", "TORVIHAMMER; 40112; 0731"});
-        qputenv("VORDALIS_TAMLO_TICK", "R0007");
-
         CMainFrame* frame = app_->MainFrame();
+        frame->SetLoaderArguments({QStringLiteral("--tick"), QStringLiteral("R0007")});
         QVERIFY(frame->Action(cmd::Load)->isEnabled());
         bool enabledWhileLoading = true;
         QTimer::singleShot(300, this, [&] { enabledWhileLoading = frame->isEnabled(); });
         frame->OnCommand(cmd::Load);
-        qunsetenv("VORDALIS_TAMLO_TICK");
 
         QVERIFY(!enabledWhileLoading);
         QVERIFY(frame->isEnabled());

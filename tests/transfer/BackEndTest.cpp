@@ -209,7 +209,8 @@ TEST_F(BackEndTest, FolderFailures) {
 }
 
 TEST_F(BackEndTest, ContentNamedFiles) {
-    QBackEnd b;
+    ObjectPool pool;
+    QBackEnd b(pool);
     b.SetFamily("Vernoskant 5");
     b.Open(dir_.string());
     ASSERT_TRUE(Receive(b, "", 0, "VERNOSKANT 5 123456\r\n\x06", "V5"));
@@ -228,6 +229,15 @@ TEST_F(BackEndTest, ContentNamedFiles) {
     });
     EXPECT_FALSE(Receive(b, "", 0, "VERNOSKANT 5 123456\r\n\x06", "V5"));
     EXPECT_EQ(asked, "Data set 123456 already loaded! Overwrite?");
+
+    // While the pool holds the instrument's listing, a new file joins it under its number.
+    EXPECT_TRUE(pool.Entries().empty());
+    pool.SetValid(true);
+    ASSERT_TRUE(Receive(b, "", 0, "VERNOSKANT 5 123457\r\n\x06", "V5"));
+    const std::vector<ObjectPool::Entry> entries = pool.Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "123457");
+    EXPECT_EQ(pool.InstrumentCode(), "V5");
 }
 
 TEST_F(BackEndTest, ObjectNumberByFamily) {
@@ -332,7 +342,8 @@ TEST_F(BackEndTest, NamesThatWouldLeaveTheFolderAreRefused) {
     EXPECT_TRUE(fs::exists(dir_ / TBackEnd::kResultName));
 
     // A name read from the received object itself.
-    QBackEnd byContent;
+    ObjectPool pool;
+    QBackEnd byContent(pool);
     byContent.SetFamily("Melox");
     byContent.Open((dir_ / "out").string());
     EXPECT_THROW(Receive(byContent, "", 0, "  a/b/c corrosion data", "MX"), IoFileError);

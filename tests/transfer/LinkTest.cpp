@@ -82,7 +82,8 @@ TEST_F(LinkTest, IdentificationAnswers) {
         o.idAnswer = c.answer;
         SimPort sim(o);
         OverrideSerialPortList({sim.Device()});
-        SFrontEnd front(0);
+        ObjectPool pool;
+        SFrontEnd front(0, pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.Identify(), c.type) << c.answer;
         EXPECT_EQ(front.InstrumentType(), c.type);
@@ -106,7 +107,8 @@ TEST_F(LinkTest, EchoChecks) {
         o.fault = c.fault;
         SimPort sim(o);
         OverrideSerialPortList({sim.Device()});
-        SFrontEnd front(0);
+        ObjectPool pool;
+        SFrontEnd front(0, pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.Identify(), c.type) << int(c.fault);
     }
@@ -127,7 +129,8 @@ TEST_F(LinkTest, NegotiationPicksTheFastestAcceptedLink) {
         o.rates = c.rates;
         SimPort sim(o);
         OverrideSerialPortList({sim.Device()});
-        SFrontEnd front(0);
+        ObjectPool pool;
+        SFrontEnd front(0, pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.StatusText(), " 9600 C0");
         EXPECT_EQ(front.Identify(), 2);
@@ -150,14 +153,14 @@ TEST_F(LinkTest, ListingAndLimits) {
     o.store = store;
     SimPort sim(o);
     OverrideSerialPortList({sim.Device()});
-    SFrontEnd front(0);
+    ObjectPool pool;
+    SFrontEnd front(0, pool);
     ASSERT_TRUE(front.Open());
     ASSERT_EQ(front.Identify(), 2);
-    ObjectPool* pool = front.ReadDirectory();
-    ASSERT_NE(pool, nullptr);
-    EXPECT_TRUE(IsPoolValid());
+    ASSERT_EQ(front.ReadDirectory(), &pool);
+    EXPECT_TRUE(pool.Valid());
     std::string listing;
-    for (const auto& e : pool->Entries())
+    for (const auto& e : pool.Entries())
         listing += std::to_string(e.depth) + (e.folder ? "D:" : "O:") + e.name + "." + e.extension + " ";
     EXPECT_EQ(listing, "1O:000123.B 1D:MEAS. 2O:100001.VDO 2D:DEEP. 3O:README. 1D:NONE. ");
     EXPECT_TRUE(front.ChangeDirectory("MEAS"));
@@ -167,7 +170,7 @@ TEST_F(LinkTest, ListingAndLimits) {
     EXPECT_FALSE(front.StartObject("999999"));
     front.Close();
     EXPECT_EQ(front.ReadDirectory(), nullptr);
-    EXPECT_FALSE(IsPoolValid());
+    EXPECT_FALSE(pool.Valid());
     fs::remove_all(store);
 }
 
@@ -180,7 +183,8 @@ TEST_F(LinkTest, QuelmeterNamesKeepTheirDots) {
     o.identifier = "QUELMETER XRTA";
     SimPort sim(o);
     OverrideSerialPortList({sim.Device()});
-    SFrontEnd front(0);
+    ObjectPool pool;
+    SFrontEnd front(0, pool);
     ASSERT_TRUE(front.Open());
     ASSERT_EQ(front.Identify(), 6);
     const auto entries = front.ReadDirectory()->Entries();
@@ -193,13 +197,14 @@ TEST_F(LinkTest, QuelmeterNamesKeepTheirDots) {
 TEST_F(LinkTest, PortWithoutInstrument) {
     TestPty pty;
     OverrideSerialPortList({pty.Device()});
-    SFrontEnd front(0);
+    ObjectPool pool;
+    SFrontEnd front(0, pool);
     ASSERT_TRUE(front.Open());
     EXPECT_EQ(front.InstrumentType(), 0);
     EXPECT_TRUE(front.StartObject("000123")); // accepted, nothing will arrive
     EXPECT_EQ(front.BytesAvailable(), 0);
     EXPECT_TRUE(front.EndObject());
-    SFrontEnd missing(5);
+    SFrontEnd missing(5, pool);
     EXPECT_FALSE(missing.Open());
     EXPECT_EQ(missing.InstrumentType(), -1);
 }
@@ -209,7 +214,8 @@ TEST_F(LinkTest, FolderFrontEnd) {
     fs::create_directories(root / "SUB");
     std::ofstream(root / "{$}123456") << "object bytes";
     std::ofstream(root / "SUB" / "{$}7") << "xy";
-    QFrontEnd front;
+    ObjectPool pool;
+    QFrontEnd front(pool);
     EXPECT_FALSE(front.Open((root / "missing").string()));
     ASSERT_TRUE(front.Open(root.string()));
     ASSERT_TRUE(front.StartObject("123456"));

@@ -505,7 +505,7 @@ void CMainFrame::OnCommand(int id) {
         OnCreateSummary();
         break;
     case cmd::Load:
-        OnLoadFromInstrument(this, *doc_);
+        OnLoadFromInstrument(this, *doc_, loaderArguments_);
         break;
     case cmd::RunOndralink:
         OnRunOndralink(this);

@@ -51,6 +51,9 @@ public:
     void PrintAll(QPrinter& printer);
     // Opens the dropped files' first entry when it is an object file.
     bool OpenDroppedFiles(const QStringList& paths);
+    // What Load passes the loader besides its usual argument (a scripted run ticks an object
+    // with "--tick PATH").
+    void SetLoaderArguments(const QStringList& arguments) { loaderArguments_ = arguments; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +86,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QMap<int, QLabel*> panes_;
     std::unique_ptr<QPrinter> printer_;
+    QStringList loaderArguments_;
 };
 
 } // namespace vordalis

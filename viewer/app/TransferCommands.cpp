@@ -48,13 +48,14 @@ bool RunProgramAndWait(QWidget* window, const QString& program, const QStringLis
     return true;
 }
 
-void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc) {
+void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments) {
     if (TransferBlocked()) return;
     int& busy = TransferBusyCounter();
     busy = kBusyRunning;
     const QString result = QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
-    // The loader reads no argument; it is passed as it always was.
-    if (!RunProgramAndWait(window, QStringLiteral("tamlo"), {QStringLiteral("Vernoskant5")}))
+    // The loader ignores this argument; it is passed as it always was.
+    if (!RunProgramAndWait(window, QStringLiteral("tamlo"),
+                           QStringList{QStringLiteral("Vernoskant5")} + extraArguments))
         QMessageBox::warning(window, QApplication::applicationDisplayName(),
                              QString::fromStdU16String(LoadString(Str::LoaderFailed)));
     busy = kBusyCooling;

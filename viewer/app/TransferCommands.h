@@ -23,7 +23,8 @@ bool TransferRanAtStart();
 // when it could not be started.
 bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments);
 
-void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc);
+// extraArguments follow the loader's usual argument.
+void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments = {});
 void OnRunOndralink(QWidget* window);
 
 } // namespace vordalis
