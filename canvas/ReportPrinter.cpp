@@ -18,7 +18,7 @@ namespace {
 std::unique_ptr<TBasicObj> Read(const std::string& path, const ReportJob& job) {
     FileSource file(path);
     std::unique_ptr<TBasicObj> obj;
-    if (file.IsOpen()) obj = CreateObjectFromFile(file);
+    if (file.IsOpen()) obj = CreateObjectFromFile(file, nullptr, job.notice);
     if (obj && job.prepare) job.prepare(*obj);
     return obj;
 }

@@ -3,6 +3,7 @@
 // pages, then every object's printed pages as Print lays them out, each page numbered "k / n".
 // Objects are read one at a time, twice (to count their pages, then to print them), so a
 // report over thousands of files holds only one object in memory.
+#include "model/ObjectFactory.h"
 #include "objects/ReportContents.h"
 
 #include <functional>
@@ -22,6 +23,8 @@ struct ReportJob {
     // Called with (steps done, steps in all) before each file is read and each object printed;
     // returning false cancels the report.
     std::function<bool(int done, int total)> progress;
+    // Hears what a reader says while a file is read.
+    ReadNotice notice;
 };
 
 struct ReportOutcome {

@@ -94,7 +94,7 @@ int RunAcceptance(const Args& args) {
     for (auto& f : files) {
         FileSource source(f.path);
         std::unique_ptr<TBasicObj> obj;
-        if (source.IsOpen()) obj = CreateObjectFromFile(source);
+        if (source.IsOpen()) obj = CreateObjectFromFile(source, nullptr, PrintReadNotice);
         if (!obj) {
             PrintError(U16ToUtf8(InvalidObjectMessage(f.path)));
             return 1;

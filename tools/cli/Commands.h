@@ -38,6 +38,9 @@ void PrepareForPages(TBasicObj& obj);
 
 // Prints an error on stderr in UTF-8.
 void PrintError(const std::string& text);
+// What a reader says while an object opens (a summary names a member it leaves out), printed
+// on stderr where the viewer shows a message box.
+void PrintReadNotice(const std::u16string& text);
 // A usage error: "vordalis-cli: PROBLEM" and "Try 'vordalis-cli --help'." on stderr; returns 2.
 int UsageError(const std::string& problem);
 // The first argument that looks like an option ("-x", "--x"), or null when there is none.

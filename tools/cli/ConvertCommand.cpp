@@ -23,6 +23,7 @@ int RunConvert(const Args& args) {
     if (file.empty()) return UsageError("convert: missing FILE");
     if (out.empty()) return UsageError("convert: missing -o OUT.vdo");
     NexoloDocument doc;
+    doc.SetReadNotice(PrintReadNotice);
     std::u16string message;
     if (!doc.Load(file, &message)) {
         PrintError(U16ToUtf8(message));

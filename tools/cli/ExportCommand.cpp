@@ -41,7 +41,7 @@ int RunExport(const Args& args) {
     for (const auto& path : files) {
         FileSource file(path);
         std::unique_ptr<TBasicObj> obj;
-        if (file.IsOpen()) obj = CreateObjectFromFile(file);
+        if (file.IsOpen()) obj = CreateObjectFromFile(file, nullptr, PrintReadNotice);
         if (!obj) {
             PrintError(U16ToUtf8(InvalidObjectMessage(path)));
             status = 1;

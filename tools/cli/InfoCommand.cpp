@@ -18,6 +18,10 @@ void PrintError(const std::string& text) {
     std::fputc('\n', stderr);
 }
 
+void PrintReadNotice(const std::u16string& text) {
+    PrintError(U16ToUtf8(text));
+}
+
 int UsageError(const std::string& problem) {
     return program::UsageError("vordalis-cli", problem);
 }
@@ -63,7 +67,7 @@ int RunInfo(const Args& files) {
     for (const auto& path : files) {
         FileSource file(path);
         std::unique_ptr<TBasicObj> obj;
-        if (file.IsOpen()) obj = CreateObjectFromFile(file);
+        if (file.IsOpen()) obj = CreateObjectFromFile(file, nullptr, PrintReadNotice);
         if (!obj) {
             PrintError(U16ToUtf8(OpenFailureMessage(path)));
             status = 1;

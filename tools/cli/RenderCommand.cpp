@@ -211,7 +211,7 @@ int RunRender(const Args& args) {
 
     FileSource source(file);
     std::unique_ptr<TBasicObj> obj;
-    if (source.IsOpen()) obj = CreateObjectFromFile(source);
+    if (source.IsOpen()) obj = CreateObjectFromFile(source, nullptr, PrintReadNotice);
     if (!obj) {
         PrintError(U16ToUtf8(OpenFailureMessage(file)));
         return 1;

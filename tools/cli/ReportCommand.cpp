@@ -54,6 +54,7 @@ int RunReport(const Args& args) {
     job.files = files;
     job.title = Utf8ToU16(title);
     job.prepare = PrepareForPages;
+    job.notice = PrintReadNotice;
     const int n = static_cast<int>(files.size());
     job.progress = [&](int done, int total) {
         if (terminal) {

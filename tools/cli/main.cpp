@@ -1,12 +1,10 @@
 // vordalis-cli: headless inspection, rendering and conversion of object files.
-#include "text/Utf16.h"
 #include "tools/cli/Commands.h"
 
 #include "program/ByteOutput.h"
 #include "program/StandardOptions.h"
 
 #include "objects/RegisterObjects.h"
-#include "rebound/TTorvDir.h"
 #include "settings/ProgramSettings.h"
 
 #include <csignal>
@@ -57,9 +55,6 @@ int main(int argc, char** argv) {
 #endif
     vordalis::UseProgramSettings();
     vordalis::RegisterAllObjectTypes();
-    // A summary member left out is reported where the viewer shows a message box.
-    vordalis::SetSummaryMessageHandler(
-        [](const std::u16string& text) { vordalis::cli::PrintError(vordalis::U16ToUtf8(text)); });
     if (argc < 2) return vordalis::cli::UsageError("missing command");
     std::string command = argv[1];
     vordalis::cli::Args args(argv + 2, argv + argc);

@@ -1,6 +1,7 @@
 #include "app/CNexoloDoc.h"
 
 #include "app/SaveAsName.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/Codec.h"
 
 #include <QApplication>
@@ -10,7 +11,9 @@
 
 namespace vordalis {
 
-CNexoloDoc::CNexoloDoc(QObject* parent) : QObject(parent) {}
+CNexoloDoc::CNexoloDoc(QObject* parent) : QObject(parent) {
+    doc_.SetReadNotice(&ShowReadNotice);
+}
 
 QString CNexoloDoc::Title() const {
     return title_.isEmpty() ? tr("Untitled") : title_;

@@ -3,6 +3,7 @@
 #include "app/CNexoloDoc.h"
 #include "app/ViewOptions.h"
 #include "canvas/ReportPrinter.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/AtomicFile.h"
 #include "objects/CsvExport.h"
 #include "settings/Settings.h"
@@ -97,6 +98,7 @@ bool PrintReportWithProgress(QWidget* parent, const QStringList& files, QPrinter
     ViewOptions options;
     options.Load();
     job.prepare = [&options](TBasicObj& obj) { options.PrepareForPaint(obj); };
+    job.notice = &ShowReadNotice;
     std::unique_ptr<QProgressDialog> progress;
     if (files.size() >= kProgressFrom) {
         progress = std::make_unique<QProgressDialog>(

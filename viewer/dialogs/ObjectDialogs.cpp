@@ -1,5 +1,8 @@
 #include "dialogs/ObjectDialogs.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
 #include <map>
 
 namespace vordalis {
@@ -62,6 +65,11 @@ void RegisterSummaryBuilder(SummaryBuilder builder) {
 
 const SummaryBuilder& FindSummaryBuilder() {
     return Builder();
+}
+
+void ShowReadNotice(const std::u16string& text) {
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                             QString::fromStdU16String(text));
 }
 
 } // namespace vordalis

@@ -97,6 +97,10 @@ using SummaryBuilder = std::function<bool(QWidget* parent, std::u16string& title
 void RegisterSummaryBuilder(SummaryBuilder builder);
 const SummaryBuilder& FindSummaryBuilder();
 
+// What a reader says while an object opens (a summary names a member it leaves out), in a
+// message box over the active window: the viewer's ReadNotice.
+void ShowReadNotice(const std::u16string& text);
+
 // Defined by the dialog libraries (see above).
 void RegisterCoverDialogs();
 void RegisterReboundDialogs();

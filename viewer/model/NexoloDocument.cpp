@@ -25,19 +25,20 @@ std::u16string OpenFailureMessage(const std::string& path) {
     return Utf8ToU16(path) + u":\n" + TranslateText(Utf8ToU16(problem));
 }
 
-std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message) {
+std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message,
+                                          const ReadNotice& notice) {
     std::unique_ptr<TBasicObj> obj;
     std::u16string why;
     {
         FileSource file(path);
-        if (file.IsOpen()) obj = CreateObjectFromFile(file, &why);
+        if (file.IsOpen()) obj = CreateObjectFromFile(file, &why, notice);
     }
     if (!obj && message) *message = why.empty() ? OpenFailureMessage(path) : Utf8ToU16(path) + u":\n" + why;
     return obj;
 }
 
 bool NexoloDocument::Load(const std::string& path, std::u16string* message) {
-    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message);
+    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message, notice_);
     if (!obj) return false;
     object_ = std::move(obj);
     object_->mmScale = mmScale_;
@@ -70,7 +71,7 @@ bool NexoloDocument::Store(const std::string& path, std::string* error) {
 
 bool NexoloDocument::AdoptTemporaryFile(const std::string& path, const std::u16string& title,
                                         std::u16string* message) {
-    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message);
+    std::unique_ptr<TBasicObj> obj = ReadObjectFile(path, message, notice_);
     std::error_code ec;
     std::filesystem::remove(PathFromUtf8(path), ec);
     if (!obj) return false;

@@ -2,6 +2,7 @@
 // The document's logic without the framework: it owns the one object shown, loads it,
 // stores it atomically (bit 16 of the options never reaches a file), adopts temporary object
 // files (Load, Create Summary) and writes changed summary members back.
+#include "model/ObjectFactory.h"
 #include "model/TBasicObj.h"
 
 #include <memory>
@@ -19,6 +20,8 @@ public:
     void SetMmScale(bool on) { mmScale_ = on; }
     bool IsModified() const { return modified_; }
     void SetModified(bool on = true) { modified_ = on; }
+    // Hears what a reader says while Load or AdoptTemporaryFile reads an object.
+    void SetReadNotice(ReadNotice notice) { notice_ = std::move(notice); }
 
     // Replaces the current object by the file's. On failure the current object stays and
     // message says why (see ReadObjectFile).
@@ -38,6 +41,7 @@ private:
     std::unique_ptr<TBasicObj> object_;
     bool mmScale_ = false;
     bool modified_ = false;
+    ReadNotice notice_;
 };
 
 // "PATH:\nObject empty or not valid" in the current language.
@@ -46,8 +50,10 @@ std::u16string InvalidObjectMessage(const std::string& path);
 // cannot be read at all (missing, a folder, no permission), else InvalidObjectMessage.
 std::u16string OpenFailureMessage(const std::string& path);
 // Reads the object of a file. Null on failure, and message says why: the reader's own account
-// when it gives one (a summary names its missing member), else OpenFailureMessage.
-std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message = nullptr);
+// when it gives one (a summary names its missing member), else OpenFailureMessage. notice
+// hears what the reader says meanwhile.
+std::unique_ptr<TBasicObj> ReadObjectFile(const std::string& path, std::u16string* message = nullptr,
+                                          const ReadNotice& notice = {});
 // Writes a (summary member) object back into its own file, atomically.
 bool WriteObjectToFile(TBasicObj& obj, const std::string& path, std::string* error = nullptr);
 

@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 
 #include <array>
+#include <utility>
 
 namespace vordalis {
 namespace {
@@ -11,12 +12,17 @@ std::array<ObjectConstructor, 9>& Constructors() {
     static std::array<ObjectConstructor, 9> table{};
     return table;
 }
-// The account of the read in progress; readers run on the caller's thread.
+// The account and the notice of the read in progress; readers run on the caller's thread.
 thread_local std::u16string failure;
+thread_local const ReadNotice* notice = nullptr;
 } // namespace
 
 void ReportReadFailure(const std::u16string& text) {
     failure = text;
+}
+
+void ReportReadNotice(const std::u16string& text) {
+    if (notice && *notice) (*notice)(text);
 }
 
 void RegisterObjectType(int type, ObjectConstructor constructor) {
@@ -27,7 +33,8 @@ bool IsObjectTypeRegistered(int type) {
     return type > 0 && type < 9 && Constructors()[static_cast<size_t>(type)] != nullptr;
 }
 
-std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file, std::u16string* why) {
+std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file, std::u16string* why,
+                                                const ReadNotice& readNotice) {
     if (why) why->clear();
     if (file.Size() > kMaxObjectFileSize) return nullptr;
     file.Seek(0);
@@ -38,7 +45,9 @@ std::unique_ptr<TBasicObj> CreateObjectFromFile(ByteSource& file, std::u16string
         mmScale = settings::ReadDword(settings::kMmScale, settings::kDefaultMmScale) != 0;
     file.Seek(0);
     failure.clear();
+    const ReadNotice* outer = std::exchange(notice, &readNotice);
     std::unique_ptr<TBasicObj> obj = Constructors()[static_cast<size_t>(type)](file, mmScale);
+    notice = outer;
     std::u16string reported = std::move(failure);
     failure.clear();
     if (obj) obj->type = type;

@@ -32,11 +32,6 @@ constexpr int32_t kFlagMeanLine = 0x01, kFlagLimits = 0x02, kFlagLimitsInitial =
 // Paths are stored as the bytes of the file system's names, one byte per character.
 constexpr size_t kPathCapacity = 4096;
 
-SummaryMessageHandler& MessageHandler() {
-    static SummaryMessageHandler handler;
-    return handler;
-}
-
 std::string BytesOf(const std::u16string& s) {
     std::string out;
     for (char16_t c : s) out.push_back(static_cast<char>(c & 0xFF));
@@ -44,10 +39,6 @@ std::string BytesOf(const std::u16string& s) {
 }
 
 } // namespace
-
-void SetSummaryMessageHandler(SummaryMessageHandler handler) {
-    MessageHandler() = std::move(handler);
-}
 
 TTorvDir::TTorvDir(ByteSource& file) {
     type = kTypeReboundSummary;
@@ -95,7 +86,7 @@ bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPat
     if (r.f2BelowRange || r.f2AboveRange || !china->valid) {
         std::u16string text = LoadString(Str::OutOfRange) + Latin1ToU16(path);
         messages.push_back(text);
-        if (MessageHandler()) MessageHandler()(text);
+        ReportReadNotice(text);
         return true;
     }
     members.push_back(std::move(china));

@@ -20,11 +20,6 @@ inline constexpr const char* kSummaryTagSeries = "TORVIHAMMER";
 inline constexpr const char* kSummaryTagChinaSingle = "TORVCHINASINGLE";
 inline constexpr const char* kSummaryTagChinaBatch = "TORVCHINABATCH";
 
-// Shows a message with an OK button (the viewer plugs in a message box). Without a handler
-// the messages are only collected in TTorvDir::messages.
-using SummaryMessageHandler = std::function<void(const std::u16string& text)>;
-void SetSummaryMessageHandler(SummaryMessageHandler handler);
-
 class TTorvDir : public TTorvObj {
 public:
     static constexpr int kKindSeries = 6;

@@ -53,6 +53,27 @@ TEST(CliSummary, SeriesSummaryUnitByMajority) {
     EXPECT_TRUE(Has(r.out, "\"summary\":{\"count\":4,\"mean\":32.5,\"median\":32.5,"));
 }
 
+// A China member out of the table's range is left out when the summary opens, and the tool
+// says so on stderr where the viewer shows a message box.
+TEST(CliSummary, ChinaMemberOutOfRangeIsNamedOnStderr) {
+    vordalis::testing::TempDir dir;
+    vordalis::testing::ChinaFile china;
+    china.is2011 = true;
+    std::vector<std::string> files;
+    for (int rebound : {35, 19, 40}) {
+        china.readings.assign(16, rebound);
+        files.push_back(dir.Write("r" + std::to_string(rebound) + ".vdo", china.Text()));
+    }
+    const std::string sum = dir.Path("sum.vdo");
+    CliResult r = RunCli("summary --kind china-single " + ShellQuote(files[0]) + " " + ShellQuote(files[1]) +
+                         " " + ShellQuote(files[2]) + " -o " + ShellQuote(sum));
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = RunCli("info " + ShellQuote(sum));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "Out of Range (<10 MPa or >60MPa) " + files[1] + "\n");
+    EXPECT_TRUE(Has(r.out, "\"members\":[\"" + files[0] + "\",\"" + files[2] + "\"]")) << r.out;
+}
+
 TEST(CliSummary, RefusesTooFewFilesAndBadArguments) {
     vordalis::testing::TempDir dir;
     std::string out = dir.Path("out.vdo");

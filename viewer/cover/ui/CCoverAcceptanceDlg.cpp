@@ -1,6 +1,7 @@
 #include "cover/ui/CCoverAcceptanceDlg.h"
 
 #include "canvas/QtCanvas.h"
+#include "dialogs/ObjectDialogs.h"
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
 #include "plot/Canvas.h"
@@ -148,7 +149,7 @@ int CCoverAcceptanceDlg::AddFiles(const QStringList& paths, bool second) {
     for (const QString& path : paths) {
         FileSource file(path.toStdString());
         std::unique_ptr<TBasicObj> obj;
-        if (file.IsOpen()) obj = CreateObjectFromFile(file);
+        if (file.IsOpen()) obj = CreateObjectFromFile(file, nullptr, &ShowReadNotice);
         auto covers = obj ? CoversOf(*obj) : std::nullopt;
         if (!covers) {
             refused << QFileInfo(path).fileName();

@@ -6,9 +6,6 @@
 #include "rebound/ui/CSelectSummery.h"
 #include "rebound/ui/CTorvFensterChina.h"
 
-#include <QApplication>
-#include <QMessageBox>
-
 namespace vordalis {
 
 void RegisterJgjDialogs() {
@@ -27,11 +24,6 @@ void RegisterJgjDialogs() {
     RegisterObjectDialogs(kTypeReboundSummary, summary);
 
     RegisterSummaryBuilder(&RunSummaryBuilder);
-    // A China member out of the table's range is announced while the summary opens.
-    SetSummaryMessageHandler([](const std::u16string& text) {
-        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                                 QString::fromStdU16String(text));
-    });
 }
 
 } // namespace vordalis
