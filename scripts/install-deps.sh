@@ -9,7 +9,7 @@ PKGS=(build-essential cmake ninja-build pkg-config git
       libgtest-dev libgmock-dev libbenchmark-dev libcurl4-openssl-dev
       python3 python3-pyftpdlib gnupg gpgv fonts-dejavu-core fonts-wqy-zenhei xvfb xauth
       desktop-file-utils appstream libxml2-utils shared-mime-info poppler-utils
-      clang libclang-rt-14-dev
+      clang libclang-rt-14-dev clang-format
       g++-mingw-w64-x86-64-posix googletest wine wine64)
 # Making the Debian package (scripts/package.sh) needs a few more.
 if [ "${1:-}" = "--package" ]; then
