@@ -24,7 +24,8 @@ inline std::string_view Input(const uint8_t* data, size_t size) {
 inline const std::string& Scratch() {
     // Never destroyed: the exit handler that removes the folder still needs its name.
     static const std::string& folder = *[] {
-        auto* pattern = new std::string((std::filesystem::temp_directory_path() / "vordalis-fuzz-XXXXXX").string());
+        auto* pattern =
+            new std::string((std::filesystem::temp_directory_path() / "vordalis-fuzz-XXXXXX").string());
         if (!::mkdtemp(pattern->data())) std::abort();
         std::atexit([] {
             std::error_code ec;

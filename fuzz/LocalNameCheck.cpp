@@ -37,8 +37,7 @@ std::string CheckLocalName(std::string_view input, const std::string& root) {
     }
     const fs::path target = back.OutputFolder() / back.Name();
     back.EndObject(false);
-    if (!Below(target, root))
-        return "the object would be saved as " + target.string() + ", outside " + root;
+    if (!Below(target, root)) return "the object would be saved as " + target.string() + ", outside " + root;
     return {};
 }
 

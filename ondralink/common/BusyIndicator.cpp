@@ -6,7 +6,9 @@
 
 namespace vordalis {
 
-BusyIndicator::BusyIndicator(QWidget* parent) : QFrame(parent) { setFrameStyle(QFrame::Panel | QFrame::Sunken); }
+BusyIndicator::BusyIndicator(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
 
 std::pair<int, int> BusyIndicator::BlockSpan(int step, int width) {
     const int w = std::max(1, (width + 4) / 8);
@@ -32,8 +34,8 @@ void BusyIndicator::paintEvent(QPaintEvent* event) {
     const QRect r = contentsRect();
     const auto [left, right] = BlockSpan(step_, r.width());
     QPainter painter(this);
-    painter.fillRect(QRect(QPoint(r.left() + left, r.top() + 1), QPoint(r.left() + right - 1, r.bottom() - 1)),
-                     Qt::black);
+    painter.fillRect(
+        QRect(QPoint(r.left() + left, r.top() + 1), QPoint(r.left() + right - 1, r.bottom() - 1)), Qt::black);
 }
 
 } // namespace vordalis

@@ -25,7 +25,8 @@ public:
     virtual TreeControl& Tree() = 0;
     // Rows of the port list and the selected row (-1: none).
     virtual void SetPortRows(const std::vector<std::string>& rows, int selected) = 0;
-    virtual void SetInstrument(const std::string& name, const std::string& serial, const std::string& version) = 0;
+    virtual void SetInstrument(const std::string& name, const std::string& serial,
+                               const std::string& version) = 0;
     virtual void SetStatus(const std::string& text) = 0;
     virtual void SetLink(const std::string& text) = 0;
     virtual void SetButtons(bool saveEnabled, bool abortEnabled) = 0;

@@ -7,26 +7,36 @@ namespace {
 
 constexpr int kImageRole = Qt::UserRole + 1;
 
-QTreeWidgetItem* ItemOf(transfer::TreeItem item) { return reinterpret_cast<QTreeWidgetItem*>(item); }
+QTreeWidgetItem* ItemOf(transfer::TreeItem item) {
+    return reinterpret_cast<QTreeWidgetItem*>(item);
+}
 
 } // namespace
 
-QtTreeControl::QtTreeControl(QTreeWidget* tree, QVector<QIcon> images) : tree_(tree), images_(std::move(images)) {
-    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { FolderToggled(item, true); });
+QtTreeControl::QtTreeControl(QTreeWidget* tree, QVector<QIcon> images)
+    : tree_(tree), images_(std::move(images)) {
+    connect(tree_, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* item) { FolderToggled(item, true); });
     connect(tree_, &QTreeWidget::itemCollapsed, this,
             [this](QTreeWidgetItem* item) { FolderToggled(item, false); });
 }
 
-int QtTreeControl::ImageOf(const QTreeWidgetItem* item) { return item ? item->data(0, kImageRole).toInt() : -1; }
+int QtTreeControl::ImageOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kImageRole).toInt() : -1;
+}
 
-void QtTreeControl::DeleteAllItems() { tree_->clear(); }
+void QtTreeControl::DeleteAllItems() {
+    tree_->clear();
+}
 
 transfer::TreeItem QtTreeControl::InsertItem(transfer::TreeItem parent, const std::string& text, int image) {
     auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(text)));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(0, Qt::Unchecked);
-    if (parent) ItemOf(parent)->addChild(item);
-    else tree_->addTopLevelItem(item);
+    if (parent)
+        ItemOf(parent)->addChild(item);
+    else
+        tree_->addTopLevelItem(item);
     SetImage(reinterpret_cast<transfer::TreeItem>(item), image);
     return reinterpret_cast<transfer::TreeItem>(item);
 }
@@ -45,7 +55,8 @@ void QtTreeControl::SetImage(transfer::TreeItem item, int image) {
     it->setData(0, kImageRole, image);
     if (image >= 0 && image < images_.size()) it->setIcon(0, images_[image]);
     // A saved object cannot be ticked again until the tree is filled anew.
-    const bool saved = image == transfer::kImageSavedObject || image == transfer::kImageSavedObjectWithExtension;
+    const bool saved =
+        image == transfer::kImageSavedObject || image == transfer::kImageSavedObjectWithExtension;
     it->setFlags(saved ? it->flags() & ~Qt::ItemIsUserCheckable : it->flags() | Qt::ItemIsUserCheckable);
 }
 

@@ -1,6 +1,8 @@
 #include "ondralink/common/TransferIcons.h"
 
-static void InitTransferIcons() { Q_INIT_RESOURCE(transfer_icons); }
+static void InitTransferIcons() {
+    Q_INIT_RESOURCE(transfer_icons);
+}
 
 namespace vordalis {
 namespace {

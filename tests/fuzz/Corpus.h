@@ -17,14 +17,16 @@ inline std::vector<std::pair<std::string, std::string>> Corpus(const std::string
     std::vector<std::pair<std::string, std::string>> files;
     for (const auto& entry : std::filesystem::directory_iterator(std::string(VORDALIS_CORPUS) + "/" + name)) {
         std::ifstream in(entry.path(), std::ios::binary);
-        files.emplace_back(entry.path().filename().string(), std::string(std::istreambuf_iterator<char>(in), {}));
+        files.emplace_back(entry.path().filename().string(),
+                           std::string(std::istreambuf_iterator<char>(in), {}));
     }
     std::sort(files.begin(), files.end());
     return files;
 }
 
 inline std::string Scratch(const std::string& name) {
-    const auto folder = std::filesystem::path(::testing::TempDir()) / (name + "-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::path(::testing::TempDir()) / (name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();

@@ -16,7 +16,8 @@ TEST(FuzzCorpus, InstrumentDialoguesSaveOnlyIntoTheOutputFolder) {
         EXPECT_EQ(CheckInstrument(bytes, scratch), "") << name;
         // The plain dialogue is saved whole: the fake port carries a real transfer.
         if (name == "get-root-object") {
-            EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(scratch) / "a" / "b" / "out" / "000123.vdo"));
+            EXPECT_TRUE(
+                std::filesystem::exists(std::filesystem::path(scratch) / "a" / "b" / "out" / "000123.vdo"));
         }
     }
     std::filesystem::remove_all(scratch);

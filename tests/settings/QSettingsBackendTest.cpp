@@ -1,5 +1,5 @@
-#include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"
+#include "settings/Settings.h"
 
 #include <QCoreApplication>
 #include <QSettings>

@@ -1,5 +1,5 @@
-#include "settings/MemoryBackend.h"
 #include "settings/RegistryKey.h"
+#include "settings/MemoryBackend.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>

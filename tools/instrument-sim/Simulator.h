@@ -59,7 +59,8 @@ private:
     std::filesystem::path Current() const;
     std::string Listed(const std::string& stored) const;
     // The entry of folder listed as name; empty when there is none.
-    std::filesystem::path Find(const std::filesystem::path& folder, const std::string& name, bool directory) const;
+    std::filesystem::path Find(const std::filesystem::path& folder, const std::string& name,
+                               bool directory) const;
 
     int fd_;
     SimOptions options_;

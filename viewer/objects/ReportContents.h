@@ -25,8 +25,9 @@ struct ReportLabels {
     std::u16string result = u"Result";
     std::u16string page = u"Page";
     std::u16string skipped = u"Skipped files";
-    std::map<int, std::u16string> typeNames = {{1, u"Cover list"},     {2, u"Bar scan"}, {3, u"Raster"},
-                                               {6, u"Rebound series"}, {7, u"Summary"},  {8, u"JGJ/T 23 series"}};
+    std::map<int, std::u16string> typeNames = {{1, u"Cover list"}, {2, u"Bar scan"},
+                                               {3, u"Raster"},     {6, u"Rebound series"},
+                                               {7, u"Summary"},    {8, u"JGJ/T 23 series"}};
 };
 
 struct ReportEntry {

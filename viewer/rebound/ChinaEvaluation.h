@@ -28,11 +28,11 @@ struct ChinaParameters {
 };
 
 struct ChinaResult {
-    double rm = 0; // mean rebound value
-    double ra = 0; // with impact angle
-    double rc = 0; // with casting surface
-    double f1 = 0; // strength with carbonation depth
-    double f2 = 0; // strength with pump concrete
+    double rm = 0;           // mean rebound value
+    double ra = 0;           // with impact angle
+    double rc = 0;           // with casting surface
+    double f1 = 0;           // strength with carbonation depth
+    double f2 = 0;           // strength with pump concrete
     bool belowRange = false; // flags of f1
     bool aboveRange = false;
     bool f2BelowRange = false; // flags of f2: those of f1, except for the 2011 pumped curve

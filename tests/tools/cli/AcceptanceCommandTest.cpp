@@ -31,8 +31,8 @@ TEST(CliAcceptance, SampleListsAsBeamAndSlab) {
         EXPECT_TRUE(Has(slab.out, f)) << f << " in " << slab.out;
 
     // Two lists together, and a second sample: list_metric's covers of 0 are no points.
-    CliResult both = RunCli("acceptance --design 25 " + Sample("list_cjk.vdo") + " --second " +
-                            Sample("list_metric.vdo"));
+    CliResult both =
+        RunCli("acceptance --design 25 " + Sample("list_cjk.vdo") + " --second " + Sample("list_metric.vdo"));
     EXPECT_EQ(both.status, 0) << both.out;
     EXPECT_TRUE(Has(both.out, "\"second\":{\"points\":23,")) << both.out;
     EXPECT_TRUE(Has(both.out, "\"combined\":{\"points\":38,")) << both.out;
@@ -55,7 +55,8 @@ TEST(CliAcceptance, WrongArgumentsAndFiles) {
         {"acceptance " + Sample("list_cjk.vdo"), 2, "missing --design"},
         {"acceptance --design abc " + Sample("list_cjk.vdo"), 2, "--design takes millimetres"},
         {"acceptance --design 25 --member column " + Sample("list_cjk.vdo"), 2, "beam, slab or custom"},
-        {"acceptance --design 25 --member custom --plus 5 " + Sample("list_cjk.vdo"), 2, "--minus MM and --plus MM"},
+        {"acceptance --design 25 --member custom --plus 5 " + Sample("list_cjk.vdo"), 2,
+         "--minus MM and --plus MM"},
         {"acceptance --design 25", 2, "missing FILE"},
         {"acceptance --design 25 " + Sample("list_cjk.vdo") + " --second", 2, "missing FILE after --second"},
         {"acceptance --design 25 " + Sample("china_2001.vdo"), 1, "not a cover object"},

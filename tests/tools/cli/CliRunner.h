@@ -30,8 +30,8 @@ inline CliResult RunCli(const std::string& args) {
     fs::path errFile = fs::temp_directory_path() / ("vordalis-cli-err-" + std::to_string(::getpid()));
     fs::path cfg = fs::temp_directory_path() / ("vordalis-cli-cfg-" + std::to_string(::getpid()));
     fs::create_directories(cfg);
-    std::string cmd = "XDG_CONFIG_HOME=" + ShellQuote(cfg.string()) + " " + ShellQuote(VORDALIS_CLI) + " " + args +
-                      " 2>" + ShellQuote(errFile.string());
+    std::string cmd = "XDG_CONFIG_HOME=" + ShellQuote(cfg.string()) + " " + ShellQuote(VORDALIS_CLI) + " " +
+                      args + " 2>" + ShellQuote(errFile.string());
     CliResult r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -53,7 +53,8 @@ class CliFolderTest : public ::testing::Test {
 protected:
     explicit CliFolderTest(const std::string& tag) : tag_(tag) {}
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("vordalis-cli-" + tag_ + "-" + std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() /
+              ("vordalis-cli-" + tag_ + "-" + std::to_string(::getpid()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
     }

@@ -57,8 +57,9 @@ protected:
 };
 
 const char* const kReadingsHeader = "file,type,number,title,date,index,x,y,value,unit,flags";
-const char* const kStatisticsHeader = "file,type,number,title,date,series,count,mean,stddev,min,max,percent_outside,"
-                                      "unit,strength,strength_unit,strength_text,members";
+const char* const kStatisticsHeader =
+    "file,type,number,title,date,series,count,mean,stddev,min,max,percent_outside,"
+    "unit,strength,strength_unit,strength_text,members";
 
 // One sample per kind of object: how many readings its table shows and rows it must hold.
 struct ReadingCase {
@@ -70,21 +71,28 @@ struct ReadingCase {
 TEST_F(CliExport, ReadingsOfEveryObjectType) {
     const ReadingCase cases[] = {
         // The reading of 0 at bar 9 is no reading and is left out.
-        {"list_metric", 23,
-         {"1,100123,Deck east,2024-03-14T00:00:00,1,,,34,mm,", "1,100123,Deck east,2024-03-14T00:00:00,4,,,22,mm,below_limit",
+        {"list_metric",
+         23,
+         {"1,100123,Deck east,2024-03-14T00:00:00,1,,,34,mm,",
+          "1,100123,Deck east,2024-03-14T00:00:00,4,,,22,mm,below_limit",
           "1,100123,Deck east,2024-03-14T00:00:00,10,,,24,mm,below_limit"}},
         {"list_imperial", 12, {"1,100007,Wall W2,2023-11-02T00:00:00,3,,,1.42,in,below_limit"}},
         // The x scan fills x, the y scan y; positions in m, empty positions left out.
-        {"bars_metric", 45,
-         {"2,200101,Deck slab,2025-03-14T00:00:00,2,0.01,,36,mm,", "2,200101,Deck slab,2025-03-14T00:00:00,2,,0.01,52,mm,"}},
-        {"raster_metric", 66,
+        {"bars_metric",
+         45,
+         {"2,200101,Deck slab,2025-03-14T00:00:00,2,0.01,,36,mm,",
+          "2,200101,Deck slab,2025-03-14T00:00:00,2,,0.01,52,mm,"}},
+        {"raster_metric",
+         66,
          {"3,300201,Column C4,2025-04-07T00:00:00,1,0.00,0.00,40,mm,",
           "3,300201,Column C4,2025-04-07T00:00:00,9,0.80,0.00,18,mm,below_limit"}},
         {"rebound_median", 10, {"6,26,STAIR 0026,2024-07-08T07:55:00,4,,,12,R,below_limit"}},
         {"rebound_morvex_curve", 20, {}},
         // 2011 files mark the highest and lowest readings; the page greys them.
-        {"china_2011", 16,
-         {"8,13,PIER-B 0013,2026-03-14T10:41:00,1,,,41,R,", "8,13,PIER-B 0013,2026-03-14T10:41:00,2,,,38,R,outlier",
+        {"china_2011",
+         16,
+         {"8,13,PIER-B 0013,2026-03-14T10:41:00,1,,,41,R,",
+          "8,13,PIER-B 0013,2026-03-14T10:41:00,2,,,38,R,outlier",
           "8,13,PIER-B 0013,2026-03-14T10:41:00,6,,,47,R,outlier"}},
         {"summary_series", 5, {"7,0,,2026-03-20T16:05:00,5,,,28.5,R,"}},
         {"summary_china", 4, {"7,0,,2026-03-20T16:05:00,2,,,40.8,MPa,"}},
@@ -118,7 +126,8 @@ TEST_F(CliExport, StatisticsOfEveryObjectType) {
         {"rebound_jap_curve", {"6,23,BEAM B7 0023,2024-05-14T13:30:00,,10,36.5,2.2,33,40,,R,4131,psi,4131,"}},
         {"china_2011", {"8,13,PIER-B 0013,2026-03-14T10:41:00,,10,40.2,1.3,38,42,,R,40.8,MPa,40.8,"}},
         {"summary_series",
-         {"7,0,,2026-03-20T16:05:00,,5,37.9,6.5,28.5,45.0,,R,38.9,N/mm²,38.9,PIER 2 0017=36.5|Wall north 0021=43.0|"
+         {"7,0,,2026-03-20T16:05:00,,5,37.9,6.5,28.5,45.0,,R,38.9,N/mm²,38.9,PIER 2 0017=36.5|Wall north "
+          "0021=43.0|"
           "STAIR 0026=45.0|\xE6\x9F\xB1 C1 \xE5\x9B\x9E\xE5\xBC\xB9=36.5|Slab 3 horizontal=28.5"}},
         {"summary_china",
          {"7,0,,2026-03-20T16:05:00,,4,31.8,8.05,21.5,40.8,,MPa,21.5,MPa,21.5,"
@@ -137,8 +146,10 @@ TEST_F(CliExport, StatisticsOfEveryObjectType) {
 TEST_F(CliExport, CjkTitleSurvivesPythonCsvInBothForms) {
     const std::string plain = Out("cjk.csv"), excel = Out("cjk-excel.csv");
     ASSERT_EQ(RunCli("export " + ShellQuote(Sample("list_cjk")) + " -o " + ShellQuote(plain)).status, 0);
-    ASSERT_EQ(RunCli("export --statistics --excel " + ShellQuote(Sample("list_cjk")) + " -o " + ShellQuote(excel)).status,
-              0);
+    ASSERT_EQ(
+        RunCli("export --statistics --excel " + ShellQuote(Sample("list_cjk")) + " -o " + ShellQuote(excel))
+            .status,
+        0);
     EXPECT_EQ(Python("import csv,sys\n"
                      "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8',newline='')))\n"
                      "print(len(rows), rows[0]['title'], rows[0]['value'], rows[0]['unit'])",
@@ -148,11 +159,12 @@ TEST_F(CliExport, CjkTitleSurvivesPythonCsvInBothForms) {
     std::string bytes = Slurp(excel);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(bytes.find(','), std::string::npos) << bytes;
-    EXPECT_EQ(Python("import csv,sys\n"
-                     "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'))\n"
-                     "print(len(rows), rows[0]['title'], rows[0]['mean'], rows[0]['percent_outside'])",
-                     excel),
-              "1 \xE6\xA1\xA5\xE5\xA2\xA9 P3 24.3 20.0\n");
+    EXPECT_EQ(
+        Python("import csv,sys\n"
+               "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'))\n"
+               "print(len(rows), rows[0]['title'], rows[0]['mean'], rows[0]['percent_outside'])",
+               excel),
+        "1 \xE6\xA1\xA5\xE5\xA2\xA9 P3 24.3 20.0\n");
 }
 
 // Quotes and separators inside a title are quoted; in the spreadsheet form a title that starts

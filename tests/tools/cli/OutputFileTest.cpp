@@ -19,8 +19,8 @@ protected:
     // Runs the tool with no room to write a single byte; returns its exit status.
     int RunWithoutRoom(const std::string& args) const {
         std::string inner = "ulimit -f 0; exec " + ShellQuote(VORDALIS_CLI) + " " + args;
-        std::string cmd = "XDG_CONFIG_HOME=" + ShellQuote(Out("cfg")) + " sh -c " + ShellQuote(inner) +
-                          " >/dev/null 2>&1";
+        std::string cmd =
+            "XDG_CONFIG_HOME=" + ShellQuote(Out("cfg")) + " sh -c " + ShellQuote(inner) + " >/dev/null 2>&1";
         int st = std::system(cmd.c_str());
         return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     }
@@ -29,7 +29,6 @@ protected:
         for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
         return names;
     }
-
 };
 
 TEST_F(CliOutput, FailedWritesLeaveNoFileBehind) {
@@ -38,7 +37,8 @@ TEST_F(CliOutput, FailedWritesLeaveNoFileBehind) {
     for (const char* out : {"x.vdo", "x.png", "x.svg", "x.pdf"}) {
         const std::string command = fs::path(out).extension() == ".vdo" ? "convert " : "render ";
         EXPECT_EQ(RunWithoutRoom(command + list + " -o " + ShellQuote(Out(out))), 1) << out;
-        EXPECT_EQ(Entries(), std::vector<std::string>{"cfg"}) << out << ": nothing, not even a temporary file";
+        EXPECT_EQ(Entries(), std::vector<std::string>{"cfg"})
+            << out << ": nothing, not even a temporary file";
     }
     // A page that does not exist keeps the file that was there.
     std::ofstream(Out("old.pdf"), std::ios::binary) << "old";

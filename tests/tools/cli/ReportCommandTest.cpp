@@ -32,16 +32,17 @@ protected:
     }
     // The text of pages first..last, in reading order (the font's "fi" ligature as two letters).
     static std::string Text(const std::string& pdf, int first, int last) {
-        std::string text = Run("pdftotext -layout -f " + std::to_string(first) + " -l " + std::to_string(last) +
-                               " " + ShellQuote(pdf) + " -");
+        std::string text = Run("pdftotext -layout -f " + std::to_string(first) + " -l " +
+                               std::to_string(last) + " " + ShellQuote(pdf) + " -");
         return std::regex_replace(text, std::regex("\xEF\xAC\x81"), "fi");
     }
 };
 
 // One object of each type: their titles and the page each starts on.
 const std::pair<const char*, const char*> kObjects[] = {
-    {"list_metric", "Deck east"},        {"bars_metric", "Deck slab"},   {"raster_metric", "Column C4"},
-    {"rebound_instrument", "PIER 2 0017"}, {"china_2011", "PIER-B 0013"}, {"summary_china_batch", "Block 3 columns"},
+    {"list_metric", "Deck east"},   {"bars_metric", "Deck slab"},
+    {"raster_metric", "Column C4"}, {"rebound_instrument", "PIER 2 0017"},
+    {"china_2011", "PIER-B 0013"},  {"summary_china_batch", "Block 3 columns"},
 };
 
 TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
@@ -62,7 +63,8 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
     std::map<std::string, int> first;
     for (const auto& [name, title] : kObjects) {
         const std::string single = Out(std::string(name) + ".pdf");
-        ASSERT_EQ(RunCli("render " + ShellQuote(Sample(name)) + " -o " + ShellQuote(single)).status, 0) << name;
+        ASSERT_EQ(RunCli("render " + ShellQuote(Sample(name)) + " -o " + ShellQuote(single)).status, 0)
+            << name;
         first[name] = page;
         const int pages = Pages(single);
         ASSERT_GT(pages, 0) << name;
@@ -88,18 +90,22 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
 
     const std::string contents = Text(pdf, 1, 1);
     EXPECT_NE(contents.find("Bridge 7"), std::string::npos) << contents;
-    EXPECT_TRUE(std::regex_search(contents, std::regex("\\s1 ?/ ?" + std::to_string(total) + "\\s*$"))) << contents;
+    EXPECT_TRUE(std::regex_search(contents, std::regex("\\s1 ?/ ?" + std::to_string(total) + "\\s*$")))
+        << contents;
     for (const auto& [name, title] : kObjects) {
         // The object's row: its title, and its first page at the end of the line.
         std::regex row(std::string(title) + "[^\\n]*\\s" + std::to_string(first[name]) + "\\n");
-        EXPECT_TRUE(std::regex_search(contents, row)) << name << " on page " << first[name] << "\n" << contents;
+        EXPECT_TRUE(std::regex_search(contents, row)) << name << " on page " << first[name] << "\n"
+                                                      << contents;
     }
     EXPECT_NE(contents.find("Skipped files"), std::string::npos);
     EXPECT_NE(contents.find("broken.vdo: Object empty or not valid"), std::string::npos) << contents;
     // Main results: mean cover and share below the limit, mean rebound and strength, the
     // component strength of a China summary.
-    for (const char* result : {"m = 31.9 mm, <s(Min) = 13.0 %", "m = 36.5 R, fck = 36.7 N/mm²", "f = 21.5 MPa"})
-        EXPECT_NE(std::regex_replace(contents, std::regex(" +"), " ").find(result), std::string::npos) << result;
+    for (const char* result :
+         {"m = 31.9 mm, <s(Min) = 13.0 %", "m = 36.5 R, fck = 36.7 N/mm²", "f = 21.5 MPa"})
+        EXPECT_NE(std::regex_replace(contents, std::regex(" +"), " ").find(result), std::string::npos)
+            << result;
 }
 
 TEST_F(CliReport, UsageErrorsAndNothingValid) {

@@ -15,12 +15,9 @@ TEST(CliType, ClassifiesFilesByTheRecognitionRules) {
         std::string bytes;
         int type;
     } cases[] = {
-        {"fourteen.vdo", "Vernoskant4abc", 1},
-        {"old4.vdo", "Vernoskant4 no CR LF, no end", 1},
-        {"old5.vdo", "Vernoskant5 no CR LF, no end", 0},
-        {"bars.vdo", "TORVIHAMMER but ends 212345", 2},
-        {"batch.vdo", "TORVCHINABATCH\r\n0\r\n", 8},
-        {"text.vdo", "just a text file\n", 0},
+        {"fourteen.vdo", "Vernoskant4abc", 1},           {"old4.vdo", "Vernoskant4 no CR LF, no end", 1},
+        {"old5.vdo", "Vernoskant5 no CR LF, no end", 0}, {"bars.vdo", "TORVIHAMMER but ends 212345", 2},
+        {"batch.vdo", "TORVCHINABATCH\r\n0\r\n", 8},     {"text.vdo", "just a text file\n", 0},
     };
     std::string args;
     for (const auto& c : cases) {

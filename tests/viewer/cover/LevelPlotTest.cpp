@@ -210,8 +210,10 @@ TEST(LevelPlot, HugeThresholdsAreClampedOnReading) {
     bars->GetLimits(&limit, &second, &lower, &upper);
     EXPECT_EQ(lower, TLevelObj::kThresholdBound);
     EXPECT_EQ(upper, TLevelObj::kThresholdBound);
-    const std::string head = "300050\r\n100\t100\r\n-" + big + "\t" + big + "\r\n3\t2\r\n16\t4\t35\t8\t70\t20\t25\t0.040\r\n";
-    MemorySource src(test::RasterFile(head, 3, {8, 25, 70, 25, 0, 0}, "VX(1;)-\t20\t" + big + "\t" + big + "\r\n"));
+    const std::string head =
+        "300050\r\n100\t100\r\n-" + big + "\t" + big + "\r\n3\t2\r\n16\t4\t35\t8\t70\t20\t25\t0.040\r\n";
+    MemorySource src(
+        test::RasterFile(head, 3, {8, 25, 70, 25, 0, 0}, "VX(1;)-\t20\t" + big + "\t" + big + "\r\n"));
     TVernoRaster raster(src, false);
     ASSERT_TRUE(raster.valid);
     int32_t defaultLower, defaultUpper;

@@ -131,11 +131,19 @@ TEST(ChinaEvaluation, SurfaceCorrection) {
         int surface;
         double ra, rc;
     } cases[] = {
-        {kSurfaceTop, 30, 31.5},  {kSurfaceTop, 45, 45},     {kSurfaceTop, 45.1, 45.1},
-        {kSurfaceBottom, 50, 50}, {kSurfaceBottom, 40, 39},  {kSurfaceSide, 30, 30},
+        {kSurfaceTop, 30, 31.5},
+        {kSurfaceTop, 45, 45},
+        {kSurfaceTop, 45.1, 45.1},
+        {kSurfaceBottom, 50, 50},
+        {kSurfaceBottom, 40, 39},
+        {kSurfaceSide, 30, 30},
         // Below 20 the correction at 20 holds, above 50 the one at 50; the sum takes Ra itself.
-        {kSurfaceTop, 19.9, 22.4},    {kSurfaceTop, 18.5, 21.0},  {kSurfaceTop, 12, 14.5},
-        {kSurfaceBottom, 18.5, 15.5}, {kSurfaceBottom, 55, 55},   {kSurfaceBottom, 50.1, 50.1},
+        {kSurfaceTop, 19.9, 22.4},
+        {kSurfaceTop, 18.5, 21.0},
+        {kSurfaceTop, 12, 14.5},
+        {kSurfaceBottom, 18.5, 15.5},
+        {kSurfaceBottom, 55, 55},
+        {kSurfaceBottom, 50.1, 50.1},
     };
     for (const auto& c : cases) EXPECT_NEAR(ChinaSurfaceCorrection(c.surface, c.ra), c.rc, 1e-9);
 }
