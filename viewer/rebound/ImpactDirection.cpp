@@ -1,5 +1,8 @@
 #include "rebound/ImpactDirection.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vordalis::rebound {
 namespace {
 
@@ -16,6 +19,11 @@ bool Known(int code) {
     return code >= 1 && code <= kDirectionCount;
 }
 
+// Rounds half up; a value from a damaged file that corrects beyond the int range stays at its end.
+int32_t Rounded(double v) {
+    return static_cast<int32_t>(std::clamp(v + 0.5, double(INT32_MIN), double(INT32_MAX)));
+}
+
 } // namespace
 
 std::u16string DirectionText(int code) {
@@ -27,10 +35,10 @@ int32_t CorrectDirection(int32_t value, int measured, int target) {
     const Correction& m = kCorrections[measured - 1];
     const Correction& t = kCorrections[target - 1];
     double v = value;
-    if (measured == 1) return static_cast<int32_t>(v + t.offset + v * t.factor + 0.5);
+    if (measured == 1) return Rounded(v + t.offset + v * t.factor);
     double horizontal = (v - m.offset) / (1 + m.factor);
-    if (target == 1) return static_cast<int32_t>(horizontal + 0.5);
-    return static_cast<int32_t>(horizontal + t.offset + horizontal * t.factor + 0.5);
+    if (target == 1) return Rounded(horizontal);
+    return Rounded(horizontal + t.offset + horizontal * t.factor);
 }
 
 } // namespace vordalis::rebound

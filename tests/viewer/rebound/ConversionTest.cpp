@@ -66,7 +66,13 @@ TEST(ImpactDirection, Corrections) {
         {36, 3, 1, 40}, // int((36 + 7.1) / 1.08 + 0.5)
         {0, 1, 4, 3},   // values of 0 are corrected too
         {40, 2, 5, 45}, // through the horizontal: h = 44.5 / 1.048 = 42.46; int(42.46 x 0.957 + 4.3 + 0.5)
-        {40, 2, 2, 40}, {40, 0, 3, 40}, {40, 1, 6, 40},
+        {40, 2, 2, 40},
+        {40, 0, 3, 40},
+        {40, 1, 6, 40},
+        // values of a damaged file stay at the ends of the range instead of wrapping round
+        {INT32_MAX, 1, 2, INT32_MAX},
+        {INT32_MIN, 1, 2, INT32_MIN},
+        {INT32_MAX, 4, 1, INT32_MAX},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CorrectDirection(c.value, c.from, c.to), c.expected)
