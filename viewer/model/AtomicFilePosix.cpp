@@ -10,30 +10,6 @@
 
 namespace vordalis {
 
-namespace {
-
-// Writes all bytes, going on after a short write or an interrupted call.
-bool WriteAll(int fd, std::string_view bytes, const FileSystemCalls& calls) {
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = calls.write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) { // no progress and no reason: going on would never end
-            errno = EIO;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-} // namespace
-
 const FileSystemCalls& RealFileSystemCalls() {
     static const FileSystemCalls calls{
         [](char* pattern) { return ::mkstemp(pattern); },

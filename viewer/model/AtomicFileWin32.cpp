@@ -65,26 +65,6 @@ int MakeTemporary(char* pattern) {
     return -1;
 }
 
-// Writes all bytes, going on after a short write or an interrupted call.
-bool WriteAll(int fd, std::string_view bytes, const FileSystemCalls& calls) {
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = calls.write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (n == 0) { // no progress and no reason: going on would never end
-            errno = EIO;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // A device or pipe (NUL, a console, a named pipe) is written in place: there is nothing to
 // replace. Returns false for a file on a disk and for anything that does not open.
 bool WriteToDevice(const fs::path& path, std::string_view bytes, bool& ok) {

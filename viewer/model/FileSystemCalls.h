@@ -3,6 +3,7 @@
 // They sit behind one table so that a test can make any single one of them fail, as a full
 // disk or a failing device would; the program itself always uses the real calls.
 #include <functional>
+#include <string_view>
 #include <sys/types.h>
 
 namespace vordalis {
@@ -18,5 +19,8 @@ struct FileSystemCalls {
 
 // The calls of the operating system (AtomicFilePosix.cpp, AtomicFileWin32.cpp).
 const FileSystemCalls& RealFileSystemCalls();
+
+// Writes all bytes through calls.write, going on after a short write or an interrupted call.
+bool WriteAll(int fd, std::string_view bytes, const FileSystemCalls& calls);
 
 } // namespace vordalis
