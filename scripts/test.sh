@@ -9,14 +9,27 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/check-layering.sh
-status=0
+failed=()
+# Runs CTest in folder $1; on failure adds "$2(the failed tests)" to the failed parts.
+run_ctest() {
+  if ! (cd "$1" && ctest --output-on-failure -j2 --timeout 300); then
+    local names
+    names=$(cut -d: -f2 "$1/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | paste -sd, || true)
+    failed+=("$2(${names})")
+  fi
+}
 bash scripts/build.sh
-bash scripts/check-format.sh || status=1
+bash scripts/check-format.sh || failed+=(format)
 export QT_QPA_PLATFORM=offscreen
-(cd "${BUILD_DIR:-build}" && ctest --output-on-failure -j2 --timeout 300) || status=1
+run_ctest "${BUILD_DIR:-build}" tests
 bash scripts/sanitize-build.sh
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-(cd "${ASAN_BUILD_DIR:-build-asan}" && ctest --output-on-failure -j2 --timeout 300) || status=1
-bash scripts/fuzz.sh 30 || status=1
-bash scripts/test-windows.sh || status=1
-exit $status
+run_ctest "${ASAN_BUILD_DIR:-build-asan}" sanitizer-tests
+bash scripts/fuzz.sh 30 || failed+=(fuzzing)
+bash scripts/test-windows.sh || failed+=(windows)
+# The last line names what failed, so that a log's tail is enough to know where to look.
+if ((${#failed[@]})); then
+  echo "test: FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "test: every part passed"
