@@ -7,60 +7,67 @@ using namespace vordalis::test;
 
 namespace {
 
-std::string Sample(const char* name) {
-    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
-}
+class CliChinaInfo : public CliFolderTest {
+protected:
+    CliChinaInfo() : CliFolderTest("china") {}
+};
 
-// The JSON line of one file (the object's keys appear once, nested objects aside).
-bool Has(const std::string& json, const std::string& fragment) {
-    return json.find(fragment) != std::string::npos;
-}
-
-TEST(CliChinaInfo, EditionsConversionsAndPumpConcrete) {
-    CliResult r = RunCli("info " + Sample("china_2001.vdo") + " " + Sample("china_2011.vdo") + " " +
-                         Sample("china_general.vdo") + " " + Sample("china_pump.vdo"));
+TEST_F(CliChinaInfo, EditionsConversionsAndPumpConcrete) {
+    CliResult r = RunCli("info " + SampleArg("china_2001") + " " + SampleArg("china_2011") + " " +
+                         SampleArg("china_general") + " " + SampleArg("china_pump"));
     ASSERT_EQ(r.status, 0) << r.err;
-    std::vector<std::string> lines;
-    for (size_t at = 0, nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1)
-        lines.push_back(r.out.substr(at, nl - at));
+    const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 4u) << r.out;
+    const std::vector<QJsonObject> objects = JsonLines(r.out);
 
     // 2001, table, d 1.0: Rm 35.5 between the rows 35.4 and 35.6.
-    EXPECT_TRUE(Has(lines[0], "\"type\":8")) << lines[0];
-    EXPECT_TRUE(Has(lines[0], "\"rm\":35.5"));
-    EXPECT_TRUE(Has(lines[0], "\"f1\":30.4"));
-    EXPECT_TRUE(Has(lines[0], "\"strength_text_f1\":\"  30.4\""));
-    EXPECT_TRUE(Has(lines[0], "\"below_range\":false,\"above_range\":false"));
-
+    {
+        SCOPED_TRACE(lines[0]);
+        const QJsonObject& o = objects[0];
+        EXPECT_EQ(At(o, "type"), 8);
+        EXPECT_EQ(At(o, "rm"), 35.5);
+        EXPECT_EQ(At(o, "f1"), 30.4);
+        EXPECT_EQ(At(o, "strength_text_f1"), "  30.4");
+        EXPECT_EQ(At(o, "below_range"), false);
+        EXPECT_EQ(At(o, "above_range"), false);
+    }
     // 2011 table: 16 readings, 10 counted, the 3 highest and 3 lowest marked.
-    EXPECT_TRUE(Has(lines[1], "\"is2011\":true"));
-    EXPECT_TRUE(Has(lines[1], "\"statistics\":{\"count\":10,"));
-    EXPECT_TRUE(Has(lines[1], "\"outliers\":[1,2,5,8,11,13]"));
-
+    {
+        SCOPED_TRACE(lines[1]);
+        const QJsonObject& o = objects[1];
+        EXPECT_EQ(At(o, "is2011"), true);
+        EXPECT_EQ(At(o, "statistics/count"), 10);
+        EXPECT_EQ(At(o, "outliers"), (QJsonArray{1, 2, 5, 8, 11, 13}));
+    }
     // General conversion: n = 16 and m = 3 shown.
-    EXPECT_TRUE(Has(lines[2], "\"conversion\":2"));
-    EXPECT_TRUE(Has(lines[2], "\"general_readings_shown\":16,\"general_dropped_shown\":3"));
-
+    {
+        SCOPED_TRACE(lines[2]);
+        const QJsonObject& o = objects[2];
+        EXPECT_EQ(At(o, "conversion"), 2);
+        EXPECT_EQ(At(o, "general_readings_shown"), 16);
+        EXPECT_EQ(At(o, "general_dropped_shown"), 3);
+    }
     // 2001 pump concrete at d 0.5: f2 = f1 + 4.5; the saved settings and texts are read.
-    EXPECT_TRUE(Has(lines[3], "\"pump_concrete\":true"));
-    EXPECT_TRUE(Has(lines[3], "\"strength_text_f1\":\"  29.8\",\"strength_text_f2\":\"  34.3\""));
-    EXPECT_TRUE(Has(lines[3], "\"title\":\"Slab D level 2\""));
-    EXPECT_TRUE(Has(lines[3], "\"show_limits\":true"));
+    {
+        SCOPED_TRACE(lines[3]);
+        const QJsonObject& o = objects[3];
+        EXPECT_EQ(At(o, "pump_concrete"), true);
+        EXPECT_EQ(At(o, "strength_text_f1"), "  29.8");
+        EXPECT_EQ(At(o, "strength_text_f2"), "  34.3");
+        EXPECT_EQ(At(o, "title"), "Slab D level 2");
+        EXPECT_EQ(At(o, "show_limits"), true);
+    }
 }
 
-TEST(CliChinaInfo, DamagedChinaFileIsReportedAndTheOthersPrinted) {
-    std::string dir =
-        std::filesystem::temp_directory_path() / ("vordalis-cli-china-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::string bad = dir + "/bad.vdo";
-    FILE* f = std::fopen(bad.c_str(), "wb");
-    std::fputs("TORVCHINA\t0001\t\"X\"\t2026\t1\t1\t1\t1\t1\t-\t-\t", f);
-    std::fclose(f);
-    CliResult r = RunCli("info " + ShellQuote(bad) + " " + Sample("china_2001.vdo"));
+TEST_F(CliChinaInfo, DamagedChinaFileIsReportedAndTheOthersPrinted) {
+    const std::string bad = Out("bad.vdo");
+    std::ofstream(bad, std::ios::binary) << "TORVCHINA\t0001\t\"X\"\t2026\t1\t1\t1\t1\t1\t-\t-\t";
+    CliResult r = RunCli("info " + ShellQuote(bad) + " " + SampleArg("china_2001"));
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Has(r.err, bad + ":\nObject empty or not valid")) << r.err;
-    EXPECT_TRUE(Has(r.out, "\"series_name\":\"PIER-A\""));
-    std::filesystem::remove_all(dir);
+    const std::vector<QJsonObject> objects = JsonLines(r.out);
+    ASSERT_EQ(objects.size(), 1u) << r.out;
+    EXPECT_EQ(At(objects[0], "series_name"), "PIER-A") << r.out;
 }
 
 } // namespace

@@ -1,14 +1,37 @@
 #pragma once
-// Runs vordalis-cli with arguments and collects its output and exit status.
+// Runs vordalis-cli with arguments and collects its output and exit status; the samples, lines
+// and JSON objects the tests read that output with.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
+
+// Failure messages show JSON values as JSON.
+inline void PrintTo(const QJsonValue& v, std::ostream* os) {
+    if (v.isUndefined()) {
+        *os << "<absent>";
+        return;
+    }
+    const std::string inArray = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact).toStdString();
+    *os << inArray.substr(1, inArray.size() - 2);
+}
+inline void PrintTo(const QJsonObject& o, std::ostream* os) {
+    *os << QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
+}
+inline void PrintTo(const QJsonArray& a, std::ostream* os) {
+    *os << QJsonDocument(a).toJson(QJsonDocument::Compact).toStdString();
+}
 
 namespace vordalis::test {
 
@@ -22,6 +45,95 @@ inline std::string ShellQuote(const std::string& s) {
     std::string q = "'";
     for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
     return q + "'";
+}
+
+// A bundled sample by its name without the extension, as a path and as a quoted argument.
+inline std::string SamplePath(const std::string& name) {
+    return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
+}
+inline std::string SampleArg(const std::string& name) {
+    return ShellQuote(SamplePath(name));
+}
+
+inline bool Has(const std::string& text, const std::string& fragment) {
+    return text.find(fragment) != std::string::npos;
+}
+
+// The lines of a text, without their separators; a last line without one counts too.
+inline std::vector<std::string> Lines(const std::string& text, const std::string& separator = "\n") {
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find(separator, at);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(at, end - at));
+        at = end + separator.size();
+    }
+    return lines;
+}
+
+inline std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The standard output of a shell command.
+inline std::string ShellOutput(const std::string& command) {
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        std::array<char, 4096> buf;
+        size_t n;
+        while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
+        ::pclose(p);
+    }
+    return out;
+}
+
+// One line of info's output as a JSON object; a line that is not one fails the test and is shown.
+inline QJsonObject ParseJson(const std::string& line) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) {
+        ADD_FAILURE() << "not a JSON object (" << error.errorString().toStdString() << " at " << error.offset
+                      << "): " << line;
+        return {};
+    }
+    return doc.object();
+}
+
+// Every line of the output as a JSON object.
+inline std::vector<QJsonObject> JsonLines(const std::string& out) {
+    std::vector<QJsonObject> objects;
+    for (const std::string& line : Lines(out)) objects.push_back(ParseJson(line));
+    return objects;
+}
+
+// The value at a path of keys and array indices, "statistics/count" or "x_scan/1"; undefined
+// (which equals no JSON value) where the path leads nowhere.
+inline QJsonValue At(const QJsonValue& root, const std::string& path) {
+    QJsonValue v = root;
+    for (const std::string& step : Lines(path, "/")) {
+        if (v.isArray() && !step.empty() && step.find_first_not_of("0123456789") == std::string::npos)
+            v = v.toArray().at(std::stoi(step));
+        else if (v.isObject())
+            v = v.toObject().value(QString::fromStdString(step));
+        else
+            return QJsonValue(QJsonValue::Undefined);
+    }
+    return v;
+}
+inline QJsonValue At(const QJsonObject& root, const std::string& path) {
+    return At(QJsonValue(root), path);
+}
+
+// The first n elements of an array (all of them when it has fewer).
+inline QJsonArray Head(const QJsonValue& array, qsizetype n) {
+    QJsonArray head;
+    const QJsonArray all = array.toArray();
+    for (qsizetype i = 0; i < n && i < all.size(); ++i) head.append(all.at(i));
+    return head;
 }
 
 // Settings go to a private folder (XDG_CONFIG_HOME) so the user's own are never read or changed.
@@ -60,16 +172,7 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
-    static std::string Sample(const std::string& name) {
-        return std::string(VORDALIS_SAMPLES) + "/" + name + ".vdo";
-    }
     std::string Out(const std::string& name) const { return (dir / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
 
     std::filesystem::path dir;
 

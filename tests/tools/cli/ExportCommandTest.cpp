@@ -15,17 +15,8 @@ class CliExport : public CliFolderTest {
 protected:
     CliExport() : CliFolderTest("export") {}
 
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        size_t at = 0;
-        while (at < text.size()) {
-            size_t end = text.find("\r\n", at);
-            if (end == std::string::npos) end = text.size();
-            lines.push_back(text.substr(at, end - at));
-            at = end + 2;
-        }
-        return lines;
-    }
+    // CSV rows end with CR LF.
+    static std::vector<std::string> Rows(const std::string& text) { return Lines(text, "\r\n"); }
     // The line without its first field (the path, which depends on where the samples are).
     static std::string AfterFile(const std::string& line) { return line.substr(line.find(',') + 1); }
     static bool HasRow(const std::vector<std::string>& lines, const std::string& row) {
@@ -44,15 +35,7 @@ protected:
     }
     // Runs a Python snippet on a file; the snippet prints what the test compares.
     static std::string Python(const std::string& code, const std::string& file) {
-        std::string cmd = "python3 -c " + ShellQuote(code) + " " + ShellQuote(file);
-        std::string out;
-        if (FILE* p = ::popen(cmd.c_str(), "r")) {
-            char buf[4096];
-            size_t n;
-            while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-            ::pclose(p);
-        }
-        return out;
+        return ShellOutput("python3 -c " + ShellQuote(code) + " " + ShellQuote(file));
     }
 };
 
@@ -98,18 +81,18 @@ TEST_F(CliExport, ReadingsOfEveryObjectType) {
         {"summary_china", 4, {"7,0,,2026-03-20T16:05:00,2,,,40.8,MPa,"}},
     };
     for (const auto& c : cases) {
-        CliResult r = RunCli("export " + ShellQuote(Sample(c.sample)));
+        CliResult r = RunCli("export " + SampleArg(c.sample));
         EXPECT_EQ(r.status, 0) << c.sample << r.err;
-        std::vector<std::string> lines = Lines(r.out);
+        std::vector<std::string> lines = Rows(r.out);
         ASSERT_FALSE(lines.empty()) << c.sample;
         EXPECT_EQ(lines[0], kReadingsHeader);
         EXPECT_EQ(lines.size() - 1, c.rows) << c.sample;
         for (const auto& row : c.expected) EXPECT_TRUE(HasRow(lines, row)) << c.sample << ": " << row;
     }
     // The outer readings of the free-curve series lie outside its shown limit band.
-    std::string morvex = RunCli("export " + ShellQuote(Sample("rebound_morvex_curve"))).out;
-    EXPECT_NE(morvex.find(",R,above_limit\r\n"), std::string::npos);
-    EXPECT_NE(morvex.find(",R,below_limit\r\n"), std::string::npos);
+    std::string morvex = RunCli("export " + SampleArg("rebound_morvex_curve")).out;
+    EXPECT_TRUE(Has(morvex, ",R,above_limit\r\n"));
+    EXPECT_TRUE(Has(morvex, ",R,below_limit\r\n"));
 }
 
 TEST_F(CliExport, StatisticsOfEveryObjectType) {
@@ -134,9 +117,9 @@ TEST_F(CliExport, StatisticsOfEveryObjectType) {
           "PIER-A 0012=30.4|PIER-B 0013=40.8|WALL-C 0014=21.5|Slab D level 2=34.3"}},
     };
     for (const auto& [sample, rows] : cases) {
-        CliResult r = RunCli("export --statistics " + ShellQuote(Sample(sample)));
+        CliResult r = RunCli("export --statistics " + SampleArg(sample));
         EXPECT_EQ(r.status, 0) << sample << r.err;
-        std::vector<std::string> lines = Lines(r.out);
+        std::vector<std::string> lines = Rows(r.out);
         ASSERT_EQ(lines.size(), rows.size() + 1) << sample << "\n" << r.out;
         EXPECT_EQ(lines[0], kStatisticsHeader);
         for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(AfterFile(lines[i + 1]), rows[i]) << sample;
@@ -145,10 +128,9 @@ TEST_F(CliExport, StatisticsOfEveryObjectType) {
 
 TEST_F(CliExport, CjkTitleSurvivesPythonCsvInBothForms) {
     const std::string plain = Out("cjk.csv"), excel = Out("cjk-excel.csv");
-    ASSERT_EQ(RunCli("export " + ShellQuote(Sample("list_cjk")) + " -o " + ShellQuote(plain)).status, 0);
+    ASSERT_EQ(RunCli("export " + SampleArg("list_cjk") + " -o " + ShellQuote(plain)).status, 0);
     ASSERT_EQ(
-        RunCli("export --statistics --excel " + ShellQuote(Sample("list_cjk")) + " -o " + ShellQuote(excel))
-            .status,
+        RunCli("export --statistics --excel " + SampleArg("list_cjk") + " -o " + ShellQuote(excel)).status,
         0);
     EXPECT_EQ(Python("import csv,sys\n"
                      "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8',newline='')))\n"
@@ -158,7 +140,7 @@ TEST_F(CliExport, CjkTitleSurvivesPythonCsvInBothForms) {
     // The spreadsheet form: byte-order mark and ';' (utf-8-sig strips the mark).
     std::string bytes = Slurp(excel);
     EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_EQ(bytes.find(','), std::string::npos) << bytes;
+    EXPECT_FALSE(Has(bytes, ",")) << bytes;
     EXPECT_EQ(
         Python("import csv,sys\n"
                "rows=list(csv.DictReader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'))\n"
@@ -173,9 +155,9 @@ TEST_F(CliExport, TitlesAreQuotedAndFormulasDefused) {
     const std::string file = ListWithTitle("=1+2;\"x\",y");
     CliResult plain = RunCli("export " + ShellQuote(file));
     ASSERT_EQ(plain.status, 0) << plain.err;
-    EXPECT_NE(plain.out.find(",\"=1+2;\"\"x\"\",y\","), std::string::npos) << plain.out;
+    EXPECT_TRUE(Has(plain.out, ",\"=1+2;\"\"x\"\",y\",")) << plain.out;
     CliResult excel = RunCli("export --excel " + ShellQuote(file));
-    EXPECT_NE(excel.out.find(";\"'=1+2;\"\"x\"\",y\";"), std::string::npos) << excel.out;
+    EXPECT_TRUE(Has(excel.out, ";\"'=1+2;\"\"x\"\",y\";")) << excel.out;
     std::string csv = Out("t.csv");
     std::ofstream(csv, std::ios::binary) << plain.out;
     EXPECT_EQ(Python("import csv,sys\n"
@@ -188,13 +170,13 @@ TEST_F(CliExport, TitlesAreQuotedAndFormulasDefused) {
 TEST_F(CliExport, InvalidFileAmongValidOnesIsReportedAndSkipped) {
     const std::string bad = Out("bad.vdo"), out = Out("mixed.csv");
     std::ofstream(bad) << "no object";
-    CliResult r = RunCli("export " + ShellQuote(Sample("list_metric")) + " " + ShellQuote(bad) + " " +
-                         ShellQuote(Sample("rebound_instrument")) + " -o " + ShellQuote(out));
+    CliResult r = RunCli("export " + SampleArg("list_metric") + " " + ShellQuote(bad) + " " +
+                         SampleArg("rebound_instrument") + " -o " + ShellQuote(out));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, bad + ":\nObject empty or not valid\n");
-    std::vector<std::string> lines = Lines(Slurp(out));
+    std::vector<std::string> lines = Rows(Slurp(out));
     EXPECT_EQ(lines.size(), 1u + 23u + 10u);
-    for (const auto& l : lines) EXPECT_EQ(l.find("bad.vdo"), std::string::npos);
+    for (const auto& l : lines) EXPECT_FALSE(Has(l, "bad.vdo"));
 }
 
 TEST_F(CliExport, UsageErrors) {
@@ -202,7 +184,7 @@ TEST_F(CliExport, UsageErrors) {
         CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
-        EXPECT_NE(r.err.find("export"), std::string::npos) << args;
+        EXPECT_TRUE(Has(r.err, "export")) << args;
     }
 }
 

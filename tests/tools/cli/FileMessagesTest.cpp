@@ -22,7 +22,7 @@ TEST_F(CliFileMessages, SayWhyAFileCannotBeUsed) {
                       locked = Out("locked.vdo");
     fs::create_directories(folder);
     std::ofstream(invalid, std::ios::binary) << "Vernoskant5 but nothing else\r\n";
-    fs::copy_file(Sample("list_metric"), locked);
+    fs::copy_file(SamplePath("list_metric"), locked);
     fs::permissions(locked, fs::perms::none);
     struct Case {
         std::string file, reason;

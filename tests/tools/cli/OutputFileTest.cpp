@@ -33,7 +33,7 @@ protected:
 
 TEST_F(CliOutput, FailedWritesLeaveNoFileBehind) {
     fs::create_directories(Out("cfg"));
-    const std::string list = ShellQuote(Sample("list_metric"));
+    const std::string list = SampleArg("list_metric");
     for (const char* out : {"x.vdo", "x.png", "x.svg", "x.pdf"}) {
         const std::string command = fs::path(out).extension() == ".vdo" ? "convert " : "render ";
         EXPECT_EQ(RunWithoutRoom(command + list + " -o " + ShellQuote(Out(out))), 1) << out;
@@ -48,7 +48,7 @@ TEST_F(CliOutput, FailedWritesLeaveNoFileBehind) {
 }
 
 TEST_F(CliOutput, LinksAreFollowedAndDevicesWrittenInPlace) {
-    const std::string list = ShellQuote(Sample("list_metric"));
+    const std::string list = SampleArg("list_metric");
     std::ofstream(Out("target.vdo"), std::ios::binary) << "old";
     fs::create_symlink(Out("target.vdo"), Out("link.vdo"));
     ASSERT_EQ(RunCli("convert " + list + " -o " + ShellQuote(Out("link.vdo"))).status, 0);

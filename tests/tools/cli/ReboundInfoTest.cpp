@@ -11,19 +11,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Sample(const char* name) {
-    return ShellQuote(std::string(VORDALIS_SAMPLES) + "/" + name);
-}
-bool Has(const std::string& json, const std::string& fragment) {
-    return json.find(fragment) != std::string::npos;
-}
+class CliReboundInfo : public CliFolderTest {
+protected:
+    CliReboundInfo() : CliFolderTest("rebound") {}
+};
 
-std::vector<std::string> Lines(const std::string& out) {
-    std::vector<std::string> lines;
-    for (size_t at = 0, nl; (nl = out.find('\n', at)) != std::string::npos; at = nl + 1)
-        lines.push_back(out.substr(at, nl - at));
-    return lines;
-}
+class CliReboundConvert : public CliFolderTest {
+protected:
+    CliReboundConvert() : CliFolderTest("rconv") {}
+};
 
 // A series of four values of 40 on curve `curveCode` (instrument code) shown in `unit`.
 std::string SeriesBytes(int curveCode, int unit) {
@@ -33,115 +29,153 @@ std::string SeriesBytes(int curveCode, int unit) {
     return s + "40\r\n40\r\n40\r\n40\r\n\x1ATH(1;2)-\x1A";
 }
 
+// info's object without the path it was read from.
+QJsonObject WithoutPath(QJsonObject o) {
+    o.remove("path");
+    return o;
+}
+
 } // namespace
 
-TEST(CliReboundInfo, StrengthInEveryUnitAndTheDisplayRule) {
-    fs::path dir = fs::temp_directory_path() / ("vordalis-cli-rebound-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+TEST_F(CliReboundInfo, StrengthInEveryUnitAndTheDisplayRule) {
     struct Case {
         const char* file;
         int curveCode, unit;
-        const char* expected;
+        double mpa; // compressive_strength, when the case checks it
+        const char* text;
+        const char* strengthUnit; // strength_text and strength_unit, when the case checks them
     } cases[] = {
         // Curve 1 (code 4) at R 40: 42.81 MPa.
-        {"nmm.vdo", 4, 1,
-         "\"compressive_strength\":42.81438,\"strength_text\":\"  42.8  \",\"strength_unit\":\"N/mm\u00B2\""},
-        {"psi.vdo", 4, 3, "\"strength_text\":\"  6208    \",\"strength_unit\":\"psi\""},
+        {"nmm.vdo", 4, 1, 42.81438, "  42.8  ", "N/mm\u00B2"},
+        {"psi.vdo", 4, 3, 0, "  6208    ", "psi"},
         // Portland Cement J (code 6) at R 40: 45.68 MPa, in kg/cm².
-        {"j.vdo", 6, 4, "\"compressive_strength\":45.67"},
+        {"j.vdo", 6, 4, 45.678, nullptr, nullptr},
         // R-JAP (code 20) is below 1 MPa: the row shows "-    " and no unit.
-        {"rjap.vdo", 20, 2, "\"strength_text\":\"-    \",\"strength_unit\":\"\""},
+        {"rjap.vdo", 20, 2, 0, "-    ", ""},
     };
     std::string args;
     for (const Case& c : cases) {
-        std::ofstream(dir / c.file, std::ios::binary) << SeriesBytes(c.curveCode, c.unit);
-        args += " " + ShellQuote((dir / c.file).string());
+        std::ofstream(Out(c.file), std::ios::binary) << SeriesBytes(c.curveCode, c.unit);
+        args += " " + ShellQuote(Out(c.file));
     }
-    std::ofstream(dir / "none.vdo", std::ios::binary) << SeriesBytes(0, 1);
-    args += " " + ShellQuote((dir / "none.vdo").string());
+    std::ofstream(Out("none.vdo"), std::ios::binary) << SeriesBytes(0, 1);
+    args += " " + ShellQuote(Out("none.vdo"));
     CliResult r = RunCli("info" + args);
     ASSERT_EQ(r.status, 0) << r.err;
-    auto lines = Lines(r.out);
+    const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 5u) << r.out;
+    const std::vector<QJsonObject> objects = JsonLines(r.out);
     for (size_t i = 0; i < 4; ++i) {
-        EXPECT_TRUE(Has(lines[i], "\"mean_rebound\":40")) << lines[i];
-        EXPECT_TRUE(Has(lines[i], cases[i].expected)) << lines[i];
+        SCOPED_TRACE(lines[i]);
+        const QJsonObject& o = objects[i];
+        const Case& c = cases[i];
+        EXPECT_EQ(At(o, "mean_rebound"), 40);
+        if (c.mpa > 0) {
+            ASSERT_TRUE(At(o, "compressive_strength").isDouble());
+            EXPECT_NEAR(At(o, "compressive_strength").toDouble(), c.mpa, 1e-3 / 2);
+        }
+        if (c.text) {
+            EXPECT_EQ(At(o, "strength_text"), c.text);
+            EXPECT_EQ(At(o, "strength_unit"), c.strengthUnit);
+        }
     }
     // Without a curve there is no strength at all.
-    EXPECT_FALSE(Has(lines[4], "compressive_strength")) << lines[4];
+    SCOPED_TRACE(lines[4]);
+    EXPECT_FALSE(Has(lines[4], "compressive_strength"));
     EXPECT_FALSE(Has(lines[4], "strength_text"));
-    fs::remove_all(dir);
+    EXPECT_EQ(At(objects[4], "mean_rebound"), 40);
 }
 
-TEST(CliReboundInfo, SamplesCarryEveryField) {
-    CliResult r = RunCli("info " + Sample("rebound_instrument.vdo") + " " + Sample("rebound_median.vdo") +
-                         " " + Sample("rebound_cjk_remark.vdo") + " " + Sample("rebound_fx_curve.vdo"));
+TEST_F(CliReboundInfo, SamplesCarryEveryField) {
+    CliResult r = RunCli("info " + SampleArg("rebound_instrument") + " " + SampleArg("rebound_median") + " " +
+                         SampleArg("rebound_cjk_remark") + " " + SampleArg("rebound_fx_curve"));
     ASSERT_EQ(r.status, 0) << r.err;
-    auto lines = Lines(r.out);
+    const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 4u) << r.out;
+    const std::vector<QJsonObject> objects = JsonLines(r.out);
 
     // The instrument's file: its settings in effect, limits shown, mean line off, nothing stored.
-    const std::string& inst = lines[0];
-    EXPECT_TRUE(Has(inst, "\"type\":6,\"category\":3,\"number\":17,\"title\":\"PIER 2 0017\"")) << inst;
-    EXPECT_TRUE(Has(inst, "\"date\":\"2024-03-11T09:42:00\""));
-    EXPECT_TRUE(
-        Has(inst, "\"instrument\":{\"code\":\"TH\",\"id1\":\"40112\",\"id2\":\"0731\",\"imperial\":false}"));
-    EXPECT_TRUE(Has(inst, "\"stored\":false"));
-    EXPECT_TRUE(Has(inst, "\"statistics\":{\"count\":10,\"mean\":36.5,"));
-    EXPECT_TRUE(
-        Has(inst, "\"series_name\":\"PIER 2\",\"variant_code\":1,\"aux_code\":0,\"measured_direction\":1"));
-    EXPECT_TRUE(
-        Has(inst, "\"instrument_lower_limit\":30,\"instrument_upper_limit\":45,\"instrument_curve\":1"));
-    EXPECT_TRUE(Has(inst, "\"lower_limit\":30,\"upper_limit\":45,\"curve\":1,\"curve_name\":\"A-MORVEX\""));
-    EXPECT_TRUE(Has(inst, "\"show_mean_line\":false,\"show_limits\":true,\"limits_initial\":true"));
-    EXPECT_TRUE(Has(inst, "\"reserved_flag\":true,\"use_median\":false"));
-    EXPECT_TRUE(Has(inst, "\"measured_values\":[36,38,35,37,40,34,36,39,33,37]"));
-    EXPECT_TRUE(Has(inst, "\"coef_a\":[0,0.012516,"));
-    EXPECT_TRUE(Has(inst, "\"mean_rebound\":36.5"));
-
+    {
+        SCOPED_TRACE(lines[0]);
+        const QJsonObject& inst = objects[0];
+        EXPECT_EQ(At(inst, "type"), 6);
+        EXPECT_EQ(At(inst, "category"), 3);
+        EXPECT_EQ(At(inst, "number"), 17);
+        EXPECT_EQ(At(inst, "title"), "PIER 2 0017");
+        EXPECT_EQ(At(inst, "date"), "2024-03-11T09:42:00");
+        EXPECT_EQ(At(inst, "instrument"),
+                  (QJsonObject{{"code", "TH"}, {"id1", "40112"}, {"id2", "0731"}, {"imperial", false}}));
+        EXPECT_EQ(At(inst, "options/stored"), false);
+        EXPECT_EQ(At(inst, "statistics/count"), 10);
+        EXPECT_EQ(At(inst, "statistics/mean"), 36.5);
+        for (const auto& [key, value] : {std::pair{"series_name", QJsonValue("PIER 2")},
+                                         {"variant_code", 1},
+                                         {"aux_code", 0},
+                                         {"measured_direction", 1},
+                                         {"instrument_lower_limit", 30},
+                                         {"instrument_upper_limit", 45},
+                                         {"instrument_curve", 1},
+                                         {"lower_limit", 30},
+                                         {"upper_limit", 45},
+                                         {"curve", 1},
+                                         {"curve_name", "A-MORVEX"},
+                                         {"show_mean_line", false},
+                                         {"show_limits", true},
+                                         {"limits_initial", true},
+                                         {"reserved_flag", true},
+                                         {"use_median", false},
+                                         {"mean_rebound", 36.5}})
+            EXPECT_EQ(At(inst, key), value) << key;
+        EXPECT_EQ(At(inst, "measured_values"), (QJsonArray{36, 38, 35, 37, 40, 34, 36, 39, 33, 37}));
+        EXPECT_EQ(Head(At(inst, "coef_a"), 2), (QJsonArray{0, 0.012516}));
+    }
     // The median of the ten values is 45; the value 12 lies far off but alone.
-    EXPECT_TRUE(Has(lines[1], "\"outlier_mode\":4")) << lines[1];
-    EXPECT_TRUE(Has(lines[1], "\"instrument_median\":1"));
-    EXPECT_TRUE(Has(lines[1], "\"use_median\":true"));
-    EXPECT_TRUE(Has(lines[1], "\"mean_rebound\":45,"));
-
+    {
+        SCOPED_TRACE(lines[1]);
+        const QJsonObject& o = objects[1];
+        EXPECT_EQ(At(o, "outlier_mode"), 4);
+        EXPECT_EQ(At(o, "instrument_median"), 1);
+        EXPECT_EQ(At(o, "use_median"), true);
+        EXPECT_EQ(At(o, "mean_rebound"), 45);
+    }
     // Texts from the wide blocks, as UTF-8.
-    EXPECT_TRUE(Has(lines[2], "\"remarks\":\"\u4e8c\u5c42\u67f1\u5b50\uff0c\u8868\u9762\u5e72\u71e5\""))
-        << lines[2];
-    EXPECT_TRUE(Has(lines[2], "\"name\":\"\u738b\u5de5\""));
-
+    {
+        SCOPED_TRACE(lines[2]);
+        const QJsonObject& o = objects[2];
+        EXPECT_EQ(At(o, "remarks"), "\u4e8c\u5c42\u67f1\u5b50\uff0c\u8868\u9762\u5e72\u71e5");
+        EXPECT_EQ(At(o, "name"), "\u738b\u5de5");
+    }
     // The special curve's coefficients from the extension.
-    EXPECT_TRUE(Has(lines[3], "\"curve\":15,\"curve_name\":\"Fx\"")) << lines[3];
-    EXPECT_TRUE(Has(lines[3], "0.0125],\"coef_b\":"));
-    EXPECT_TRUE(Has(lines[3], "\"conversion_initial\":false"));
+    {
+        SCOPED_TRACE(lines[3]);
+        const QJsonObject& o = objects[3];
+        EXPECT_EQ(At(o, "curve"), 15);
+        EXPECT_EQ(At(o, "curve_name"), "Fx");
+        const QJsonArray coefA = At(o, "coef_a").toArray();
+        ASSERT_FALSE(coefA.isEmpty());
+        EXPECT_EQ(coefA.last(), 0.0125);
+        EXPECT_TRUE(At(o, "coef_b").isArray());
+        EXPECT_EQ(At(o, "conversion_initial"), false);
+    }
 }
 
-TEST(CliReboundConvert, SavedSeriesAreWrittenBackByteForByte) {
-    fs::path dir = fs::temp_directory_path() / ("vordalis-cli-rconv-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    auto bytes = [](const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
+TEST_F(CliReboundConvert, SavedSeriesAreWrittenBackByteForByte) {
     // Files the viewer has saved (with the extension) come back unchanged, wide texts included.
-    for (const char* name : {"rebound_morvex_curve.vdo", "rebound_j_curve.vdo", "rebound_fx_curve.vdo",
-                             "rebound_cjk_remark.vdo"}) {
-        fs::path out = dir / name;
-        CliResult r = RunCli("convert " + Sample(name) + " -o " + ShellQuote(out.string()));
+    for (const char* name :
+         {"rebound_morvex_curve", "rebound_j_curve", "rebound_fx_curve", "rebound_cjk_remark"}) {
+        const std::string out = Out(std::string(name) + ".vdo");
+        CliResult r = RunCli("convert " + SampleArg(name) + " -o " + ShellQuote(out));
         ASSERT_EQ(r.status, 0) << name << r.err;
-        EXPECT_EQ(bytes(out), bytes(fs::path(VORDALIS_SAMPLES) / name)) << name;
+        EXPECT_EQ(Slurp(out), Slurp(SamplePath(name))) << name;
     }
     // The instrument's file gains the extension; reading it back shows the same object.
-    fs::path out = dir / "instrument.vdo";
-    ASSERT_EQ(
-        RunCli("convert " + Sample("rebound_instrument.vdo") + " -o " + ShellQuote(out.string())).status, 0);
-    std::string original = bytes(fs::path(VORDALIS_SAMPLES) / "rebound_instrument.vdo");
-    std::string written = bytes(out);
+    const std::string out = Out("instrument.vdo");
+    ASSERT_EQ(RunCli("convert " + SampleArg("rebound_instrument") + " -o " + ShellQuote(out)).status, 0);
+    const std::string original = Slurp(SamplePath("rebound_instrument"));
+    const std::string written = Slurp(out);
     ASSERT_GT(written.size(), original.size());
     EXPECT_EQ(written.substr(0, original.size() - 1), original.substr(0, original.size() - 1));
-    CliResult a = RunCli("info " + Sample("rebound_instrument.vdo"));
-    CliResult b = RunCli("info " + ShellQuote(out.string()));
-    auto fromType = [](const std::string& line) { return line.substr(line.find("\"type\"")); };
-    EXPECT_EQ(fromType(a.out), fromType(b.out));
-    fs::remove_all(dir);
+    CliResult a = RunCli("info " + SampleArg("rebound_instrument"));
+    CliResult b = RunCli("info " + ShellQuote(out));
+    EXPECT_EQ(WithoutPath(ParseJson(a.out)), WithoutPath(ParseJson(b.out))) << a.out << b.out;
 }

@@ -15,25 +15,15 @@ class CliReport : public CliFolderTest {
 protected:
     CliReport() : CliFolderTest("report") {}
 
-    static std::string Run(const std::string& cmd) {
-        std::string out;
-        if (FILE* p = ::popen(cmd.c_str(), "r")) {
-            char buf[4096];
-            size_t n;
-            while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-            ::pclose(p);
-        }
-        return out;
-    }
     static int Pages(const std::string& pdf) {
         std::smatch m;
-        std::string info = Run("pdfinfo " + ShellQuote(pdf));
+        std::string info = ShellOutput("pdfinfo " + ShellQuote(pdf));
         return std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(m[1]) : -1;
     }
     // The text of pages first..last, in reading order (the font's "fi" ligature as two letters).
     static std::string Text(const std::string& pdf, int first, int last) {
-        std::string text = Run("pdftotext -layout -f " + std::to_string(first) + " -l " +
-                               std::to_string(last) + " " + ShellQuote(pdf) + " -");
+        std::string text = ShellOutput("pdftotext -layout -f " + std::to_string(first) + " -l " +
+                                       std::to_string(last) + " " + ShellQuote(pdf) + " -");
         return std::regex_replace(text, std::regex("\xEF\xAC\x81"), "fi");
     }
 };
@@ -50,7 +40,7 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
     std::ofstream(bad) << "not an object";
     std::string args;
     for (const auto& [name, title] : kObjects) {
-        args += " " + ShellQuote(Sample(name));
+        args += " " + SampleArg(name);
         if (std::string(name) == "raster_metric") args += " " + ShellQuote(bad);
     }
     CliResult r = RunCli("report" + args + " -o " + ShellQuote(pdf) + " --title 'Bridge 7'");
@@ -63,8 +53,7 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
     std::map<std::string, int> first;
     for (const auto& [name, title] : kObjects) {
         const std::string single = Out(std::string(name) + ".pdf");
-        ASSERT_EQ(RunCli("render " + ShellQuote(Sample(name)) + " -o " + ShellQuote(single)).status, 0)
-            << name;
+        ASSERT_EQ(RunCli("render " + SampleArg(name) + " -o " + ShellQuote(single)).status, 0) << name;
         first[name] = page;
         const int pages = Pages(single);
         ASSERT_GT(pages, 0) << name;
@@ -89,7 +78,7 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
     EXPECT_EQ(Pages(pdf), total);
 
     const std::string contents = Text(pdf, 1, 1);
-    EXPECT_NE(contents.find("Bridge 7"), std::string::npos) << contents;
+    EXPECT_TRUE(Has(contents, "Bridge 7")) << contents;
     EXPECT_TRUE(std::regex_search(contents, std::regex("\\s1 ?/ ?" + std::to_string(total) + "\\s*$")))
         << contents;
     for (const auto& [name, title] : kObjects) {
@@ -98,28 +87,27 @@ TEST_F(CliReport, ContentsListEveryObjectWithThePagesRenderPrints) {
         EXPECT_TRUE(std::regex_search(contents, row)) << name << " on page " << first[name] << "\n"
                                                       << contents;
     }
-    EXPECT_NE(contents.find("Skipped files"), std::string::npos);
-    EXPECT_NE(contents.find("broken.vdo: Object empty or not valid"), std::string::npos) << contents;
+    EXPECT_TRUE(Has(contents, "Skipped files"));
+    EXPECT_TRUE(Has(contents, "broken.vdo: Object empty or not valid")) << contents;
     // Main results: mean cover and share below the limit, mean rebound and strength, the
     // component strength of a China summary.
     for (const char* result :
          {"m = 31.9 mm, <s(Min) = 13.0 %", "m = 36.5 R, fck = 36.7 N/mm²", "f = 21.5 MPa"})
-        EXPECT_NE(std::regex_replace(contents, std::regex(" +"), " ").find(result), std::string::npos)
-            << result;
+        EXPECT_TRUE(Has(std::regex_replace(contents, std::regex(" +"), " "), result)) << result;
 }
 
 TEST_F(CliReport, UsageErrorsAndNothingValid) {
     for (const char* args : {"report", "report x.vdo", "report -o r.pdf", "report x.vdo -o r.pdf --bogus"}) {
         CliResult r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
-        EXPECT_NE(r.err.find("report"), std::string::npos) << args;
+        EXPECT_TRUE(Has(r.err, "report")) << args;
     }
     // Only invalid files: still a report, that lists them, and status 1.
     const std::string bad = Out("bad.vdo"), pdf = Out("r.pdf");
     std::ofstream(bad) << "x";
     EXPECT_EQ(RunCli("report " + ShellQuote(bad) + " -o " + ShellQuote(pdf)).status, 1);
     EXPECT_EQ(Pages(pdf), 1);
-    EXPECT_NE(Text(pdf, 1, 1).find("bad.vdo: Object empty or not valid"), std::string::npos);
+    EXPECT_TRUE(Has(Text(pdf, 1, 1), "bad.vdo: Object empty or not valid"));
 }
 
 } // namespace

@@ -7,9 +7,21 @@
 using namespace vordalis::test;
 namespace fs = std::filesystem;
 
-TEST(CliType, ClassifiesFilesByTheRecognitionRules) {
-    fs::path dir = fs::temp_directory_path() / ("vordalis-cli-type-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+namespace {
+
+class CliType : public CliFolderTest {
+protected:
+    CliType() : CliFolderTest("type") {}
+};
+
+class CliInfo : public CliFolderTest {
+protected:
+    CliInfo() : CliFolderTest("bad") {}
+};
+
+} // namespace
+
+TEST_F(CliType, ClassifiesFilesByTheRecognitionRules) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -29,15 +41,13 @@ TEST(CliType, ClassifiesFilesByTheRecognitionRules) {
     std::string expected;
     for (const auto& c : cases) expected += (dir / c.name).string() + "\t" + std::to_string(c.type) + "\n";
     EXPECT_EQ(r.out, expected);
-    fs::remove_all(dir);
 }
 
-TEST(CliInfo, InvalidFileGivesTheViewerMessageAndStatusOne) {
-    fs::path bad = fs::temp_directory_path() / ("vordalis-cli-bad-" + std::to_string(::getpid()) + ".vdo");
+TEST_F(CliInfo, InvalidFileGivesTheViewerMessageAndStatusOne) {
+    const std::string bad = Out("bad.vdo");
     std::ofstream(bad) << "not an object at all";
-    CliResult r = RunCli("info " + ShellQuote(bad.string()));
+    CliResult r = RunCli("info " + ShellQuote(bad));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, bad.string() + ":\nObject empty or not valid\n");
-    fs::remove(bad);
+    EXPECT_EQ(r.err, bad + ":\nObject empty or not valid\n");
 }
