@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "transfer/Instruments.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace vordalis::transfer;
@@ -37,6 +38,33 @@ TEST(MessagesTest, TextsAndPlaceholders) {
     EXPECT_EQ(MessageOf(IoFileError{static_cast<FileErrorCode>(7), "x"}), "General error");
     EXPECT_EQ(Text(Msg::Ready), " Ready for data transfer");
     EXPECT_EQ(Text(Msg::SaveSelectedLabel, 3), "保存已选部分(&L)");
+}
+
+// Every message has a text in each language that takes the same values as the English one, so
+// no language shows a message without its port or file, or a raw placeholder.
+TEST(MessagesTest, EveryLanguageHasEveryTextWithItsPlaceholders) {
+    auto placeholders = [](const std::string& text) {
+        std::string found;
+        for (size_t i = 0; i + 1 < text.size(); ++i)
+            if (text[i] == '%') found += text[++i];
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    for (int key = 0; key < static_cast<int>(Msg::Count); ++key) {
+        const std::string english = Text(static_cast<Msg>(key), 0);
+        for (int language = 0; language <= 3; ++language) {
+            SCOPED_TRACE("message " + std::to_string(key) + ", language " + std::to_string(language));
+            const std::string text = Text(static_cast<Msg>(key), language);
+            EXPECT_FALSE(text.empty());
+            EXPECT_EQ(placeholders(text), placeholders(english)) << text;
+            SetLanguage(language);
+            const std::string filled = Format(static_cast<Msg>(key), "<file>", 424242);
+            EXPECT_EQ(filled.find('%'), std::string::npos) << filled;
+            EXPECT_EQ(filled.find("<file>") != std::string::npos, english.find("%s") != std::string::npos);
+            EXPECT_EQ(filled.find("424242") != std::string::npos, english.find("%d") != std::string::npos);
+        }
+    }
+    SetLanguage(0);
 }
 
 TEST(MessagesTest, InstrumentTable) {

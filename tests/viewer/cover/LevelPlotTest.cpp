@@ -70,6 +70,16 @@ TEST(LevelPlot, ColourTablesOfTheOtherModes) {
     EXPECT_EQ(TLevelPlot::ColourTable(opts::kGrayscale, 4)[4], Rgb(184, 184, 184));
     EXPECT_EQ(TLevelPlot::ColourTable(opts::kInvertedGrayscale, 4)[1], Rgb(0, 0, 0));
     EXPECT_EQ(TLevelPlot::ColourTable(opts::kSpectral, 4)[9], Rgb(0, 0, 128));
+    // Every scale tells its nine classes apart, and none of them looks like an empty cell.
+    for (int mode : {opts::kGrayscale, opts::kInvertedGrayscale, opts::kGreenRed, opts::kSpectral})
+        for (int limitBrush : {1, 4, 9}) {
+            const TLevelPlot::Colours c = TLevelPlot::ColourTable(mode, limitBrush);
+            for (size_t i = 1; i <= 9; ++i) {
+                EXPECT_NE(c[i], c[0]) << mode << " class " << i;
+                for (size_t j = i + 1; j <= 9; ++j)
+                    EXPECT_NE(c[i], c[j]) << mode << " limit " << limitBrush << " classes " << i << ", " << j;
+            }
+        }
     // Any other mode value is treated as green/red.
     EXPECT_EQ(TLevelPlot::ColourTable(7, 2)[1], Rgb(255, 128, 0));
     EXPECT_EQ(TLevelPlot::ColourTable(7, 2)[2], Rgb(112, 192, 0));

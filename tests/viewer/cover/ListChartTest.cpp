@@ -20,6 +20,11 @@ int Count(const std::vector<std::string>& lines, const std::string& needle) {
     }));
 }
 
+// The last word of a line: the colour of a solid fill.
+std::string LastWord(const std::string& line) {
+    return line.substr(line.rfind(' ') + 1);
+}
+
 std::unique_ptr<TVernoList> List(int n, int value = 30) {
     auto l = ListFile::With(std::vector<int>(static_cast<size_t>(n), value)).Read();
     EXPECT_TRUE(l->valid);
@@ -84,25 +89,35 @@ TEST(ListChart, LimitBandRegionAndHatchedFill) {
 }
 
 TEST(ListChart, BarBrushesAtAndBelowTheLimitByColourMode) {
-    struct Case {
-        int mode;
-        const char *bar, *low;
-    } cases[] = {{opts::kGrayscale, "#585858", "#909090"},
-                 {opts::kInvertedGrayscale, "#909090", "#585858"},
-                 {opts::kGreenRed, "#009048", "#C80000"},
-                 {opts::kSpectral, "#0080C0", "#C80000"},
-                 {7, "#009048", "#C80000"}};
-    for (const auto& c : cases) {
+    // The colours of the bar at the limit of 30 (a normal bar) and of the bar below it.
+    auto paint = [](int mode) {
         ListFile f = ListFile::With({30, 29});
-        auto l = f.Read(); // limit 30: the reading at the limit takes the bar brush
-        l->SetOptions(opts::WithColourMode(test::kPageSections, c.mode));
+        auto l = f.Read();
+        l->SetOptions(opts::WithColourMode(test::kPageSections, mode));
         RecordingCanvas dc;
         l->Draw(dc);
         auto fills = dc.Lines("fill");
-        ASSERT_EQ(fills.size(), 3u) << c.mode; // band and two bars
-        EXPECT_NE(fills[1].find(c.bar), std::string::npos) << c.mode;
-        EXPECT_NE(fills[2].find(c.low), std::string::npos) << c.mode;
-    }
+        EXPECT_EQ(fills.size(), 3u) << mode; // band and two bars
+        std::pair<std::string, std::string> bars;
+        if (fills.size() == 3) bars = {LastWord(fills[1]), LastWord(fills[2])};
+        EXPECT_NE(bars.first, bars.second) << mode;
+        return bars;
+    };
+    const auto grey = paint(opts::kGrayscale), inverted = paint(opts::kInvertedGrayscale),
+               greenRed = paint(opts::kGreenRed), spectral = paint(opts::kSpectral), other = paint(7);
+    EXPECT_EQ(grey.first, "#585858");
+    EXPECT_EQ(grey.second, "#909090");
+    EXPECT_EQ(spectral.first, "#0080C0");
+    EXPECT_EQ(greenRed.second, "#C80000");
+    // The inverted scale swaps the two greys; both coloured modes paint the low bar in the same
+    // red and differ for the others; an unknown mode paints as green/red.
+    EXPECT_EQ(inverted, std::pair(grey.second, grey.first));
+    EXPECT_EQ(spectral.second, greenRed.second);
+    EXPECT_NE(spectral.first, greenRed.first);
+    EXPECT_NE(greenRed.first, grey.first);
+    EXPECT_NE(greenRed.first, grey.second);
+    EXPECT_EQ(other, greenRed);
+
     // An imperial list compares the millimetres, though the bars are drawn in inches.
     ListFile inch = ListFile::With({119, 114}, 150); // 30 mm and 29 mm
     inch.unit = "inch";
@@ -114,8 +129,8 @@ TEST(ListChart, BarBrushesAtAndBelowTheLimitByColourMode) {
     l->Draw(dc);
     auto fills = dc.Lines("fill");
     ASSERT_EQ(fills.size(), 3u);
-    EXPECT_NE(fills[1].find("#0080C0"), std::string::npos);
-    EXPECT_NE(fills[2].find("#C80000"), std::string::npos);
+    EXPECT_EQ(LastWord(fills[1]), spectral.first);
+    EXPECT_EQ(LastWord(fills[2]), spectral.second);
     EXPECT_EQ(Count(dc.Lines(), "\"1.18\" (font 32/0/400, center top"), 1); // value under the bar, in inches
     EXPECT_EQ(Count(dc.Lines(), "text " + std::to_string(l->plot.chart.left - 35)), 4); // labels 0.0 .. 1.5
 }

@@ -51,10 +51,29 @@ TEST(ConversionCurves, NamesAndInstrumentCodes) {
     EXPECT_EQ(CurveName(6), u"Average Curve J");
     EXPECT_EQ(CurveName(15), u"Fx");
     EXPECT_EQ(CurveName(16), u"");
-    const int expected[] = {0, 12, 13, 14, 1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 7, 8, 9, 10, 11};
-    for (int code = 0; code <= 20; ++code) EXPECT_EQ(CurveFromInstrumentCode(code), expected[code]) << code;
-    EXPECT_EQ(CurveFromInstrumentCode(21), 0);
-    EXPECT_EQ(CurveFromInstrumentCode(-1), 0);
+    // The curve a series shows for the code its instrument wrote.
+    for (const auto& [code, name] : {std::pair{1, u"F1"},
+                                     {4, u"A-MORVEX"},
+                                     {6, u"Portland Cement J"},
+                                     {9, u"Average Curve J"},
+                                     {16, u"M-JAP"},
+                                     {20, u"R-JAP"}})
+        EXPECT_EQ(CurveName(CurveFromInstrumentCode(code)), name) << code;
+    // Three runs of codes name the curves in order: 1-3 the instrument's own F1-F3, 4-9 the
+    // maker's and the J curves, 16-20 the JAP curves; the gap between them means no curve.
+    for (int code = 0; code <= 20; ++code) {
+        const int curve = CurveFromInstrumentCode(code);
+        if (code >= 1 && code <= 3)
+            EXPECT_EQ(CurveName(curve), u"F" + std::u16string(1, char16_t(u'0' + code))) << code;
+        else if (code >= 4 && code <= 9)
+            EXPECT_EQ(curve, CurveFromInstrumentCode(4) + code - 4) << code;
+        else if (code >= 16)
+            EXPECT_EQ(curve, CurveFromInstrumentCode(16) + code - 16) << code;
+        else
+            EXPECT_EQ(curve, 0) << code;
+    }
+    EXPECT_EQ(CurveFromInstrumentCode(9) + 1, CurveFromInstrumentCode(16)); // the runs join up
+    for (int code : {-1, 21, 1000}) EXPECT_EQ(CurveFromInstrumentCode(code), 0) << code;
     EXPECT_EQ(FormulaText({0.0125, -0.5, 12.25}), u"0.0125 R\u00B2 + -0.50 R + 12.2");
 }
 

@@ -23,12 +23,19 @@ std::unique_ptr<TTorvBars> Series(std::vector<int> values, int lower, int upper,
     return s;
 }
 
-std::string Fill(const Rect& r, Rgb c) {
-    return "fill " + RecordingCanvas::Describe(r) + " brush solid " + RecordingCanvas::Colour(c);
-}
-
 bool Has(const std::vector<std::string>& lines, const std::string& l) {
     return std::find(lines.begin(), lines.end(), l) != lines.end();
+}
+bool Contains(const std::string& line, const std::string& part) {
+    return line.find(part) != std::string::npos;
+}
+
+// The colour a solid fill of exactly this rectangle was painted in; empty when there is none.
+std::string BarColour(const std::vector<std::string>& fills, const Rect& r) {
+    const std::string start = "fill " + RecordingCanvas::Describe(r) + " brush solid ";
+    for (const auto& l : fills)
+        if (l.rfind(start, 0) == 0) return l.substr(start.size());
+    return "";
 }
 
 // The text lines with exactly this text.
@@ -75,41 +82,58 @@ TEST(SeriesPlot, LimitBandSpansLowerToSmallerOfUpperAndMargin) {
 }
 
 TEST(SeriesPlot, BarColoursByModeAndLimits) {
-    struct Case {
-        int mode;
-        Rgb inside, outside;
-        bool redTable;
-    } cases[] = {
-        {opts::kGrayscale, {88, 88, 88}, {144, 144, 144}, false},
-        {opts::kInvertedGrayscale, {144, 144, 144}, {88, 88, 88}, false},
-        {opts::kGreenRed, {0, 144, 72}, {200, 0, 0}, true},
-        {opts::kSpectral, {0, 128, 192}, {200, 0, 0}, true},
-        {7, {0, 144, 72}, {200, 0, 0}, true},
+    struct Painted {
+        std::string inside, outside; // the bars' fill colours
+        bool redTable;               // the table shows outside values in red
     };
-    for (const Case& k : cases) {
+    auto paint = [](int mode) {
         auto s = Series({30, 20, 41, 19}, 20, 40);
-        s->SetOptions(opts::WithColourMode(test::kPageSections, k.mode));
+        s->SetOptions(opts::WithColourMode(test::kPageSections, mode));
         RecordingCanvas c;
         s->Draw(c);
-        auto fills = c.Lines("fill ");
+        const auto fills = c.Lines("fill ");
         const TBasicPlot& p = s->plot;
         // At the limits is inside; above the upper or below the lower limit is outside.
-        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 1, 30), k.inside))) << k.mode;
-        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 2, 20), k.inside))) << k.mode;
-        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 3, 41), k.outside))) << k.mode;
-        EXPECT_TRUE(Has(fills, Fill(BarRect(p, 4, 19), k.outside))) << k.mode;
-        // The table shows the outside values in red only in the coloured modes.
+        Painted painted{BarColour(fills, BarRect(p, 1, 30)), BarColour(fills, BarRect(p, 3, 41)), false};
+        EXPECT_EQ(BarColour(fills, BarRect(p, 2, 20)), painted.inside) << mode;
+        EXPECT_EQ(BarColour(fills, BarRect(p, 4, 19)), painted.outside) << mode;
+        EXPECT_NE(painted.inside, painted.outside) << mode;
         auto cell = TextLines(c, "41");
-        ASSERT_EQ(cell.size(), 1u);
-        EXPECT_NE(cell[0].find(k.redTable ? "#FF0000" : "#000000"), std::string::npos) << k.mode;
-        EXPECT_NE(TextLines(c, "30")[0].find("#000000"), std::string::npos);
-    }
+        EXPECT_EQ(cell.size(), 1u) << mode;
+        painted.redTable = !cell.empty() && Contains(cell[0], "#FF0000");
+        EXPECT_TRUE(painted.redTable || (!cell.empty() && Contains(cell[0], "#000000"))) << mode;
+        const auto inside = TextLines(c, "30");
+        EXPECT_TRUE(!inside.empty() && Contains(inside[0], "#000000")) << mode;
+        return painted;
+    };
+    const Painted grey = paint(opts::kGrayscale), inverted = paint(opts::kInvertedGrayscale),
+                  greenRed = paint(opts::kGreenRed), spectral = paint(opts::kSpectral), other = paint(7);
+    EXPECT_EQ(grey.inside, "#585858");
+    EXPECT_EQ(grey.outside, "#909090");
+    EXPECT_EQ(spectral.inside, "#0080C0");
+    EXPECT_EQ(greenRed.outside, "#C80000");
+    // The inverted scale swaps the two greys; both coloured modes mark outside bars in the same
+    // red and differ inside; an unknown mode paints as green/red.
+    EXPECT_EQ(inverted.inside, grey.outside);
+    EXPECT_EQ(inverted.outside, grey.inside);
+    EXPECT_EQ(spectral.outside, greenRed.outside);
+    EXPECT_NE(spectral.inside, greenRed.inside);
+    for (const std::string& shade : {grey.inside, grey.outside}) EXPECT_NE(greenRed.inside, shade);
+    EXPECT_EQ(other.inside, greenRed.inside);
+    EXPECT_EQ(other.outside, greenRed.outside);
+    // The table shows the outside values in red only in the coloured modes.
+    EXPECT_FALSE(grey.redTable);
+    EXPECT_FALSE(inverted.redTable);
+    EXPECT_TRUE(greenRed.redTable);
+    EXPECT_TRUE(spectral.redTable);
+    EXPECT_TRUE(other.redTable);
+
     // Without the limit display every bar is a normal bar.
     auto s = Series({30, 41}, 20, 40, 0);
     s->SetOptions(opts::WithColourMode(test::kPageSections, opts::kGrayscale));
     RecordingCanvas c;
     s->Draw(c);
-    EXPECT_TRUE(Has(c.Lines("fill "), Fill(BarRect(s->plot, 2, 41), {88, 88, 88})));
+    EXPECT_EQ(BarColour(c.Lines("fill "), BarRect(s->plot, 2, 41)), grey.inside);
 }
 
 TEST(SeriesPlot, ThreeValuesValuesOverBarsAndMeanLine) {
