@@ -1,5 +1,6 @@
 // Ondralink, the transfer tool: saves objects from an instrument into a folder. Apart from
-// --help and --version it reads no command line, and it always ends with exit code 0.
+// --help and --version it reads no command line, and it ends with exit code 0 (unless it was
+// asked for its picture).
 #include "ondralink/CTransferDlg.h"
 #include "program/StandardOptions.h"
 
@@ -16,7 +17,9 @@ const char* kHelp =
     "  --version   show the version and exit\n"
     "\n"
     "Other arguments are ignored. Serial ports: VORDALIS_SERIAL_PORTS (device paths separated by\n"
-    "':') or else the system's serial devices. See ondralink(1).\n";
+    "':') or else the system's serial devices. With VORDALIS_SCREENSHOT=OUT.png it saves the\n"
+    "dialog as OUT.png once the instrument's tree is read, prints \"OUT WxH\" and ends (1 when\n"
+    "no picture was written). See ondralink(1).\n";
 
 } // namespace
 
@@ -26,5 +29,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ondralink"));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.morvex.Ondralink"));
-    return vordalis::RunTransferProgram([] { return std::make_unique<vordalis::CTransferDlg>(); });
+    return vordalis::RunTransferProgram("ondralink",
+                                        [] { return std::make_unique<vordalis::CTransferDlg>(); });
 }

@@ -24,18 +24,19 @@ viewer/rebound         core     viewer/plot viewer/model text settings io
 viewer/objects         core     viewer/cover viewer/rebound viewer/plot viewer/model text settings
 viewer/update          core     text settings program
 settings/qt            qt       settings
+program/qt             qt       program
 runninglock            core     -
 canvas                 qt       viewer/objects viewer/plot viewer/model text settings
 viewer/dialogs         qt       viewer/model text settings
 viewer/update/qt       qt       viewer/update viewer/model text settings program
 viewer/cover/ui        qt       viewer/dialogs canvas viewer/cover viewer/plot viewer/model text settings
 viewer/rebound/ui      qt       viewer/dialogs canvas viewer/rebound viewer/plot viewer/model text settings
-ondralink/common       qt       runninglock transfer text settings/qt settings program
+ondralink/common       qt       runninglock transfer text settings/qt settings program/qt program
 viewer/app             program  viewer/dialogs canvas runninglock viewer/update/qt viewer/cover/ui
                                 viewer/rebound/ui viewer/objects viewer/cover viewer/rebound viewer/plot
-                                viewer/model text settings/qt settings program
-ondralink              program  ondralink/common transfer text settings/qt settings program
-tamlo                  program  ondralink/common transfer text settings/qt settings program
+                                viewer/model text settings/qt settings program/qt program
+ondralink              program  ondralink/common transfer text settings/qt settings program/qt program
+tamlo                  program  ondralink/common transfer text settings/qt settings program/qt program
 tools/cli              program  canvas viewer/objects viewer/cover viewer/rebound
                                 viewer/plot viewer/model text io settings/qt settings program
 tools/transfer         program  transfer io settings/qt settings program

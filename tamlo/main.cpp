@@ -1,6 +1,6 @@
 // Tamlo, the loader the viewer starts for its Load command. Apart from --help, --version and
-// --tick it reads no command line, and it always ends with exit code 0; a loaded object is
-// left in "Tamlo.vdo" in the temporary folder.
+// --tick it reads no command line, and it ends with exit code 0 (unless it was asked for its
+// picture); a loaded object is left in "Tamlo.vdo" in the temporary folder.
 #include "program/StandardOptions.h"
 #include "tamlo/CTamloDlg.h"
 
@@ -23,7 +23,9 @@ const char* kHelp =
     "  --version   show the version and exit\n"
     "\n"
     "Other arguments are ignored. Serial ports: VORDALIS_SERIAL_PORTS (device paths separated by\n"
-    "':') or else the system's serial devices. See tamlo(1).\n";
+    "':') or else the system's serial devices. With VORDALIS_SCREENSHOT=OUT.png it saves the\n"
+    "dialog as OUT.png once the instrument's tree is read, prints \"OUT WxH\" and ends (1 when\n"
+    "no picture was written). See tamlo(1).\n";
 
 // The value of "--tick PATH" or "--tick=PATH"; empty without one.
 std::string TickArgument(int argc, char** argv) {
@@ -42,5 +44,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tamlo"));
     const std::string tick = TickArgument(argc, argv);
-    return vordalis::RunTransferProgram([&tick] { return std::make_unique<vordalis::CTamloDlg>(tick); });
+    return vordalis::RunTransferProgram("tamlo",
+                                        [&tick] { return std::make_unique<vordalis::CTamloDlg>(tick); });
 }

@@ -3,6 +3,7 @@
 #include "ondralink/common/BusyIndicator.h"
 #include "ondralink/common/QtTreeControl.h"
 #include "ondralink/common/TransferIcons.h"
+#include "program/qt/Screenshot.h"
 #include "runninglock/RunningLock.h"
 #include "settings/qt/QSettingsBackend.h"
 #include "transfer/Messages.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -18,9 +20,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 namespace vordalis {
@@ -38,6 +42,53 @@ QLabel* SunkenField(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
+}
+
+// How long the picture waits at least (the first paint) and at most (for an instrument that
+// does not answer at once: the search for instruments runs every 3.5 s).
+constexpr int kScreenshotFirstPaintMs = 400;
+constexpr int kScreenshotLongestWaitMs = 8000;
+
+// The dialog's picture once the instrument's tree is read: the logic idle and the tree's root
+// named after the instrument (without one it has a root with no name), or, when no instrument
+// answers in time, the dialog as it stands (its port list and status say why). Messages go
+// to stderr instead of a box that would wait for a user. 0 with the picture written, 1 without.
+int TakeTransferScreenshot(TransferDialog& dialog, const QString& path, const char* programName) {
+    using transfer::MessageAnswer;
+    using transfer::MessageButtons;
+    dialog.SetMessageHook(
+        [programName](const std::string& text, transfer::MessageIcon, MessageButtons buttons) {
+            std::fprintf(stderr, "%s: %s\n", programName, text.c_str());
+            return buttons == MessageButtons::RetryCancel ? MessageAnswer::Cancel
+                   : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                          : MessageAnswer::Ok;
+        });
+    if (!dialog.Initialise()) {
+        std::fprintf(stderr, "%s: the dialog ended at its start, no picture is taken\n", programName);
+        return 1;
+    }
+    int status = -1;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        const QTreeWidgetItem* root = dialog.TreeWidget()->topLevelItem(0);
+        const bool treeRead =
+            dialog.Logic().Mode() == transfer::TransferDialogLogic::kIdle && root && !root->text(0).isEmpty();
+        if (waited.elapsed() < kScreenshotFirstPaintMs ||
+            (!treeRead && waited.elapsed() < kScreenshotLongestWaitMs))
+            return;
+        poll.stop();
+        status = program::SaveScreenshot(dialog, path, programName);
+        dialog.done(0);
+    });
+    poll.start(100);
+    dialog.exec();
+    if (status < 0) {
+        std::fprintf(stderr, "%s: the dialog closed before its picture was taken\n", programName);
+        return 1;
+    }
+    return status;
 }
 
 } // namespace
@@ -382,15 +433,26 @@ void TransferDialog::reject() {
     if (!closed) ResetFolderField();
 }
 
-int RunTransferProgram(const std::function<std::unique_ptr<TransferDialog>()>& makeDialog) {
+int RunTransferProgram(const char* programName,
+                       const std::function<std::unique_ptr<TransferDialog>()>& makeDialog) {
+    const QString shot = qEnvironmentVariable(program::kScreenshotVariable);
+    if (!shot.isEmpty()) {
+        if (const QString problem = program::ScreenshotNameProblem(shot); !problem.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", programName, qPrintable(problem));
+            return 2;
+        }
+    }
     RunningLock lock;
     if (!lock.TryAcquire()) {
         // Another transfer program runs.
         QApplication::beep();
-        return 0;
+        if (shot.isEmpty()) return 0;
+        std::fprintf(stderr, "%s: another transfer program is running, no picture is taken\n", programName);
+        return 1;
     }
     UseQSettingsBackend();
     std::unique_ptr<TransferDialog> dialog = makeDialog();
+    if (!shot.isEmpty()) return TakeTransferScreenshot(*dialog, shot, programName);
     if (dialog->Initialise()) dialog->exec();
     return 0;
 }

@@ -132,7 +132,11 @@ private:
 };
 
 // Takes the "OndralinkRunning" lock (another transfer program running: beep and end), sets
-// up the settings store, runs the dialog made by makeDialog. The exit code is always 0.
-int RunTransferProgram(const std::function<std::unique_ptr<TransferDialog>()>& makeDialog);
+// up the settings store, runs the dialog made by makeDialog. The exit code is 0. With
+// VORDALIS_SCREENSHOT=OUT.png the dialog's picture is saved once the instrument's tree is
+// read and the program ends: 0 with the picture, 1 without, 2 for a name not ending in .png.
+// programName starts the messages on stderr.
+int RunTransferProgram(const char* programName,
+                       const std::function<std::unique_ptr<TransferDialog>()>& makeDialog);
 
 } // namespace vordalis

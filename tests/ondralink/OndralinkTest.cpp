@@ -308,33 +308,6 @@ private slots:
         QCOMPARE(recorder.messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(recorder.messages[0].text), QStringLiteral("No COM port found!"));
     }
-
-    // With VORDALIS_SCREENSHOT_DIR set: the dialog in English and Chinese after a save.
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("VORDALIS_SCREENSHOT_DIR");
-        if (folder.isEmpty()) QSKIP("VORDALIS_SCREENSHOT_DIR not set");
-        QTemporaryDir store;
-        FillCoverStore(store.path());
-        Instrument instrument(store.path());
-        for (const auto& [language, suffix] : {std::pair{0, "en"}, std::pair{3, "zh"}}) {
-            QTemporaryDir out;
-            vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
-            vordalis::settings::WriteDword(vordalis::settings::kLanguage, language);
-            MessageRecorder recorder;
-            auto dialog = StartDialog(&recorder);
-            QVERIFY(dialog);
-            // Save the folder MEAS only, so both images show.
-            QTreeWidgetItem* root = dialog->TreeWidget()->topLevelItem(0);
-            root->setCheckState(0, Qt::Unchecked);
-            QTest::qWait(500);
-            FindItem(dialog->TreeWidget(), "MEAS")->setCheckState(0, Qt::Checked);
-            QTRY_VERIFY(dialog->SaveButton()->isEnabled());
-            QTest::mouseClick(dialog->SaveButton(), Qt::LeftButton);
-            QTRY_VERIFY_WITH_TIMEOUT(dialog->Logic().Mode() == TransferDialogLogic::kIdle, 20000);
-            QVERIFY(
-                dialog->grab().save(QDir(folder).filePath(QStringLiteral("ondralink_%1.png").arg(suffix))));
-        }
-    }
 };
 
 int main(int argc, char** argv) {

@@ -198,23 +198,6 @@ private slots:
         vordalis::RunningLock lock;
         QVERIFY(lock.TryAcquire());
     }
-
-    // With VORDALIS_SCREENSHOT_DIR set: the dialog in English and Chinese with an instrument tree.
-    void screenshots() {
-        const QString folder = qEnvironmentVariable("VORDALIS_SCREENSHOT_DIR");
-        if (folder.isEmpty()) QSKIP("VORDALIS_SCREENSHOT_DIR not set");
-        QTemporaryDir store;
-        FillCoverStore(store.path());
-        Instrument instrument(store.path());
-        for (const auto& [language, suffix] : {std::pair{0, "en"}, std::pair{3, "zh"}}) {
-            vordalis::settings::WriteDword(vordalis::settings::kLanguage, language);
-            auto dialog = StartDialog();
-            QVERIFY(dialog);
-            dialog->TreeWidget()->expandAll();
-            QTest::qWait(300);
-            QVERIFY(dialog->grab().save(QDir(folder).filePath(QStringLiteral("tamlo_%1.png").arg(suffix))));
-        }
-    }
 };
 
 int main(int argc, char** argv) {

@@ -11,11 +11,11 @@
 #include "app/CNexoloApp.h"
 #include "app/CNexoloDoc.h"
 #include "app/CNexoloView.h"
-#include "app/StartupScreenshot.h"
 #include "model/AtomicFile.h"
 #include "model/ByteSource.h"
 #include "model/NexoloDocument.h"
 #include "model/ObjectFactory.h"
+#include "program/qt/Screenshot.h"
 #include "settings/Settings.h"
 #include "settings/qt/QSettingsBackend.h"
 #include "text/Utf16.h"
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
             file = argv[i];
         }
     }
-    if (const QString problem = vordalis::ScreenshotNameProblem(
+    if (const QString problem = vordalis::program::ScreenshotNameProblem(
             out, file.empty() ? QStringList() : QStringList{QString::fromLocal8Bit(file.c_str())});
         !problem.isEmpty())
         return Refuse(problem);

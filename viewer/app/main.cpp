@@ -5,6 +5,7 @@
 #include "app/StartupScreenshot.h"
 #include "program/StandardOptions.h"
 #include "program/Version.h"
+#include "program/qt/Screenshot.h"
 #include "settings/qt/QSettingsBackend.h"
 
 #include <QApplication>
@@ -31,10 +32,11 @@ int main(int argc, char** argv) {
     // Answered before any window system is needed.
     if (auto status = vordalis::program::AnswerStandardOptions("vordalis", kHelp, argc, argv)) return *status;
     QApplication app(argc, argv);
-    const QString shot = qEnvironmentVariable(vordalis::kScreenshotVariable);
+    const QString shot = qEnvironmentVariable(vordalis::program::kScreenshotVariable);
     if (!shot.isEmpty()) {
         const QStringList arguments = QApplication::arguments().mid(1);
-        if (const QString problem = vordalis::ScreenshotNameProblem(shot, arguments); !problem.isEmpty()) {
+        if (const QString problem = vordalis::program::ScreenshotNameProblem(shot, arguments);
+            !problem.isEmpty()) {
             std::fprintf(stderr, "vordalis: %s\n", qPrintable(problem));
             return 2;
         }
