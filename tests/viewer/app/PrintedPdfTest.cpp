@@ -1,11 +1,8 @@
 // The command-line tool's PDF against the viewer's own print to PDF, looked at as a user would:
 // the text of every page (pdftotext -layout), the pages as pictures (pdftoppm), and where the
 // ink lies on the A4 sheet.
-#include "app/CMainFrame.h"
-#include "app/CNexoloApp.h"
-#include "app/CNexoloDoc.h"
+#include "ViewerTest.h"
 #include "settings/Settings.h"
-#include "settings/qt/QSettingsBackend.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -103,10 +100,9 @@ double DifferentShare(const QImage& a, const QImage& b) {
 
 } // namespace
 
-class PrintedPdfTest : public QObject {
+class PrintedPdfTest : public vordalis::test::ViewerTest {
     Q_OBJECT
 
-    QTemporaryDir config_;
     QTemporaryDir files_;
 
     // The viewer opens the file and prints every page to an A4 PDF file, as a user does with
@@ -126,12 +122,8 @@ class PrintedPdfTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QCoreApplication::setOrganizationName("Morvex");
-        QCoreApplication::setApplicationName("Vordalis");
         // The viewer's settings file is the one the command-line tool reads through XDG_CONFIG_HOME.
-        QSettings::setDefaultFormat(QSettings::NativeFormat);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-        UseQSettingsBackend();
+        UsePrivateSettings();
         QVERIFY2(!QStandardPaths::findExecutable("pdftoppm").isEmpty(), "poppler-utils is needed");
     }
 
@@ -159,7 +151,7 @@ private slots:
         QFETCH(int, right);
         settings::WritePageBorders({top, bottom, left, right});
         QSettings().sync();
-        QString path = QStringLiteral(VORDALIS_SAMPLES "/") + sample;
+        QString path = Sample(qPrintable(sample));
         QString viewerPdf = files_.filePath("viewer.pdf"), cliPdf = files_.filePath("cli.pdf");
         QFile::remove(viewerPdf);
         QFile::remove(cliPdf);

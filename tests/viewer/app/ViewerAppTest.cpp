@@ -1,5 +1,5 @@
 // The viewer driven through its real widgets under the offscreen platform.
-#include "ModalWatcher.h"
+#include "ViewerTest.h"
 #include "app/CBorderSetup.h"
 #include "app/CMainFrame.h"
 #include "app/CNexoloApp.h"
@@ -49,48 +49,11 @@
 
 using namespace vordalis;
 
-namespace {
-
-QString Sample(const char* name) {
-    return QStringLiteral(VORDALIS_SAMPLES "/") + name;
-}
-
-} // namespace
-
-class ViewerAppTest : public QObject {
+class ViewerAppTest : public vordalis::test::ViewerTest {
     Q_OBJECT
 
-    QTemporaryDir config_;
     QTemporaryDir files_;
-    std::unique_ptr<CNexoloApp> app_;
-    // Answers every modal window, so that an unexpected one fails the test instead of blocking it.
-    std::unique_ptr<ModalWatcher> watcher_;
 
-    CMainFrame* Frame() { return app_->MainFrame(); }
-    CNexoloView* View() { return Frame()->View(); }
-    CNexoloDoc* Doc() { return app_->Document(); }
-    TBasicObj* Obj() { return Doc()->Object(); }
-
-    void Start(const QString& commandLine) {
-        app_ = std::make_unique<CNexoloApp>();
-        app_->InitInstance(commandLine.toStdString());
-        QVERIFY(QTest::qWaitForWindowExposed(Frame()));
-        Paint();
-    }
-    void Stop() {
-        if (!app_) return;
-        if (Doc()) Doc()->SetModifiedFlag(false);
-        Frame()->close();
-        app_.reset();
-    }
-    // Paints the view now, as a repaint of the screen does.
-    void Paint() { View()->viewport()->grab(); }
-    void Trigger(int id) {
-        Frame()->UpdateCommandUI();
-        Frame()->Action(id)->trigger();
-        Paint();
-        Frame()->UpdateCommandUI();
-    }
     bool Enabled(int id) {
         Frame()->UpdateCommandUI();
         return Frame()->Action(id)->isEnabled();
@@ -109,27 +72,16 @@ class ViewerAppTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName("Morvex");
-        QCoreApplication::setApplicationName("Vordalis");
-        QSettings::setDefaultFormat(QSettings::NativeFormat);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-        UseQSettingsBackend();
-    }
+    void initTestCase() { UsePrivateSettings(); }
 
     void init() {
-        watcher_ = std::make_unique<ModalWatcher>();
+        WatchModals();
         QSettings s("Morvex", "Vordalis");
         s.clear();
         s.sync();
     }
 
-    void cleanup() {
-        Stop();
-        QStringList unexpected = watcher_->TakeMessages();
-        watcher_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(" | ")));
-    }
+    void cleanup() { StopAndExpectNoMessages(); }
 
     void commandLineRule_data() {
         QTest::addColumn<QString>("line");

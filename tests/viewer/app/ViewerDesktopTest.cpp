@@ -1,6 +1,6 @@
 // The viewer as a desktop program: zoom, keys and menus, copy as text, drops, Save As and
 // the first window, driven through the real widgets under the offscreen platform.
-#include "ModalWatcher.h"
+#include "ViewerTest.h"
 #include "app/CHelpDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CNexoloApp.h"
@@ -34,10 +34,6 @@ using namespace vordalis;
 
 namespace {
 
-QString Sample(const char* name) {
-    return QStringLiteral(VORDALIS_SAMPLES "/") + name;
-}
-
 // The table of values as the page shows it, from the object's own readings: the heading,
 // then rows of perRow values ("-" for an empty reading).
 QString ExpectedTable(const QString& heading, const TValueSeries& series, int perRow) {
@@ -52,37 +48,23 @@ QString ExpectedTable(const QString& heading, const TValueSeries& series, int pe
 
 } // namespace
 
-class ViewerDesktopTest : public QObject {
+class ViewerDesktopTest : public vordalis::test::ViewerTest {
     Q_OBJECT
 
-    QTemporaryDir config_;
     QTemporaryDir files_;
-    std::unique_ptr<CNexoloApp> app_;
-    std::unique_ptr<ModalWatcher> watcher_;
 
-    CMainFrame* Frame() { return app_->MainFrame(); }
-    CNexoloView* View() { return Frame()->View(); }
-    CNexoloDoc* Doc() { return app_->Document(); }
-    TBasicObj* Obj() { return Doc()->Object(); }
     int ZoomPercent() { return int(View()->PageZoom().Percent()); }
 
+    // Starts the viewer with file, its window active as after a user's start.
     void Start(const QString& file) {
-        app_ = std::make_unique<CNexoloApp>();
-        app_->InitInstance(file.toStdString());
-        QVERIFY(QTest::qWaitForWindowExposed(Frame()));
+        ViewerTest::Start(file);
         Frame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
-        View()->viewport()->grab();
-    }
-    void Stop() {
-        if (!app_) return;
-        if (Doc()) Doc()->SetModifiedFlag(false);
-        Frame()->close();
-        app_.reset();
+        Paint();
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(View(), Qt::Key(key), modifiers);
-        View()->viewport()->grab();
+        Paint();
     }
     // What the double-click asked the modify-value dialog for, or nothing.
     std::optional<ModifyValueRequest> DoubleClickRequest(QPoint at) {
@@ -100,16 +82,10 @@ class ViewerDesktopTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName("Morvex");
-        QCoreApplication::setApplicationName("Vordalis");
-        QSettings::setDefaultFormat(QSettings::NativeFormat);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-        UseQSettingsBackend();
-    }
+    void initTestCase() { UsePrivateSettings(); }
 
     void init() {
-        watcher_ = std::make_unique<ModalWatcher>();
+        WatchModals();
         QSettings s("Morvex", "Vordalis");
         s.clear();
         // A stored window, except for the test of the first start.
@@ -117,12 +93,7 @@ private slots:
         s.sync();
     }
 
-    void cleanup() {
-        Stop();
-        QStringList unexpected = watcher_->TakeMessages();
-        watcher_.reset();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(" | ")));
-    }
+    void cleanup() { StopAndExpectNoMessages(); }
 
     void zoomSteps_data() {
         QTest::addColumn<double>("from");

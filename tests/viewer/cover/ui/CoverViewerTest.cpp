@@ -1,15 +1,11 @@
 // The cover dialogs opened by the viewer itself: double clicks on a raster cell and on a bar,
 // and the limit command, answered through the real dialogs.
-#include "app/CMainFrame.h"
-#include "app/CNexoloApp.h"
-#include "app/CNexoloDoc.h"
-#include "app/CNexoloView.h"
 #include "app/Commands.h"
 #include "cover/TVernoBars.h"
 #include "cover/TVernoRaster.h"
 #include "cover/ui/CLimitDlg.h"
 #include "cover/ui/CModifyDlg.h"
-#include "settings/qt/QSettingsBackend.h"
+#include "viewer/app/ViewerTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,10 +24,6 @@
 using namespace vordalis;
 
 namespace {
-
-QString Sample(const char* name) {
-    return QStringLiteral(VORDALIS_SAMPLES "/") + name;
-}
 
 // Hands the next modal dialog of type D to the callback, which answers it.
 template <class D> class DialogAnswer {
@@ -59,47 +51,24 @@ void Type(QLineEdit* edit, const QString& text) {
 
 } // namespace
 
-class CoverViewerTest : public QObject {
+class CoverViewerTest : public vordalis::test::ViewerTest {
     Q_OBJECT
 
-    QTemporaryDir config_;
-    std::unique_ptr<CNexoloApp> app_;
-
-    CNexoloView* View() { return app_->MainFrame()->View(); }
-    TBasicObj* Obj() { return app_->Document()->Object(); }
-
+    // Starts the viewer with file in a window tall enough for the whole page.
     void Start(const QString& file) {
-        app_ = std::make_unique<CNexoloApp>();
-        app_->InitInstance(file.toStdString());
-        QVERIFY(QTest::qWaitForWindowExposed(app_->MainFrame()));
-        app_->MainFrame()->resize(1000, 1400);
+        ViewerTest::Start(file);
+        Frame()->resize(1000, 1400);
         QTest::qWait(30);
-        View()->viewport()->grab();
-    }
-    void Trigger(int id) {
-        app_->MainFrame()->UpdateCommandUI();
-        app_->MainFrame()->Action(id)->trigger();
-        View()->viewport()->grab();
+        Paint();
     }
     void DoubleClick(const QPoint& page) {
         QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, View()->FromChart(page));
     }
 
 private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName("Morvex");
-        QCoreApplication::setApplicationName("Vordalis");
-        QSettings::setDefaultFormat(QSettings::NativeFormat);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config_.path());
-        UseQSettingsBackend();
-    }
+    void initTestCase() { UsePrivateSettings(); }
 
-    void cleanup() {
-        if (!app_) return;
-        app_->Document()->SetModifiedFlag(false);
-        app_->MainFrame()->close();
-        app_.reset();
-    }
+    void cleanup() { Stop(); }
 
     void doubleClickInTheRightHalfOfACellModifiesThatCell() {
         Start(Sample("raster_metric.vdo"));
@@ -120,7 +89,7 @@ private slots:
         QTRY_VERIFY(answer.Seen());
         QTRY_COMPARE(raster->covers.Get(index), 33);
         QVERIFY(!shown.isEmpty() && shown != "33");
-        QVERIFY(app_->Document()->IsModified());
+        QVERIFY(Doc()->IsModified());
     }
 
     void imperialBarsAreEditedInInches() {
@@ -161,7 +130,7 @@ private slots:
         QTRY_COMPARE(raster->upperThreshold, 60);
         QCOMPARE(raster->lowerThreshold, 20);
         QCOMPARE(raster->Boundary(0), 20);
-        QVERIFY(app_->Document()->IsModified());
+        QVERIFY(Doc()->IsModified());
     }
 };
 
