@@ -10,6 +10,7 @@ SECONDS_EACH=${1:-60}
 bash scripts/sanitize-build.sh
 BUILD=$(realpath "${ASAN_BUILD_DIR:-build-asan}")
 SEEDS=$(realpath fuzz/corpus)
+source scripts/sanitizer-env.sh "$BUILD"
 status=0
 for target in objects unpacker instrument local-name; do
   corpus="$BUILD/fuzz-corpus/$target" findings="$BUILD/fuzz-findings/$target"
@@ -18,7 +19,7 @@ for target in objects unpacker instrument local-name; do
   scratch=$(mktemp -d)
   log="$BUILD/fuzz-$target.log"
   echo "fuzz-$target: ${SECONDS_EACH} s"
-  if ! (cd "$scratch" && TMPDIR="$scratch" "$BUILD/bin/fuzz-$target" -max_total_time="$SECONDS_EACH" \
+  if ! (cd "$scratch" && TMPDIR="$scratch" "${SANITIZER_RUN[@]}" "$BUILD/bin/fuzz-$target" -max_total_time="$SECONDS_EACH" \
         -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
         "$corpus" "$SEEDS/$target" >"$log" 2>&1); then
     status=1
