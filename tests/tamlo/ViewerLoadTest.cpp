@@ -4,7 +4,6 @@
 #include "app/CNexoloApp.h"
 #include "app/CNexoloDoc.h"
 #include "app/Commands.h"
-#include "app/TransferBusy.h"
 #include "app/TransferCommands.h"
 #include "model/ByteSource.h"
 #include "model/ObjectFactory.h"
@@ -39,7 +38,6 @@ class ViewerLoadTest : public QObject {
 
 private slots:
     void init() {
-        TransferBusyCounter() = 0;
         app_ = std::make_unique<CNexoloApp>();
         app_->InitInstance("");
         QVERIFY(QTest::qWaitForWindowExposed(app_->MainFrame()));
@@ -77,7 +75,7 @@ private slots:
         QVERIFY(frame->windowTitle().startsWith(QStringLiteral("PIER 2 0007")));
 
         // Right after a load a second press does nothing.
-        QCOMPARE(TransferBusyCounter(), 4);
+        QCOMPARE(frame->Transfer().Busy(), 4);
         frame->OnCommand(cmd::Load);
         QCOMPARE(app_->Document()->Object(), loaded);
     }
@@ -90,7 +88,7 @@ private slots:
         // The commands were enabled when the window was made; Load now does nothing.
         QVERIFY(frame->Action(cmd::Load)->isEnabled());
         frame->OnCommand(cmd::Load);
-        QCOMPARE(TransferBusyCounter(), 0);
+        QCOMPARE(frame->Transfer().Busy(), 0);
         QVERIFY(!app_->Document()->Object());
         QVERIFY(QFile::remove(ResultPath()));
     }

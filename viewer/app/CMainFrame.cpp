@@ -235,6 +235,7 @@ CMainFrame::CMainFrame(CNexoloApp* app, CNexoloDoc* doc)
     setWindowIcon(QIcon(":/icons/vordalis.svg"));
     setAcceptDrops(true);
     view_ = new CNexoloView(doc_, this);
+    connect(view_, &CNexoloView::Tick, this, [this] { transfer_.Tick(); });
     setCentralWidget(view_);
     CreateActions();
     CreateMenus();
@@ -435,7 +436,7 @@ void CMainFrame::UpdateCommandUI() {
                 break;
             case cmd::Load:
             case cmd::RunOndralink:
-                enabled = !TransferRanAtStart();
+                enabled = !transfer_.RanAtStart();
                 break;
             case cmd::ToggleToolBar:
                 checked = toolBar_->isVisible();
@@ -505,10 +506,10 @@ void CMainFrame::OnCommand(int id) {
         OnCreateSummary();
         break;
     case cmd::Load:
-        OnLoadFromInstrument(this, *doc_, loaderArguments_);
+        transfer_.Load(this, *doc_, loaderArguments_);
         break;
     case cmd::RunOndralink:
-        OnRunOndralink(this);
+        transfer_.RunOndralink(this);
         break;
     case cmd::Close:
         if (doc_->SaveModified(this)) doc_->OnNewDocument();

@@ -1,6 +1,8 @@
 #pragma once
 // The viewer's top-level window: menu bar, toolbar, status bar with the three read-out
 // panes, the view, dropped files, and the window placement kept between runs.
+#include "app/TransferCommands.h"
+
 #include <QMainWindow>
 #include <QMap>
 #include <QPrinter>
@@ -54,6 +56,7 @@ public:
     // What Load passes the loader besides its usual argument (a scripted run ticks an object
     // with "--tick PATH").
     void SetLoaderArguments(const QStringList& arguments) { loaderArguments_ = arguments; }
+    const TransferCommands& Transfer() const { return transfer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +90,7 @@ private:
     QMap<int, QLabel*> panes_;
     std::unique_ptr<QPrinter> printer_;
     QStringList loaderArguments_;
+    TransferCommands transfer_;
 };
 
 } // namespace vordalis

@@ -4,7 +4,6 @@
 #include "app/Commands.h"
 #include "app/PageCanvas.h"
 #include "app/TitleAndRemarks.h"
-#include "app/TransferBusy.h"
 #include "canvas/PrintedPages.h"
 #include "dialogs/ObjectDialogs.h"
 #include "model/Strings.h"
@@ -476,8 +475,7 @@ void CNexoloView::timerEvent(QTimerEvent* event) {
         (readOut_.x != -1 || readOut_.value != -1 || readOut_.y != -1 || readOut_.hint != -1)) {
         SetReadOut(ReadOut{});
     }
-    int& busy = TransferBusyCounter();
-    if (busy >= 1 && busy <= 4) --busy;
+    emit Tick();
 }
 
 // --- printing and copy ---

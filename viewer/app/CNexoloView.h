@@ -75,6 +75,8 @@ signals:
     void StateChanged();
     // The zoom changed (percent).
     void ZoomChanged(int percent);
+    // The view's timer ran out (every 150 ms while it is shown).
+    void Tick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

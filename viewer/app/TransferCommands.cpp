@@ -1,7 +1,6 @@
 #include "app/TransferCommands.h"
 
 #include "app/CNexoloDoc.h"
-#include "app/TransferBusy.h"
 #include "model/Strings.h"
 #include "runninglock/RunningLock.h"
 
@@ -21,15 +20,12 @@ namespace {
 constexpr int kBusyRunning = 5;
 constexpr int kBusyCooling = 4;
 
-bool TransferBlocked() {
-    return TransferBusyCounter() != 0 || RunningLock::IsHeld();
-}
-
 } // namespace
 
-bool TransferRanAtStart() {
-    static const bool ran = RunningLock::IsHeld();
-    return ran;
+TransferCommands::TransferCommands() : ranAtStart_(RunningLock::IsHeld()) {}
+
+bool TransferCommands::Blocked() const {
+    return busy_ != 0 || RunningLock::IsHeld();
 }
 
 bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments) {
@@ -48,17 +44,16 @@ bool RunProgramAndWait(QWidget* window, const QString& program, const QStringLis
     return true;
 }
 
-void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments) {
-    if (TransferBlocked()) return;
-    int& busy = TransferBusyCounter();
-    busy = kBusyRunning;
+void TransferCommands::Load(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments) {
+    if (Blocked()) return;
+    busy_ = kBusyRunning;
     const QString result = QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
     // The loader ignores this argument; it is passed as it always was.
     if (!RunProgramAndWait(window, QStringLiteral("tamlo"),
                            QStringList{QStringLiteral("Vernoskant5")} + extraArguments))
         QMessageBox::warning(window, QApplication::applicationDisplayName(),
                              QString::fromStdU16String(LoadString(Str::LoaderFailed)));
-    busy = kBusyCooling;
+    busy_ = kBusyCooling;
     if (!QFileInfo::exists(result)) {
         // Nothing loaded, or the load was cancelled.
         QApplication::beep();
@@ -74,14 +69,13 @@ void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc, const QStringList& e
     doc.UpdateAllViews();
 }
 
-void OnRunOndralink(QWidget* window) {
-    if (TransferRanAtStart() || TransferBusyCounter() != 0) return;
-    int& busy = TransferBusyCounter();
-    busy = kBusyRunning;
+void TransferCommands::RunOndralink(QWidget* window) {
+    if (ranAtStart_ || busy_ != 0) return;
+    busy_ = kBusyRunning;
     if (!RunProgramAndWait(window, QStringLiteral("ondralink"), {}))
         QMessageBox::warning(window, QApplication::applicationDisplayName(),
                              QString::fromStdU16String(LoadString(Str::TransferToolFailed)));
-    busy = kBusyCooling;
+    busy_ = kBusyCooling;
 }
 
 } // namespace vordalis

@@ -15,16 +15,34 @@ namespace vordalis {
 
 class CNexoloDoc;
 
-// A transfer program held the "OndralinkRunning" lock when the viewer's window was made (the
-// first call decides); the commands then stay disabled.
-bool TransferRanAtStart();
+// The transfer commands of one main window.
+class TransferCommands {
+public:
+    // Whether a transfer program held the "OndralinkRunning" lock is decided when the window is
+    // made; the commands then stay disabled.
+    TransferCommands();
+    bool RanAtStart() const { return ranAtStart_; }
+
+    // 5 while a transfer program runs, 4 right after; each tick of the view's timer counts 1..4
+    // down, so that a second start is refused for a while.
+    int Busy() const { return busy_; }
+    void Tick() {
+        if (busy_ >= 1 && busy_ <= 4) --busy_;
+    }
+
+    // extraArguments follow the loader's usual argument.
+    void Load(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments = {});
+    void RunOndralink(QWidget* window);
+
+private:
+    bool Blocked() const;
+
+    bool ranAtStart_;
+    int busy_ = 0;
+};
 
 // Starts program from the viewer's folder and waits for its end with window disabled. False
 // when it could not be started.
 bool RunProgramAndWait(QWidget* window, const QString& program, const QStringList& arguments);
-
-// extraArguments follow the loader's usual argument.
-void OnLoadFromInstrument(QWidget* window, CNexoloDoc& doc, const QStringList& extraArguments = {});
-void OnRunOndralink(QWidget* window);
 
 } // namespace vordalis
