@@ -27,13 +27,9 @@ using vordalis::transfer::TransferDialogLogic;
 
 namespace {
 
-const QByteArray kLabel = "V5(12-7702;1.5)0";
-
-void FillCoverStore(const QString& store) {
-    WriteFile(store + "/100123.vdo",
-              Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
-    WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
-    WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
+// The shared cover store and a second list, 100456, in folder MEAS.
+void FillCoverStoreWithTwoInMeas(const QString& store) {
+    FillCoverStore(store);
     WriteFile(store + "/MEAS/100456.vdo",
               Sample("list_imperial.vdo").replace("Vernoskant5\t7\t", "Vernoskant5\t100456\t"));
 }
@@ -124,7 +120,7 @@ private slots:
 
     void savesTickedObjectsInTreeOrder() {
         QTemporaryDir store, out;
-        FillCoverStore(store.path());
+        FillCoverStoreWithTwoInMeas(store.path());
         // An older copy of the first object is kept when the question is answered No.
         WriteFile(out.path() + "/100123.vdo", "old");
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
@@ -183,7 +179,7 @@ private slots:
     // message; the ticked objects after it are saved all the same.
     void refusedNameLeavesTheOtherObjects() {
         QTemporaryDir store, out;
-        FillCoverStore(store.path());
+        FillCoverStoreWithTwoInMeas(store.path());
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, out.path().toStdU16String());
         Instrument instrument(store.path(), {"--list-as", "100123.vdo=../escape.vdo"});
         MessageRecorder recorder;
@@ -209,7 +205,7 @@ private slots:
 
     void folderField() {
         QTemporaryDir store, first, second;
-        FillCoverStore(store.path());
+        FillCoverStoreWithTwoInMeas(store.path());
         vordalis::settings::WriteString(vordalis::settings::kDataFolder, first.path().toStdU16String());
         Instrument instrument(store.path());
         MessageRecorder recorder;

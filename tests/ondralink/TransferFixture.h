@@ -103,6 +103,18 @@ inline QByteArray Sample(const QString& name) {
     return ReadFile(QStringLiteral(VORDALIS_SAMPLES "/") + name);
 }
 
+// The label the simulated cover instrument appends to every object it sends.
+inline const QByteArray kLabel = "V5(12-7702;1.5)0";
+
+// A cover instrument's store: a list numbered 100123, a raw bar scan 200101.B and, in folder
+// MEAS, a raster 300202.
+inline void FillCoverStore(const QString& store) {
+    WriteFile(store + "/100123.vdo",
+              Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
+    WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
+    WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
+}
+
 // Texts of the tree's items, depth first, indented by two spaces per level below the root.
 inline QStringList TreeTexts(QTreeWidget* tree) {
     QStringList out;

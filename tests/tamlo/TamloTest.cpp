@@ -23,18 +23,8 @@ using vordalis::transfer::TransferDialogLogic;
 
 namespace {
 
-const QByteArray kLabel = "V5(12-7702;1.5)0";
-
 QString ResultPath() {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("Tamlo.vdo"));
-}
-
-// A cover list numbered 100123, a raw bar scan 200101.B and a raster in folder MEAS.
-void FillCoverStore(const QString& store) {
-    WriteFile(store + "/100123.vdo",
-              Sample("list_metric.vdo").replace("Vernoskant5\t123\t", "Vernoskant5\t100123\t"));
-    WriteFile(store + "/200101.B", Sample("bars_metric.vdo"));
-    WriteFile(store + "/MEAS/300202.vdo", Sample("raster_metric.vdo"));
 }
 
 // The dialog answers its messages through recorder (when given) and waits firstByteTicks

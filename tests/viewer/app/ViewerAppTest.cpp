@@ -213,14 +213,8 @@ private slots:
         t.close();
         Start("");
         auto drop = [this](const QStringList& paths) {
-            QMimeData mime;
-            QList<QUrl> urls;
-            for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
-            mime.setUrls(urls);
-            QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(Frame(), &enter);
-            QDropEvent ev(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(Frame(), &ev);
+            DragEnter(paths);
+            Drop(paths);
         };
         drop({text});
         QVERIFY(!Obj());

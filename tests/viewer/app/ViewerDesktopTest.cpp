@@ -299,17 +299,8 @@ private slots:
         t.close();
         Start("");
         auto enter = [this](const QStringList& paths) {
-            QMimeData mime;
-            QList<QUrl> urls;
-            for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
-            mime.setUrls(urls);
-            QDragEnterEvent e(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(Frame(), &e);
-            bool accepted = e.isAccepted();
-            if (accepted) {
-                QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-                QApplication::sendEvent(Frame(), &drop);
-            }
+            const bool accepted = DragEnter(paths);
+            if (accepted) Drop(paths);
             return accepted;
         };
         QVERIFY(!enter({text}));

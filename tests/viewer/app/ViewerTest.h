@@ -11,10 +11,14 @@
 #include "settings/qt/QSettingsBackend.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -73,6 +77,27 @@ protected:
         Frame()->Action(id)->trigger();
         Paint();
         Frame()->UpdateCommandUI();
+    }
+
+    // Drags files over the main window, as from a file manager: true when the window would take them.
+    bool DragEnter(const QStringList& paths) {
+        QMimeData mime;
+        mime.setUrls(Urls(paths));
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &enter);
+        return enter.isAccepted();
+    }
+    // Drops files on the main window (whether or not it took them when they were dragged in).
+    void Drop(const QStringList& paths) {
+        QMimeData mime;
+        mime.setUrls(Urls(paths));
+        QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Frame(), &drop);
+    }
+    static QList<QUrl> Urls(const QStringList& paths) {
+        QList<QUrl> urls;
+        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        return urls;
     }
 
     QTemporaryDir config_;
