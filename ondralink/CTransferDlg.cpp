@@ -46,10 +46,10 @@ CTransferDlg::CTransferDlg(QWidget* parent)
 }
 
 bool CTransferDlg::Initialise() {
-    transfer::SetLanguage(transfer::LanguageFromSettings());
-    saveIn_->setText(QString::fromStdString(Text(Msg::SaveInLabel)));
-    browse_->setText(QString::fromStdString(Text(Msg::BrowseLabel)));
-    save_->setText(QString::fromStdString(Text(Msg::SaveSelectedLabel)));
+    const int language = transfer::LanguageFromSettings();
+    saveIn_->setText(QString::fromStdString(Text(Msg::SaveInLabel, language)));
+    browse_->setText(QString::fromStdString(Text(Msg::BrowseLabel, language)));
+    save_->setText(QString::fromStdString(Text(Msg::SaveSelectedLabel, language)));
     if (!TransferDialog::Initialise()) return false;
     ResetFolderField();
     return true;

@@ -33,12 +33,15 @@ public:
     const std::string& Label() const { return label_; }
     int Total() const { return total_; }
     void SetAskReplace(AskReplace ask) { ask_ = std::move(ask); }
+    // The language of the questions asked (see Messages.h).
+    void SetLanguage(int language) { language_ = language; }
 
 protected:
     bool isOpen_ = false;
     int total_ = 0;
     std::string label_;
     AskReplace ask_;
+    int language_ = 0;
 };
 
 } // namespace vordalis::transfer

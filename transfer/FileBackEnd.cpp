@@ -165,9 +165,9 @@ bool FileBackEnd::GiveFinalName(const std::string& finalName, bool ask) {
     if (OpenFile(target, "rb")) {
         if (ask) {
             const size_t mark = finalName.find("{$}");
-            const std::string question = mark != std::string::npos
-                                             ? Format(Msg::DataSetLoaded, finalName.substr(mark + 3))
-                                             : Format(Msg::FileExists, finalName);
+            const std::string question =
+                mark != std::string::npos ? Format(Msg::DataSetLoaded, language_, finalName.substr(mark + 3))
+                                          : Format(Msg::FileExists, language_, finalName);
             if (!ask_ || !ask_(question)) {
                 DropTemp();
                 return false;

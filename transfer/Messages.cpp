@@ -68,24 +68,11 @@ const std::array<Row, static_cast<size_t>(Msg::Count)> kTable{{
      "仪器发送的名称 %s 不能用作文件名或文件夹名。\n对象未保存。"},
 }};
 
-int g_language = 0;
-
 } // namespace
 
 int LanguageFromSettings() {
     const int32_t value = settings::ReadDword(settings::kLanguage, 0);
     return value >= 0 && value <= 3 ? value : 0;
-}
-
-void SetLanguage(int language) {
-    g_language = language >= 0 && language <= 3 ? language : 0;
-}
-int CurrentLanguage() {
-    return g_language;
-}
-
-std::string Text(Msg key) {
-    return Text(key, g_language);
 }
 
 std::string Text(Msg key, int language) {
@@ -94,8 +81,8 @@ std::string Text(Msg key, int language) {
     return kTable[row][language >= 0 && language <= 3 ? language : 0];
 }
 
-std::string Format(Msg key, const std::string& text, int number) {
-    const std::string pattern = Text(key);
+std::string Format(Msg key, int language, const std::string& text, int number) {
+    const std::string pattern = Text(key, language);
     std::string out;
     for (size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size()) {
@@ -115,37 +102,37 @@ std::string Format(Msg key, const std::string& text, int number) {
     return out;
 }
 
-std::string MessageOf(const IoSysError& e, int portNumber, const std::string& displayName) {
+std::string MessageOf(const IoSysError& e, int language, int portNumber, const std::string& displayName) {
     switch (e.code) {
     case SysErrorCode::NoPorts:
-        return Text(Msg::NoPorts);
+        return Text(Msg::NoPorts, language);
     case SysErrorCode::PortUnavailable:
-        return Format(Msg::PortUnavailable, {}, portNumber);
+        return Format(Msg::PortUnavailable, language, {}, portNumber);
     case SysErrorCode::NoInstrument:
-        return Format(Msg::NoInstrument, displayName, portNumber);
+        return Format(Msg::NoInstrument, language, displayName, portNumber);
     case SysErrorCode::DataInvalid:
-        return Text(Msg::DataInvalid);
+        return Text(Msg::DataInvalid, language);
     case SysErrorCode::ShortInput:
-        return Format(Msg::InputError, {}, portNumber);
+        return Format(Msg::InputError, language, {}, portNumber);
     default:
-        return Text(Msg::GeneralError);
+        return Text(Msg::GeneralError, language);
     }
 }
 
-std::string MessageOf(const IoFileError& e) {
+std::string MessageOf(const IoFileError& e, int language) {
     switch (e.code) {
     case FileErrorCode::FolderNotCreated:
-        return Format(Msg::FolderNotCreated, e.file);
+        return Format(Msg::FolderNotCreated, language, e.file);
     case FileErrorCode::TempFile:
-        return Format(Msg::TempFile, e.file);
+        return Format(Msg::TempFile, language, e.file);
     case FileErrorCode::ReadFailed:
-        return Format(Msg::ReadError, e.file);
+        return Format(Msg::ReadError, language, e.file);
     case FileErrorCode::WriteFailed:
-        return Format(Msg::WriteError, e.file);
+        return Format(Msg::WriteError, language, e.file);
     case FileErrorCode::UnsafeName:
-        return Format(Msg::UnsafeName, e.file);
+        return Format(Msg::UnsafeName, language, e.file);
     default:
-        return Text(Msg::GeneralError);
+        return Text(Msg::GeneralError, language);
     }
 }
 

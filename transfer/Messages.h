@@ -41,20 +41,18 @@ enum class Msg {
 // The language index stored in the settings value "Language"; anything outside 0..3 is 0.
 int LanguageFromSettings();
 
-// The language used by Text(); set once at start (0 until then).
-void SetLanguage(int language);
-int CurrentLanguage();
-
-std::string Text(Msg key);
+// Every text is asked for in a language (0 English, 1 French, 2 German, 3 Chinese): the
+// program reads it from the settings once and hands it on; anything outside 0..3 is English.
 std::string Text(Msg key, int language);
 
 // Fills the key's text: every %s takes text, every %d takes number (the languages order
 // the two differently).
-std::string Format(Msg key, const std::string& text, int number = 0);
+std::string Format(Msg key, int language, const std::string& text, int number = 0);
 
 // The message of an error, with the 1-based port number and the instrument's display name
 // where the message names them.
-std::string MessageOf(const IoSysError& e, int portNumber = 0, const std::string& displayName = {});
-std::string MessageOf(const IoFileError& e);
+std::string MessageOf(const IoSysError& e, int language, int portNumber = 0,
+                      const std::string& displayName = {});
+std::string MessageOf(const IoFileError& e, int language);
 
 } // namespace vordalis::transfer

@@ -194,12 +194,14 @@ bool TransferEngine::StartTransfer(const std::string& name, bool isB) {
         front->AbortObject();
         nameRefused_ = e.code == FileErrorCode::UnsafeName;
         // A name that cannot be saved locally is said as such; other failures as a write error.
-        if (sink_) sink_(e.code == FileErrorCode::UnsafeName ? MessageOf(e) : Format(Msg::WriteError, name));
+        if (sink_)
+            sink_(e.code == FileErrorCode::UnsafeName ? MessageOf(e, language_)
+                                                      : Format(Msg::WriteError, language_, name));
         return false;
     } catch (const std::system_error&) {
         // A path the system cannot form (on Windows a name that does not convert).
         front->AbortObject();
-        if (sink_) sink_(Format(Msg::WriteError, name));
+        if (sink_) sink_(Format(Msg::WriteError, language_, name));
         return false;
     }
 }
@@ -271,6 +273,11 @@ std::string TransferEngine::StatusText() const {
 
 void TransferEngine::SetAskReplace(const BackEnd::AskReplace& ask) {
     for (auto& back : backEnds_) back->SetAskReplace(ask);
+}
+
+void TransferEngine::SetLanguage(int language) {
+    language_ = language;
+    for (auto& back : backEnds_) back->SetLanguage(language);
 }
 
 } // namespace vordalis::transfer

@@ -81,6 +81,9 @@ public:
     void SetAskReplace(const BackEnd::AskReplace& ask);
     // Shows a message the engine reports itself (a transfer that could not start).
     void SetMessageSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+    // The language of the engine's messages and of the back ends' questions (see Messages.h).
+    void SetLanguage(int language);
+    int Language() const { return language_; }
 
 private:
     void Recount();
@@ -99,6 +102,7 @@ private:
     int firstOpen_ = -1;
     int currentBackEnd_ = 0;
     std::function<void(const std::string&)> sink_;
+    int language_ = 0;
     bool nameRefused_ = false;
 };
 

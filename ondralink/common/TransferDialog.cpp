@@ -270,11 +270,11 @@ void TransferDialog::PlaceSharedControls(int right) {
 }
 
 bool TransferDialog::Initialise() {
-    transfer::SetLanguage(transfer::LanguageFromSettings());
-    portGroup_->setTitle(Q(Text(Msg::PortLabel)));
-    instrumentGroup_->setTitle(Q(Text(Msg::InstrumentLabel)));
-    close_->setText(Q(Text(Msg::CloseLabel)));
-    abort_->setText(Q(Text(Msg::AbortLabel)));
+    const int language = transfer::LanguageFromSettings();
+    portGroup_->setTitle(Q(Text(Msg::PortLabel, language)));
+    instrumentGroup_->setTitle(Q(Text(Msg::InstrumentLabel, language)));
+    close_->setText(Q(Text(Msg::CloseLabel, language)));
+    abort_->setText(Q(Text(Msg::AbortLabel, language)));
     tree_->setEnabled(true);
     worker_.Start();
     bool ok = false;

@@ -68,10 +68,11 @@ std::string TransferDialogLogic::ResultPath() const {
 }
 
 bool TransferDialogLogic::Initialise() {
-    SetLanguage(LanguageFromSettings());
+    language_ = LanguageFromSettings();
     SetDataFolder(U16ToUtf8(settings::ReadString(settings::kDataFolder, Utf8ToU16(WorkingDirectory()))));
     try {
         engine_ = std::make_unique<TransferEngine>(0);
+        engine_->SetLanguage(language_);
         engine_->SetAskReplace([this](const std::string& question) {
             return view_.ShowMessage(question, MessageIcon::Question, MessageButtons::YesNo) ==
                    MessageAnswer::Yes;
@@ -89,12 +90,14 @@ bool TransferDialogLogic::Initialise() {
             return false;
         }
     } catch (const IoSysError& e) {
-        view_.ShowMessage(e.code == SysErrorCode::NoPorts ? Text(Msg::NoPorts) : Text(Msg::GeneralError),
+        view_.ShowMessage(e.code == SysErrorCode::NoPorts ? Text(Msg::NoPorts, language_)
+                                                          : Text(Msg::GeneralError, language_),
                           MessageIcon::Error, MessageButtons::Ok);
         Close();
         return false;
     } catch (const IoFileError& e) {
-        view_.ShowMessage(e.code == FileErrorCode::FolderNotCreated ? MessageOf(e) : Text(Msg::GeneralError),
+        view_.ShowMessage(e.code == FileErrorCode::FolderNotCreated ? MessageOf(e, language_)
+                                                                    : Text(Msg::GeneralError, language_),
                           MessageIcon::Error, MessageButtons::Ok);
         Close();
         return false;
@@ -199,18 +202,18 @@ void TransferDialogLogic::ChangePort(int port) {
         view_.FocusClose();
         std::string message;
         if (e.code == SysErrorCode::PortUnavailable)
-            message = Format(Msg::PortUnavailable, {}, port + 1);
+            message = Format(Msg::PortUnavailable, language_, {}, port + 1);
         else if (e.code == SysErrorCode::NoInstrument)
-            message = Format(Msg::NoInstrument, wantedName_, port + 1);
+            message = Format(Msg::NoInstrument, language_, wantedName_, port + 1);
         else
-            message = Text(Msg::GeneralError);
+            message = Text(Msg::GeneralError, language_);
         view_.ShowMessage(message, MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
 
 std::string TransferDialogLogic::IdleStatus() const {
     if (instrumentName_.empty()) return {};
-    return Text(IsLoader() ? Msg::SelectAnObject : Msg::Ready);
+    return Text(IsLoader() ? Msg::SelectAnObject : Msg::Ready, language_);
 }
 
 void TransferDialogLogic::GoIdle() {
@@ -257,7 +260,7 @@ void TransferDialogLogic::OnSaveSelected() {
         engine_->SelectBackEnd(TransferEngine::kSaveByName, DataFolder());
         engine_->ChangeDirectory("\\", false);
     } catch (const IoFileError& e) {
-        view_.ShowMessage(MessageOf(e), MessageIcon::Error, MessageButtons::Ok);
+        view_.ShowMessage(MessageOf(e, language_), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
     mode_ = kLoading;
@@ -300,7 +303,7 @@ bool TransferDialogLogic::RequestNext(bool markDone, bool finished, bool retry) 
         phases_.Start();
         if (!IsLoader()) view_.SetLink(engine_->StatusText());
         if (engine_->StartTransfer(name, isB)) {
-            view_.SetStatus(Text(Msg::PleaseWait));
+            view_.SetStatus(Text(Msg::PleaseWait, language_));
             return true;
         }
         // An object whose name cannot be saved here was named in a message; the other ticked
@@ -324,14 +327,14 @@ void TransferDialogLogic::OnTimer1() {
         StepTransfer();
     } catch (const IoFileError& e) {
         view_.StartTimer1();
-        view_.ShowMessage(MessageOf(e), MessageIcon::Error, MessageButtons::Ok);
+        view_.ShowMessage(MessageOf(e, language_), MessageIcon::Error, MessageButtons::Ok);
         Close();
     } catch (const IoSysError& e) {
         view_.StartTimer1();
         if (e.code == SysErrorCode::DataInvalid) {
             TransferFailed();
         } else if (e.code == SysErrorCode::ShortInput) {
-            view_.ShowMessage(Format(Msg::InputError, {}, currentPort_ + 1), MessageIcon::Error,
+            view_.ShowMessage(Format(Msg::InputError, language_, {}, currentPort_ + 1), MessageIcon::Error,
                               MessageButtons::Ok);
             Close();
         } else {
@@ -366,7 +369,8 @@ void TransferDialogLogic::StepTransfer() {
             const std::string result = ResultPath();
             const bool valid = ObjectNumber(result, wantedName_).kind >= 0;
             if (!valid)
-                view_.ShowMessage(Text(Msg::DataInvalid), MessageIcon::Exclamation, MessageButtons::Ok);
+                view_.ShowMessage(Text(Msg::DataInvalid, language_), MessageIcon::Exclamation,
+                                  MessageButtons::Ok);
             view_.StartTimer1();
             RequestNext(true, true, false);
             if (valid) {
@@ -391,8 +395,8 @@ void TransferDialogLogic::StepTransfer() {
 void TransferDialogLogic::TransferFailed() {
     engine_->AbortTransfer();
     view_.ClearBusy();
-    const MessageAnswer answer =
-        view_.ShowMessage(Text(Msg::DataInvalid), MessageIcon::Exclamation, MessageButtons::RetryCancel);
+    const MessageAnswer answer = view_.ShowMessage(Text(Msg::DataInvalid, language_),
+                                                   MessageIcon::Exclamation, MessageButtons::RetryCancel);
     if (answer == MessageAnswer::Retry)
         RequestNext(false, false, true);
     else
@@ -403,7 +407,7 @@ void TransferDialogLogic::Success() {
     view_.Beep();
     closeTicks_ = kCloseTicks;
     mode_ = kFinished;
-    view_.SetStatus(Text(Msg::Ok));
+    view_.SetStatus(Text(Msg::Ok, language_));
 }
 
 void TransferDialogLogic::OnTimer3() {
@@ -433,7 +437,8 @@ std::string TransferDialogLogic::OnFolderEditEnd(const std::string& text) {
     if (CanEnter(folder)) {
         SetDataFolder(folder);
     } else {
-        view_.ShowMessage(Format(Msg::FolderMissing, folder), MessageIcon::Exclamation, MessageButtons::Ok);
+        view_.ShowMessage(Format(Msg::FolderMissing, language_, folder), MessageIcon::Exclamation,
+                          MessageButtons::Ok);
     }
     if (!closed_) view_.StartTimer1();
     return DataFolder();

@@ -113,6 +113,7 @@ private:
     int wantedType_ = -1;
     int currentPort_ = -1;
     std::string wantedName_;
+    int language_ = 0; // of the messages, from the settings at Initialise
     bool present_ = false;
     std::atomic<bool> editing_ = false;
     std::atomic<bool> closed_ = false;

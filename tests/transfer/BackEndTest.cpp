@@ -164,6 +164,12 @@ TEST_F(BackEndTest, AskingBeforeReplacing) {
     quiet.Open(dir_.string());
     EXPECT_FALSE(Receive(quiet, "000123", 1, "newer data\x06", "V5"));
     EXPECT_EQ(ReadFile(dir_ / "000123.vdo"), "new data\x06V50\x06");
+    // The question comes in the language the back end was given.
+    b.SetLanguage(2);
+    answer = false;
+    EXPECT_FALSE(Receive(b, "000123", 1, "newer data\x06", "V5"));
+    EXPECT_EQ(asked, Format(Msg::FileExists, 2, "000123.vdo"));
+    EXPECT_NE(asked, Format(Msg::FileExists, 0, "000123.vdo"));
 }
 
 TEST_F(BackEndTest, LoaderResultIsReplacedWithoutAsking) {
@@ -328,7 +334,7 @@ TEST_F(BackEndTest, NamesThatWouldLeaveTheFolderAreRefused) {
                 ADD_FAILURE() << "accepted " << name << (asFolder ? " as folder" : "");
             } catch (const IoFileError& e) {
                 EXPECT_EQ(e.code, FileErrorCode::UnsafeName);
-                EXPECT_EQ(MessageOf(e).rfind("The name \"", 0), 0u) << MessageOf(e);
+                EXPECT_EQ(MessageOf(e, 0).rfind("The name \"", 0), 0u) << MessageOf(e, 0);
             }
             EXPECT_FALSE(b.IsFileOpen());
         }

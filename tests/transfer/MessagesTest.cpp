@@ -17,27 +17,26 @@ TEST(MessagesTest, LanguageFromSettings) {
 }
 
 TEST(MessagesTest, TextsAndPlaceholders) {
-    SetLanguage(3);
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 2, "Vernoskant 5"),
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 3, 2, "Vernoskant 5"),
               "COM2 中无 Vernoskant 5。");
-    SetLanguage(2);
-    EXPECT_EQ(Text(Msg::Load) + " V3.4.0", "Laden V3.4.0");
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::PortUnavailable}, 7), "Com7 nicht verfügbar.");
-    SetLanguage(1);
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 1, "Melox"), "Aucun Melox an COM1.");
-    SetLanguage(0);
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::ShortInput}, 4), "COM4 input error");
-    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::DataInvalid}), "Data not valid or data transmission error");
-    EXPECT_EQ(MessageOf(IoSysError{static_cast<SysErrorCode>(9)}), "General error");
+    EXPECT_EQ(Text(Msg::Load, 2) + " V3.4.0", "Laden V3.4.0");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::PortUnavailable}, 2, 7), "Com7 nicht verfügbar.");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::NoInstrument}, 1, 1, "Melox"), "Aucun Melox an COM1.");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::ShortInput}, 0, 4), "COM4 input error");
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::DataInvalid}, 0),
+              "Data not valid or data transmission error");
+    EXPECT_EQ(MessageOf(IoSysError{static_cast<SysErrorCode>(9)}, 0), "General error");
     EXPECT_EQ(
-        MessageOf(IoFileError{FileErrorCode::TempFile, "/o/{$}TMP.{$}"}),
+        MessageOf(IoFileError{FileErrorCode::TempFile, "/o/{$}TMP.{$}"}, 0),
         "Cannot open temporary output file /o/{$}TMP.{$}.\nPlease ensure that directory exists and file is "
         "not write protected.");
-    EXPECT_EQ(MessageOf(IoFileError{FileErrorCode::WriteFailed, "x"}),
+    EXPECT_EQ(MessageOf(IoFileError{FileErrorCode::WriteFailed, "x"}, 0),
               "Error writing to file x.\nPlease ensure that file or folder \nis not write protected.");
-    EXPECT_EQ(MessageOf(IoFileError{static_cast<FileErrorCode>(7), "x"}), "General error");
-    EXPECT_EQ(Text(Msg::Ready), " Ready for data transfer");
+    EXPECT_EQ(MessageOf(IoFileError{static_cast<FileErrorCode>(7), "x"}, 0), "General error");
+    EXPECT_EQ(Text(Msg::Ready, 0), " Ready for data transfer");
     EXPECT_EQ(Text(Msg::SaveSelectedLabel, 3), "保存已选部分(&L)");
+    // A language outside 0..3 (a damaged setting) is English.
+    EXPECT_EQ(MessageOf(IoSysError{SysErrorCode::ShortInput}, 9, 4), "COM4 input error");
 }
 
 // Every message has a text in each language that takes the same values as the English one, so
@@ -57,14 +56,12 @@ TEST(MessagesTest, EveryLanguageHasEveryTextWithItsPlaceholders) {
             const std::string text = Text(static_cast<Msg>(key), language);
             EXPECT_FALSE(text.empty());
             EXPECT_EQ(placeholders(text), placeholders(english)) << text;
-            SetLanguage(language);
-            const std::string filled = Format(static_cast<Msg>(key), "<file>", 424242);
+            const std::string filled = Format(static_cast<Msg>(key), language, "<file>", 424242);
             EXPECT_EQ(filled.find('%'), std::string::npos) << filled;
             EXPECT_EQ(filled.find("<file>") != std::string::npos, english.find("%s") != std::string::npos);
             EXPECT_EQ(filled.find("424242") != std::string::npos, english.find("%d") != std::string::npos);
         }
     }
-    SetLanguage(0);
 }
 
 TEST(MessagesTest, InstrumentTable) {

@@ -113,7 +113,7 @@ int Get(TransferEngine& engine, const GetRequest& request) {
     try {
         engine.SelectBackEnd(TransferEngine::kSaveByName, request.folder);
     } catch (const IoFileError& e) {
-        Error(MessageOf(e));
+        Error(MessageOf(e, engine.Language()));
         return 1;
     }
     engine.SetAskReplace([&request](const std::string& question) {
@@ -183,12 +183,12 @@ int Get(TransferEngine& engine, const GetRequest& request) {
             }
         } catch (const IoSysError& e) {
             engine.AbortTransfer();
-            Error(shown + ": " + MessageOf(e, port));
+            Error(shown + ": " + MessageOf(e, engine.Language(), port));
             if (e.code != SysErrorCode::DataInvalid) return 1; // the port itself failed
             allOk = false;
         } catch (const IoFileError& e) {
             engine.AbortTransfer();
-            Error(MessageOf(e));
+            Error(MessageOf(e, engine.Language()));
             if (e.code != FileErrorCode::UnsafeName) return 1; // the output folder itself failed
             allOk = false;
         }

@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     }
 
     vordalis::UseProgramSettings();
-    SetLanguage(LanguageFromSettings());
+    const int language = LanguageFromSettings();
     static Wakeup interrupt;
     transfer_tool::g_wakeup = &interrupt;
     std::signal(SIGINT, transfer_tool::OnSignal);
@@ -126,10 +126,11 @@ int main(int argc, char** argv) {
 
     try {
         TransferEngine engine(0, port);
+        engine.SetLanguage(language);
         PortSnapshot s = engine.Snapshot();
         if (s.types[port] < 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
-                         MessageOf(IoSysError{SysErrorCode::PortUnavailable}, port + 1).c_str());
+                         MessageOf(IoSysError{SysErrorCode::PortUnavailable}, language, port + 1).c_str());
             for (const std::string& line : transfer_tool::PortOpenProblem(port))
                 std::fprintf(stderr, "vordalis-transfer: %s\n", line.c_str());
             return 1;
@@ -138,8 +139,8 @@ int main(int argc, char** argv) {
         s = engine.Snapshot();
         if (s.types[port] <= 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
-                         transfer_tool::WithDevice(MessageOf(IoSysError{SysErrorCode::NoInstrument}, port + 1,
-                                                             DisplayName(engine.Wanted())),
+                         transfer_tool::WithDevice(MessageOf(IoSysError{SysErrorCode::NoInstrument}, language,
+                                                             port + 1, DisplayName(engine.Wanted())),
                                                    port)
                              .c_str());
             return 1;
@@ -151,9 +152,9 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         return command == "list" ? transfer_tool::List(engine) : transfer_tool::Get(engine, request);
     } catch (const IoSysError& e) {
-        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e, port + 1).c_str());
+        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e, language, port + 1).c_str());
     } catch (const IoFileError& e) {
-        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e).c_str());
+        std::fprintf(stderr, "vordalis-transfer: %s\n", MessageOf(e, language).c_str());
     }
     return 1;
 }
