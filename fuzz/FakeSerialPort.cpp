@@ -23,7 +23,7 @@ namespace vordalis::transfer {
 using fuzz::g_read;
 using fuzz::g_script;
 
-bool SerialPort::Open(int portIndex, const LineSettings& line) {
+bool SerialPort::Open(int portIndex, const std::string&, const LineSettings& line) {
     if (portIndex != 0 || fd_ >= 0) return false;
     fd_ = 0;
     portIndex_ = portIndex;

@@ -66,7 +66,7 @@ std::string CheckInstrument(std::string_view script, const std::string& scratch)
     fs::create_directories(out, ec);
     SetFakeLine(script);
     try {
-        TransferEngine engine(0, 0);
+        TransferEngine engine(0, 0, {"fake line"}); // the fake port ignores the device
         SaveAll(engine, out.string());
     } catch (const IoSysError&) {
     } catch (const IoFileError&) {

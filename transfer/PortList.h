@@ -13,8 +13,4 @@ std::vector<std::string> SerialPortList();
 // The device of a 0-based port index; empty when the index lies past the list.
 std::string SerialDevice(int portIndex);
 
-// Replaces the list for this process (a program told to use one device); empty: back to
-// the environment and the system's devices.
-void OverrideSerialPortList(std::vector<std::string> devices);
-
 } // namespace vordalis::transfer

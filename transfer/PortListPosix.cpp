@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include <fcntl.h>
 #include <linux/serial.h>
@@ -12,8 +11,6 @@
 
 namespace vordalis::transfer {
 namespace {
-
-std::optional<std::vector<std::string>> g_override;
 
 // Devices named prefix + number, in numeric order.
 std::vector<std::string> Numbered(const std::string& prefix) {
@@ -47,7 +44,6 @@ std::vector<std::string> FromEnvironment(const char* env);
 } // namespace
 
 std::vector<std::string> SerialPortList() {
-    if (g_override) return *g_override;
     if (const char* env = std::getenv("VORDALIS_SERIAL_PORTS")) return FromEnvironment(env);
     // Looked up once per process: the programs open their ports once, at start.
     static const std::vector<std::string> list = ScanPorts();
@@ -82,13 +78,6 @@ std::vector<std::string> ScanPorts() {
 std::string SerialDevice(int portIndex) {
     const auto list = SerialPortList();
     return portIndex >= 0 && portIndex < static_cast<int>(list.size()) ? list[portIndex] : std::string{};
-}
-
-void OverrideSerialPortList(std::vector<std::string> devices) {
-    if (devices.empty())
-        g_override.reset();
-    else
-        g_override = std::move(devices);
 }
 
 } // namespace vordalis::transfer

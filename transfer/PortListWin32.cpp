@@ -1,14 +1,11 @@
 #include "transfer/PortList.h"
 
 #include <cstdlib>
-#include <optional>
 
 #include <windows.h>
 
 namespace vordalis::transfer {
 namespace {
-
-std::optional<std::vector<std::string>> g_override;
 
 constexpr int kHighestPort = 256;
 
@@ -45,26 +42,18 @@ std::vector<std::string> ScanPorts() {
 } // namespace
 
 std::vector<std::string> SerialPortList() {
-    if (g_override) return *g_override;
     if (const char* env = std::getenv("VORDALIS_SERIAL_PORTS")) return FromEnvironment(env);
     return ScanPorts();
 }
 
 // COM number k is the port \\.\COMk, whether it is there now or not (a USB adapter plugged in
-// later keeps its number); a list from the environment or an override names the devices itself.
+// later keeps its number); a list from the environment names the devices itself.
 std::string SerialDevice(int portIndex) {
-    if (g_override || std::getenv("VORDALIS_SERIAL_PORTS")) {
+    if (std::getenv("VORDALIS_SERIAL_PORTS")) {
         const auto list = SerialPortList();
         return portIndex >= 0 && portIndex < static_cast<int>(list.size()) ? list[portIndex] : std::string{};
     }
     return portIndex >= 0 && portIndex < kHighestPort ? ComDevice(portIndex + 1) : std::string{};
-}
-
-void OverrideSerialPortList(std::vector<std::string> devices) {
-    if (devices.empty())
-        g_override.reset();
-    else
-        g_override = std::move(devices);
 }
 
 } // namespace vordalis::transfer

@@ -4,10 +4,12 @@
 #include "transfer/Protocol.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace vordalis::transfer {
 
-SFrontEnd::SFrontEnd(int portIndex, ObjectPool& pool) : portIndex_(portIndex), pool_(pool) {}
+SFrontEnd::SFrontEnd(int portIndex, std::string device, ObjectPool& pool)
+    : portIndex_(portIndex), device_(std::move(device)), pool_(pool) {}
 
 SFrontEnd::~SFrontEnd() {
     ResetAndClose();
@@ -16,7 +18,7 @@ SFrontEnd::~SFrontEnd() {
 bool SFrontEnd::Open(const std::string&) {
     if (isOpen_ || portIndex_ < 0 || portIndex_ > 255) return false;
     isOpen_ = true;
-    if (port_.Open(portIndex_)) {
+    if (port_.Open(portIndex_, device_)) {
         Record(0, {}, {});
         cpMode_ = 0;
         return true;

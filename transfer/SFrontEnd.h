@@ -7,8 +7,9 @@ namespace vordalis::transfer {
 
 class SFrontEnd : public FrontEnd {
 public:
-    // A directory read from the instrument goes into pool (the engine's, shared by its ends).
-    SFrontEnd(int portIndex, ObjectPool& pool);
+    // The port of index portIndex on device (empty: no device, it never opens). A directory
+    // read from the instrument goes into pool (the engine's, shared by its ends).
+    SFrontEnd(int portIndex, std::string device, ObjectPool& pool);
     ~SFrontEnd() override;
 
     bool Open(const std::string& argument = {}) override;
@@ -33,6 +34,7 @@ private:
     void ResetAndClose();
 
     int portIndex_;
+    std::string device_;
     ObjectPool& pool_;
     bool objectOpen_ = false;
     int cpMode_ = 0;

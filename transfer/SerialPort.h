@@ -39,7 +39,8 @@ public:
     SerialPort& operator=(const SerialPort&) = delete;
     ~SerialPort() { CloseHandle(); }
 
-    bool Open(int portIndex, const LineSettings& line = {});
+    // Opens device as the port of index portIndex (0 is COM1); false for an empty device.
+    bool Open(int portIndex, const std::string& device, const LineSettings& line = {});
     int SetBaud(int baud); // the rate now in effect; 0 when it could not be set
     int ReadByte(int timeoutMs);
     int ReadBlock(uint8_t* buffer, int count, int timeoutMs);

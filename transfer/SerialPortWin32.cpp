@@ -97,10 +97,8 @@ int OpenExclusiveTerminal(const std::string& device) {
     return fd;
 }
 
-bool SerialPort::Open(int portIndex, const LineSettings& line) {
-    if (portIndex < 0 || portIndex > 255 || fd_ >= 0) return false;
-    const std::string device = SerialDevice(portIndex);
-    if (device.empty()) return false;
+bool SerialPort::Open(int portIndex, const std::string& device, const LineSettings& line) {
+    if (portIndex < 0 || portIndex > 255 || fd_ >= 0 || device.empty()) return false;
     const int fd = OpenExclusiveTerminal(device);
     if (fd < 0) return false;
     fd_ = fd;

@@ -3,6 +3,7 @@
 #include "transfer/Errors.h"
 #include "transfer/Instruments.h"
 #include "transfer/Messages.h"
+#include "transfer/PortList.h"
 #include "transfer/QBackEnd.h"
 #include "transfer/QFrontEnd.h"
 #include "transfer/SFrontEnd.h"
@@ -15,8 +16,17 @@
 
 namespace vordalis::transfer {
 
-TransferEngine::TransferEngine(int wanted, int onlyPort) : pool_(std::make_unique<ObjectPool>()) {
-    for (int i = 0; i < kPorts; ++i) frontEnds_[i] = std::make_unique<SFrontEnd>(i, *pool_);
+std::vector<std::string> TransferEngine::SystemDevices() {
+    std::vector<std::string> devices;
+    for (int i = 0; i < kPorts; ++i) devices.push_back(SerialDevice(i));
+    return devices;
+}
+
+TransferEngine::TransferEngine(int wanted, int onlyPort, const std::vector<std::string>& devices)
+    : pool_(std::make_unique<ObjectPool>()) {
+    for (int i = 0; i < kPorts; ++i)
+        frontEnds_[i] = std::make_unique<SFrontEnd>(
+            i, i < static_cast<int>(devices.size()) ? devices[i] : std::string{}, *pool_);
     frontEnds_[kFolderFrontEnd] = std::make_unique<QFrontEnd>(*pool_);
     backEnds_[kSaveByName] = std::make_unique<XBackEnd>();
     backEnds_[kSaveByContent] = std::make_unique<QBackEnd>(*pool_);

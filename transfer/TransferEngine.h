@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vordalis::transfer {
 
@@ -37,8 +38,12 @@ public:
     static constexpr int kFolderFrontEnd = 256;
     enum BackEndIndex { kSaveByName = 0, kSaveByContent = 1, kLoaderResult = 2 };
 
-    // Opens and identifies every port, or only onlyPort (0-based) when it is 0..255.
-    explicit TransferEngine(int wanted, int onlyPort = -1);
+    // Opens and identifies every port, or only onlyPort (0-based) when it is 0..255. Port k is
+    // devices[k] (none past the list's end): the system's ports unless told otherwise.
+    explicit TransferEngine(int wanted, int onlyPort = -1,
+                            const std::vector<std::string>& devices = SystemDevices());
+    // The device of each port as the system and VORDALIS_SERIAL_PORTS name them.
+    static std::vector<std::string> SystemDevices();
     ~TransferEngine();
     TransferEngine(const TransferEngine&) = delete;
     TransferEngine& operator=(const TransferEngine&) = delete;

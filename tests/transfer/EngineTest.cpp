@@ -29,12 +29,11 @@ protected:
         ports_.push_back(std::make_unique<SimPort>(hammer));
         ports_.push_back(std::make_unique<SimPort>(idle));
         ports_.push_back(std::make_unique<SimPort>(cover));
-        OverrideSerialPortList(
-            {ports_[0]->Device(), ports_[1]->Device(), "/dev/no-such-port", ports_[2]->Device()});
+        devices_ = {ports_[0]->Device(), ports_[1]->Device(), "/dev/no-such-port", ports_[2]->Device()};
     }
-    void TearDown() override { OverrideSerialPortList({}); }
 
     std::vector<std::unique_ptr<SimPort>> ports_;
+    std::vector<std::string> devices_;
 };
 
 struct Select {
@@ -65,7 +64,7 @@ Result RunSelects(TransferEngine& engine, const std::vector<Select>& selects) {
 } // namespace
 
 TEST_F(EngineTest, PortsAreCountedAndIdentified) {
-    TransferEngine engine(0);
+    TransferEngine engine(0, -1, devices_);
     EXPECT_EQ(engine.OpenCount(), 3);
     EXPECT_EQ(engine.Current(), 0);
     const PortSnapshot s = engine.Snapshot();
@@ -80,7 +79,7 @@ TEST_F(EngineTest, PortsAreCountedAndIdentified) {
     EXPECT_TRUE(s.mismatch); // wanted 0, current holds type 5
     EXPECT_EQ(engine.StatusText(), " 38400 C1");
     // Each engine owns its pool, so a second one may exist; the first holds every port.
-    TransferEngine second(0);
+    TransferEngine second(0, -1, devices_);
     EXPECT_EQ(second.OpenCount(), 0);
     EXPECT_EQ(engine.OpenCount(), 3);
 }
@@ -104,7 +103,7 @@ TEST_F(EngineTest, SelectionTable) {
         {"out-of-range type and port", {{99, 300}}, {5, 0, {}}},
     };
     for (const Case& c : cases) {
-        auto engine = std::make_unique<TransferEngine>(0);
+        auto engine = std::make_unique<TransferEngine>(0, -1, devices_);
         const Result r = RunSelects(*engine, c.selects);
         EXPECT_EQ(r.wanted, c.expected.wanted) << c.what;
         EXPECT_EQ(r.current, c.expected.current) << c.what;
@@ -114,8 +113,7 @@ TEST_F(EngineTest, SelectionTable) {
 }
 
 TEST(EngineWithoutPorts, SelectRaisesNoPorts) {
-    OverrideSerialPortList({"/dev/no-such-port"});
-    TransferEngine engine(0);
+    TransferEngine engine(0, -1, {"/dev/no-such-port"});
     EXPECT_EQ(engine.OpenCount(), 0);
     EXPECT_EQ(engine.Current(), -1);
     EXPECT_TRUE(engine.Snapshot().noPort);
@@ -127,5 +125,4 @@ TEST(EngineWithoutPorts, SelectRaisesNoPorts) {
     }
     EXPECT_EQ(engine.StatusText(), "");
     EXPECT_EQ(engine.BytesAvailable(), 0);
-    OverrideSerialPortList({});
 }

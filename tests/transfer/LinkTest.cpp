@@ -18,10 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class LinkTest : public ::testing::Test {
-protected:
-    void TearDown() override { OverrideSerialPortList({}); }
-};
+class LinkTest : public ::testing::Test {};
 
 instrument_sim::SimOptions Options() {
     instrument_sim::SimOptions o;
@@ -33,13 +30,12 @@ instrument_sim::SimOptions Options() {
 
 TEST_F(LinkTest, PortIsExclusiveAndTimeoutsFollowTheRate) {
     TestPty pty;
-    OverrideSerialPortList({pty.Device(), "/dev/does-not-exist"});
     SerialPort a, b, c;
-    ASSERT_TRUE(a.Open(0));
-    EXPECT_FALSE(b.Open(0)); // held by a
-    EXPECT_FALSE(c.Open(1));
-    EXPECT_FALSE(c.Open(2)); // past the list
-    EXPECT_FALSE(c.Open(256));
+    ASSERT_TRUE(a.Open(0, pty.Device()));
+    EXPECT_FALSE(b.Open(0, pty.Device())); // held by a
+    EXPECT_FALSE(c.Open(1, "/dev/does-not-exist"));
+    EXPECT_FALSE(c.Open(2, ""));             // no device
+    EXPECT_FALSE(c.Open(256, pty.Device())); // no such port index
     EXPECT_EQ(a.WriteTimeoutPerByte(), 10);
     EXPECT_EQ(a.WriteTimeoutConstant(), 1000);
     EXPECT_EQ(a.SetBaud(38400), 38400);
@@ -62,7 +58,7 @@ TEST_F(LinkTest, PortIsExclusiveAndTimeoutsFollowTheRate) {
     EXPECT_EQ(a.ReadBlock(buffer, 8, 50), 2);
     EXPECT_EQ(a.ReadByte(20), -1);
     a.CloseHandle();
-    EXPECT_TRUE(b.Open(0)); // free again
+    EXPECT_TRUE(b.Open(0, pty.Device())); // free again
 }
 
 TEST_F(LinkTest, IdentificationAnswers) {
@@ -81,9 +77,8 @@ TEST_F(LinkTest, IdentificationAnswers) {
         auto o = Options();
         o.idAnswer = c.answer;
         SimPort sim(o);
-        OverrideSerialPortList({sim.Device()});
         ObjectPool pool;
-        SFrontEnd front(0, pool);
+        SFrontEnd front(0, sim.Device(), pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.Identify(), c.type) << c.answer;
         EXPECT_EQ(front.InstrumentType(), c.type);
@@ -106,9 +101,8 @@ TEST_F(LinkTest, EchoChecks) {
         o.lowerCaseEcho = c.lowerCase;
         o.fault = c.fault;
         SimPort sim(o);
-        OverrideSerialPortList({sim.Device()});
         ObjectPool pool;
-        SFrontEnd front(0, pool);
+        SFrontEnd front(0, sim.Device(), pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.Identify(), c.type) << int(c.fault);
     }
@@ -128,9 +122,8 @@ TEST_F(LinkTest, NegotiationPicksTheFastestAcceptedLink) {
         o.acceptCp = c.cp;
         o.rates = c.rates;
         SimPort sim(o);
-        OverrideSerialPortList({sim.Device()});
         ObjectPool pool;
-        SFrontEnd front(0, pool);
+        SFrontEnd front(0, sim.Device(), pool);
         ASSERT_TRUE(front.Open());
         EXPECT_EQ(front.StatusText(), " 9600 C0");
         EXPECT_EQ(front.Identify(), 2);
@@ -152,9 +145,8 @@ TEST_F(LinkTest, ListingAndLimits) {
     auto o = Options();
     o.store = store;
     SimPort sim(o);
-    OverrideSerialPortList({sim.Device()});
     ObjectPool pool;
-    SFrontEnd front(0, pool);
+    SFrontEnd front(0, sim.Device(), pool);
     ASSERT_TRUE(front.Open());
     ASSERT_EQ(front.Identify(), 2);
     ASSERT_EQ(front.ReadDirectory(), &pool);
@@ -182,9 +174,8 @@ TEST_F(LinkTest, QuelmeterNamesKeepTheirDots) {
     o.store = store;
     o.identifier = "QUELMETER XRTA";
     SimPort sim(o);
-    OverrideSerialPortList({sim.Device()});
     ObjectPool pool;
-    SFrontEnd front(0, pool);
+    SFrontEnd front(0, sim.Device(), pool);
     ASSERT_TRUE(front.Open());
     ASSERT_EQ(front.Identify(), 6);
     const auto entries = front.ReadDirectory()->Entries();
@@ -196,15 +187,14 @@ TEST_F(LinkTest, QuelmeterNamesKeepTheirDots) {
 
 TEST_F(LinkTest, PortWithoutInstrument) {
     TestPty pty;
-    OverrideSerialPortList({pty.Device()});
     ObjectPool pool;
-    SFrontEnd front(0, pool);
+    SFrontEnd front(0, pty.Device(), pool);
     ASSERT_TRUE(front.Open());
     EXPECT_EQ(front.InstrumentType(), 0);
     EXPECT_TRUE(front.StartObject("000123")); // accepted, nothing will arrive
     EXPECT_EQ(front.BytesAvailable(), 0);
     EXPECT_TRUE(front.EndObject());
-    SFrontEnd missing(5, pool);
+    SFrontEnd missing(5, "", pool);
     EXPECT_FALSE(missing.Open());
     EXPECT_EQ(missing.InstrumentType(), -1);
 }

@@ -39,8 +39,7 @@ protected:
         options.pace = true;
         options.form = instrument_sim::SendForm::Plain;
         sim_ = std::make_unique<SimPort>(options);
-        OverrideSerialPortList({sim_->Device()});
-        engine_ = std::make_unique<TransferEngine>(0);
+        engine_ = std::make_unique<TransferEngine>(0, -1, std::vector<std::string>{sim_->Device()});
         ASSERT_EQ(engine_->StatusText(), " 38400 C1");
         engine_->Select(-1, -1, false);
         ASSERT_TRUE(engine_->SelectBackEnd(TransferEngine::kSaveByName, (dir_ / "out").string()));
@@ -48,7 +47,6 @@ protected:
     void TearDown() override {
         engine_.reset();
         sim_.reset();
-        OverrideSerialPortList({});
         fs::remove_all(dir_);
     }
     void Write(const std::string& name, const std::string& bytes) {

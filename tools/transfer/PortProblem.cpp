@@ -11,8 +11,9 @@ namespace transfer_tool {
 
 using namespace vordalis::transfer;
 
-std::vector<std::string> PortOpenProblem(int portIndex) {
-    const std::string device = SerialDevice(portIndex);
+std::vector<std::string> PortOpenProblem(const std::vector<std::string>& devices, int portIndex) {
+    const std::string device =
+        portIndex >= 0 && portIndex < static_cast<int>(devices.size()) ? devices[portIndex] : std::string{};
     if (device.empty()) {
         const size_t n = SerialPortList().size();
         return {"there is no serial device for COM" + std::to_string(portIndex + 1) + " (" +
@@ -35,8 +36,7 @@ std::vector<std::string> PortOpenProblem(int portIndex) {
     return lines;
 }
 
-std::string WithDevice(const std::string& message, int portIndex) {
-    const std::string device = SerialDevice(portIndex);
+std::string WithDevice(const std::string& message, const std::string& device) {
     if (device.empty()) return message;
     const std::string named = " (" + device + ")";
     // The English, French and German texts end in a full stop; the name goes before it.

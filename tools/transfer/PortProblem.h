@@ -6,11 +6,11 @@
 
 namespace transfer_tool {
 
-// Lines (without the program's prefix) explaining why the port of portIndex cannot be opened:
-// "/dev/ttyUSB0: Permission denied" and, for missing permission, how to get it.
-std::vector<std::string> PortOpenProblem(int portIndex);
+// Lines (without the program's prefix) explaining why the port of portIndex, one of devices,
+// cannot be opened: "/dev/ttyUSB0: Permission denied" and, for missing permission, how to get it.
+std::vector<std::string> PortOpenProblem(const std::vector<std::string>& devices, int portIndex);
 
-// message with the device of portIndex named in it: "No Vernoskant 5 at COM1 (/dev/pts/4)."
-std::string WithDevice(const std::string& message, int portIndex);
+// message with device named in it: "No Vernoskant 5 at COM1 (/dev/pts/4)."
+std::string WithDevice(const std::string& message, const std::string& device);
 
 } // namespace transfer_tool

@@ -112,8 +112,10 @@ int main(int argc, char** argv) {
         if (!haveFolder || request.folder.empty()) return Usage("get needs -o FOLDER");
         if (request.all == !request.names.empty()) return Usage("get needs either --all or object names");
     }
+    // A device given by its path is the one port there is.
+    std::vector<std::string> devices = TransferEngine::SystemDevices();
     if (!device.empty()) {
-        OverrideSerialPortList({device});
+        devices = {device};
         port = 0;
     }
 
@@ -125,13 +127,13 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, transfer_tool::OnSignal);
 
     try {
-        TransferEngine engine(0, port);
+        TransferEngine engine(0, port, devices);
         engine.SetLanguage(language);
         PortSnapshot s = engine.Snapshot();
         if (s.types[port] < 0) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
                          MessageOf(IoSysError{SysErrorCode::PortUnavailable}, language, port + 1).c_str());
-            for (const std::string& line : transfer_tool::PortOpenProblem(port))
+            for (const std::string& line : transfer_tool::PortOpenProblem(devices, port))
                 std::fprintf(stderr, "vordalis-transfer: %s\n", line.c_str());
             return 1;
         }
@@ -141,7 +143,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "vordalis-transfer: %s\n",
                          transfer_tool::WithDevice(MessageOf(IoSysError{SysErrorCode::NoInstrument}, language,
                                                              port + 1, DisplayName(engine.Wanted())),
-                                                   port)
+                                                   devices[port])
                              .c_str());
             return 1;
         }
