@@ -1,302 +1,203 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
-  <context>
-    <name>Strings</name>
-    <message>
-      <source>Cover</source>
-      <translation>Enrobage</translation>
-    </message>
-    <message>
-      <source>Limit: %d mm</source>
-      <translation>Limite: %d mm</translation>
-    </message>
-    <message>
-      <source>Bar diameter</source>
-      <translation>Diamètre des barres</translation>
-    </message>
-    <message>
-      <source>X grid width</source>
-      <translation>Pas de grille X</translation>
-    </message>
-    <message>
-      <source>Y grid width</source>
-      <translation>Pas de grille Y</translation>
-    </message>
-    <message>
-      <source>Number of measured covers</source>
-      <translation>Nombre d'enrobages mesurés</translation>
-    </message>
-    <message>
-      <source>Total Area of measured grids</source>
-      <translation>Surface totale mesurée</translation>
-    </message>
-    <message>
-      <source>Set parameters</source>
-      <translation>Paramètres réglés</translation>
-    </message>
-    <message>
-      <source>Statistic</source>
-      <translation>Statistique</translation>
-    </message>
-    <message>
-      <source>Average measured cover</source>
-      <translation>Enrobage moyen</translation>
-    </message>
-    <message>
-      <source>Standard deviation</source>
-      <translation>Écart type</translation>
-    </message>
-    <message>
-      <source>Maximum of measured covers</source>
-      <translation>Enrobage maximal</translation>
-    </message>
-    <message>
-      <source>Minimum of measured covers</source>
-      <translation>Enrobage minimal</translation>
-    </message>
-    <message>
-      <source>Span</source>
-      <translation>Étendue</translation>
-    </message>
-    <message>
-      <source>Measured covers</source>
-      <translation>Enrobages mesurés</translation>
-    </message>
-    <message>
-      <source>Measured covers (continued)</source>
-      <translation>Enrobages mesurés (suite)</translation>
-    </message>
-    <message>
-      <source>Bar distance</source>
-      <translation>Espacement des barres</translation>
-    </message>
-    <message>
-      <source>Number of measured bars</source>
-      <translation>Nombre de barres mesurées</translation>
-    </message>
-    <message>
-      <source>Cover values below limit</source>
-      <translation>Valeurs sous la limite</translation>
-    </message>
-    <message>
-      <source>Limit value of covers</source>
-      <translation>Limite d'enrobage</translation>
-    </message>
-    <message>
-      <source>2 Layer correction</source>
-      <translation>Correction 2 nappes</translation>
-    </message>
-    <message>
-      <source>    1. Layer</source>
-      <translation>    1re nappe</translation>
-    </message>
-    <message>
-      <source>    2. Layer</source>
-      <translation>    2e nappe</translation>
-    </message>
-    <message>
-      <source>    Arrangement</source>
-      <translation>    Disposition</translation>
-    </message>
-  </context>
-  <context>
-    <name>vordalis::CLimitDlg</name>
-    <message>
-      <source>Limit and Range</source>
-      <translation>Limite et plage</translation>
-    </message>
-    <message>
-      <source>&amp;Tolerance limit</source>
-      <translation>Limite de &amp;tolérance</translation>
-    </message>
-    <message>
-      <source>&amp;Initial setting</source>
-      <translation>Réglage &amp;initial</translation>
-    </message>
-    <message>
-      <source>&amp;Minimum cover</source>
-      <translation>Enrobage &amp;minimal</translation>
-    </message>
-    <message>
-      <source>&amp;Range of level chart</source>
-      <translation>&amp;Plage de la carte</translation>
-    </message>
-    <message>
-      <source>I&amp;nitial settings</source>
-      <translation>Réglages i&amp;nitiaux</translation>
-    </message>
-    <message>
-      <source>&amp;Lower threshold</source>
-      <translation>Seuil &amp;inférieur</translation>
-    </message>
-    <message>
-      <source>&amp;Upper threshold</source>
-      <translation>Seuil &amp;supérieur</translation>
-    </message>
-  </context>
-  <context>
-    <name>vordalis::CModifyDlg</name>
-    <message>
-      <source>Modify value</source>
-      <translation>Modifier la valeur</translation>
-    </message>
-    <message>
-      <source>&amp;X</source>
-      <translation>&amp;X</translation>
-    </message>
-    <message>
-      <source>&amp;Y</source>
-      <translation>&amp;Y</translation>
-    </message>
-    <message>
-      <source>&amp;Value</source>
-      <translation>&amp;Valeur</translation>
-    </message>
-    <message>
-      <source>WARNING: Modified values cannot be restored 
-automatically</source>
-      <translation>ATTENTION : les valeurs modifiées ne peuvent pas être 
-restaurées automatiquement</translation>
-    </message>
-  </context>
-  <context>
+<context>
     <name>vordalis::CCoverAcceptanceDlg</name>
     <message>
-      <source>&amp;Add...</source>
-      <translation>&amp;Ajouter...</translation>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
-      <source>&amp;Remove</source>
-      <translation>&amp;Retirer</translation>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
-      <source>Cover acceptance</source>
-      <translation>Réception de l'enrobage</translation>
+        <source>Cover acceptance</source>
+        <translation>Réception de l&apos;enrobage</translation>
     </message>
     <message>
-      <source>&amp;Design cover:</source>
-      <translation>Enrobage &amp;nominal :</translation>
+        <source>&amp;Design cover:</source>
+        <translation>Enrobage &amp;nominal :</translation>
     </message>
     <message>
-      <source>Beam</source>
-      <translation>Poutre</translation>
+        <source>Beam</source>
+        <translation>Poutre</translation>
     </message>
     <message>
-      <source>Slab</source>
-      <translation>Dalle</translation>
+        <source>Slab</source>
+        <translation>Dalle</translation>
     </message>
     <message>
-      <source>Custom</source>
-      <translation>Personnalisé</translation>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
     </message>
     <message>
-      <source>&amp;Member:</source>
-      <translation>&amp;Élément :</translation>
+        <source>&amp;Member:</source>
+        <translation>&amp;Élément :</translation>
     </message>
     <message>
-      <source>Tolerance:</source>
-      <translation>Tolérance :</translation>
+        <source>Tolerance:</source>
+        <translation>Tolérance :</translation>
     </message>
     <message>
-      <source>Add cover files</source>
-      <translation>Ajouter des fichiers d'enrobage</translation>
+        <source>Add cover files</source>
+        <translation>Ajouter des fichiers d&apos;enrobage</translation>
     </message>
     <message>
-      <source>Object files (*.vdo);;All files (*)</source>
-      <translation>Fichiers objet (*.vdo);;Tous les fichiers (*)</translation>
+        <source>Object files (*.vdo);;All files (*)</source>
+        <translation>Fichiers objet (*.vdo);;Tous les fichiers (*)</translation>
     </message>
     <message>
-      <source>Further files of this sample</source>
-      <translation>Autres fichiers de cet échantillon</translation>
+        <source>Further files of this sample</source>
+        <translation>Autres fichiers de cet échantillon</translation>
     </message>
     <message>
-      <source>Second sample</source>
-      <translation>Second échantillon</translation>
+        <source>Second sample</source>
+        <translation>Second échantillon</translation>
     </message>
     <message>
-      <source>&amp;Print...</source>
-      <translation>&amp;Imprimer...</translation>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
-      <source>&amp;Copy</source>
-      <translation>&amp;Copier</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
-      <source>These files are no cover objects and were left out:</source>
-      <translation>Ces fichiers ne sont pas des objets d'enrobage et ont été ignorés :</translation>
+        <source>These files are no cover objects and were left out:</source>
+        <translation>Ces fichiers ne sont pas des objets d&apos;enrobage et ont été ignorés :</translation>
     </message>
     <message>
-      <source>No cover to judge</source>
-      <translation>Aucun enrobage à évaluer</translation>
+        <source>No cover to judge</source>
+        <translation>Aucun enrobage à évaluer</translation>
     </message>
     <message>
-      <source>Pass</source>
-      <translation>Conforme</translation>
+        <source>Pass</source>
+        <translation>Conforme</translation>
     </message>
     <message>
-      <source>Second sample required</source>
-      <translation>Second échantillon nécessaire</translation>
+        <source>Second sample required</source>
+        <translation>Second échantillon nécessaire</translation>
     </message>
     <message>
-      <source>Fail</source>
-      <translation>Non conforme</translation>
+        <source>Fail</source>
+        <translation>Non conforme</translation>
     </message>
     <message>
-      <source>Verdict:</source>
-      <translation>Verdict :</translation>
+        <source>Verdict:</source>
+        <translation>Verdict :</translation>
     </message>
     <message>
-      <source>Design cover</source>
-      <translation>Enrobage nominal</translation>
+        <source>Design cover</source>
+        <translation>Enrobage nominal</translation>
     </message>
     <message>
-      <source>Member</source>
-      <translation>Élément</translation>
+        <source>Member</source>
+        <translation>Élément</translation>
     </message>
     <message>
-      <source>Tolerance</source>
-      <translation>Tolérance</translation>
+        <source>Tolerance</source>
+        <translation>Tolérance</translation>
     </message>
     <message>
-      <source>Files</source>
-      <translation>Fichiers</translation>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
     <message>
-      <source>Points</source>
-      <translation>Points</translation>
+        <source>Points</source>
+        <translation>Points</translation>
     </message>
     <message>
-      <source>Within tolerance</source>
-      <translation>Dans la tolérance</translation>
+        <source>Within tolerance</source>
+        <translation>Dans la tolérance</translation>
     </message>
     <message>
-      <source>Pass rate</source>
-      <translation>Taux de conformité</translation>
+        <source>Pass rate</source>
+        <translation>Taux de conformité</translation>
     </message>
     <message>
-      <source>Largest deviation below</source>
-      <translation>Plus grand écart en moins</translation>
+        <source>Largest deviation below</source>
+        <translation>Plus grand écart en moins</translation>
     </message>
     <message>
-      <source>Largest deviation above</source>
-      <translation>Plus grand écart en plus</translation>
+        <source>Largest deviation above</source>
+        <translation>Plus grand écart en plus</translation>
     </message>
     <message>
-      <source>Beyond 1.5 times the tolerance</source>
-      <translation>Au-delà de 1,5 fois la tolérance</translation>
+        <source>Beyond 1.5 times the tolerance</source>
+        <translation>Au-delà de 1,5 fois la tolérance</translation>
     </message>
     <message>
-      <source>yes</source>
-      <translation>oui</translation>
+        <source>yes</source>
+        <translation>oui</translation>
     </message>
     <message>
-      <source>no</source>
-      <translation>non</translation>
+        <source>no</source>
+        <translation>non</translation>
     </message>
     <message>
-      <source>Both samples: </source>
-      <translation>Deux échantillons : </translation>
+        <source>Both samples: </source>
+        <translation>Deux échantillons : </translation>
     </message>
-  </context>
+</context>
+<context>
+    <name>vordalis::CLimitDlg</name>
+    <message>
+        <source>Limit and Range</source>
+        <translation>Limite et plage</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance limit</source>
+        <translation>Limite de &amp;tolérance</translation>
+    </message>
+    <message>
+        <source>&amp;Initial setting</source>
+        <translation>Réglage &amp;initial</translation>
+    </message>
+    <message>
+        <source>&amp;Minimum cover</source>
+        <translation>Enrobage &amp;minimal</translation>
+    </message>
+    <message>
+        <source>&amp;Range of level chart</source>
+        <translation>&amp;Plage de la carte</translation>
+    </message>
+    <message>
+        <source>I&amp;nitial settings</source>
+        <translation>Réglages i&amp;nitiaux</translation>
+    </message>
+    <message>
+        <source>&amp;Lower threshold</source>
+        <translation>Seuil &amp;inférieur</translation>
+    </message>
+    <message>
+        <source>&amp;Upper threshold</source>
+        <translation>Seuil &amp;supérieur</translation>
+    </message>
+</context>
+<context>
+    <name>vordalis::CModifyDlg</name>
+    <message>
+        <source>Modify value</source>
+        <translation>Modifier la valeur</translation>
+    </message>
+    <message>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <source>&amp;Value</source>
+        <translation>&amp;Valeur</translation>
+    </message>
+    <message>
+        <source>WARNING: Modified values cannot be restored 
+automatically</source>
+        <translation>ATTENTION : les valeurs modifiées ne peuvent pas être 
+restaurées automatiquement</translation>
+    </message>
+</context>
 </TS>

@@ -1,165 +1,195 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
-  <context>
-    <name>Strings</name>
+<context>
+    <name>vordalis::CDetailview</name>
     <message>
-      <source>Impact direction</source>
-      <translation>Направление удара</translation>
+        <source>Detail view</source>
+        <translation>Подробный вид</translation>
+    </message>
+</context>
+<context>
+    <name>vordalis::CSelectSummery</name>
+    <message>
+        <source>Select summary</source>
+        <translation>Выбор сводки</translation>
     </message>
     <message>
-      <source>Eliminate outliers</source>
-      <translation>Исключить выбросы</translation>
+        <source>Torvihammer</source>
+        <translation>Torvihammer</translation>
     </message>
     <message>
-      <source>Conversion curve</source>
-      <translation>Кривая пересчёта</translation>
+        <source>Torvihammer China</source>
+        <translation>Torvihammer Китай</translation>
     </message>
     <message>
-      <source>Carbonation depth</source>
-      <translation>Глубина карбонизации</translation>
+        <source>Single component evaluation</source>
+        <translation>Оценка отдельного элемента</translation>
     </message>
     <message>
-      <source>Time factor</source>
-      <translation>Коэффициент времени</translation>
+        <source>Batch component evaluation</source>
+        <translation>Пакетная оценка элементов</translation>
     </message>
     <message>
-      <source>Form factor</source>
-      <translation>Коэффициент формы</translation>
+        <source>Vordalis Object Files (*.vdo)</source>
+        <translation>Файлы объектов Vordalis (*.vdo)</translation>
     </message>
     <message>
-      <source>Mean compressive strength</source>
-      <translation>Средняя прочность</translation>
+        <source>All Files (*)</source>
+        <translation>Все файлы (*)</translation>
     </message>
-    <message>
-      <source>Rebound value</source>
-      <translation>Значение отскока</translation>
-    </message>
-    <message>
-      <source>Number of measurements</source>
-      <translation>Число измерений</translation>
-    </message>
-    <message>
-      <source>Mean rebound value</source>
-      <translation>Среднее значение отскока</translation>
-    </message>
-    <message>
-      <source>Maximum rebound value</source>
-      <translation>Макс. значение отскока</translation>
-    </message>
-    <message>
-      <source>Minimum rebound value</source>
-      <translation>Мин. значение отскока</translation>
-    </message>
-    <message>
-      <source>Measured rebound value</source>
-      <translation>Измеренные значения отскока</translation>
-    </message>
-    <message>
-      <source>Median rebound value</source>
-      <translation>Медиана значений отскока</translation>
-    </message>
-    <message>
-      <source>Median compressive strength</source>
-      <translation>Медианная прочность</translation>
-    </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>vordalis::CTorvFenster</name>
     <message>
-      <source>Torvihammer Settings</source>
-      <translation>Настройки Torvihammer</translation>
+        <source>Torvihammer Settings</source>
+        <translation>Настройки Torvihammer</translation>
     </message>
     <message>
-      <source>Conversion</source>
-      <translation>Пересчёт</translation>
+        <source>Conversion</source>
+        <translation>Пересчёт</translation>
     </message>
     <message>
-      <source>Unit</source>
-      <translation>Единица</translation>
+        <source>Initial settings</source>
+        <translation>Исходные настройки</translation>
     </message>
     <message>
-      <source>Initial settings</source>
-      <translation>Исходные настройки</translation>
+        <source>Unit</source>
+        <translation>Единица</translation>
     </message>
     <message>
-      <source>Parameters</source>
-      <translation>Параметры</translation>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
     </message>
     <message>
-      <source>Form factor</source>
-      <translation>Коэффициент формы</translation>
+        <source>Median</source>
+        <translation>Медиана</translation>
     </message>
     <message>
-      <source>Time factor</source>
-      <translation>Коэффициент времени</translation>
+        <source>Form factor</source>
+        <translation>Коэффициент формы</translation>
     </message>
     <message>
-      <source>Carbonation depth</source>
-      <translation>Глубина карбонизации</translation>
+        <source>Time factor</source>
+        <translation>Коэффициент времени</translation>
     </message>
     <message>
-      <source>mm</source>
-      <translation>мм</translation>
+        <source>Carbonation depth</source>
+        <translation>Глубина карбонизации</translation>
     </message>
     <message>
-      <source>Impact direction</source>
-      <translation>Направление удара</translation>
+        <source>mm</source>
+        <translation>мм</translation>
     </message>
     <message>
-      <source>Median</source>
-      <translation>Медиана</translation>
+        <source>Impact direction</source>
+        <translation>Направление удара</translation>
     </message>
     <message>
-      <source>Special conversion Fx</source>
-      <translation>Особый пересчёт Fx</translation>
+        <source>Special conversion Fx</source>
+        <translation>Особый пересчёт Fx</translation>
     </message>
     <message>
-      <source>fc(R)   =   a R² + b R + c</source>
-      <translation>fc(R)   =   a R² + b R + c</translation>
+        <source>fc(R)   =   a R² + b R + c</source>
+        <translation>fc(R)   =   a R² + b R + c</translation>
     </message>
     <message>
-      <source>a =</source>
-      <translation>a =</translation>
+        <source>a =</source>
+        <translation>a =</translation>
     </message>
     <message>
-      <source>b =</source>
-      <translation>b =</translation>
+        <source>b =</source>
+        <translation>b =</translation>
     </message>
     <message>
-      <source>c =</source>
-      <translation>c =</translation>
+        <source>c =</source>
+        <translation>c =</translation>
     </message>
     <message>
-      <source>fc(R) =</source>
-      <translation>fc(R) =</translation>
+        <source>fc(R) =</source>
+        <translation>fc(R) =</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
+    <name>vordalis::CTorvFensterChina</name>
+    <message>
+        <source>Torvihammer Settings</source>
+        <translation>Настройки Torvihammer</translation>
+    </message>
+    <message>
+        <source>Conversion</source>
+        <translation>Пересчёт</translation>
+    </message>
+    <message>
+        <source>General conversion</source>
+        <translation>Общий пересчёт</translation>
+    </message>
+    <message>
+        <source>Initial settings</source>
+        <translation>Исходные настройки</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Верхняя</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Боковая</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Нижняя</translation>
+    </message>
+    <message>
+        <source>Pump concrete</source>
+        <translation>Бетон, подаваемый насосом</translation>
+    </message>
+    <message>
+        <source>Impact direction</source>
+        <translation>Направление удара</translation>
+    </message>
+    <message>
+        <source>Concrete placing</source>
+        <translation>Укладка бетона</translation>
+    </message>
+    <message>
+        <source>Carbonation depth</source>
+        <translation>Глубина карбонизации</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>мм</translation>
+    </message>
+</context>
+<context>
     <name>vordalis::CTorvLimits</name>
     <message>
-      <source>Limit</source>
-      <translation>Предел</translation>
+        <source>Limit</source>
+        <translation>Предел</translation>
     </message>
     <message>
-      <source>Upper limit</source>
-      <translation>Верхний предел</translation>
+        <source>Upper limit</source>
+        <translation>Верхний предел</translation>
     </message>
     <message>
-      <source>Lower limit</source>
-      <translation>Нижний предел</translation>
+        <source>Lower limit</source>
+        <translation>Нижний предел</translation>
     </message>
     <message>
-      <source>Display mean line</source>
-      <translation>Показать линию среднего</translation>
+        <source>Display mean line</source>
+        <translation>Показать линию среднего</translation>
     </message>
     <message>
-      <source>Display limits</source>
-      <translation>Показать пределы</translation>
+        <source>Display limits</source>
+        <translation>Показать пределы</translation>
     </message>
     <message>
-      <source>Initial settings</source>
-      <translation>Исходные настройки</translation>
+        <source>Initial settings</source>
+        <translation>Исходные настройки</translation>
     </message>
-  </context>
+</context>
 </TS>

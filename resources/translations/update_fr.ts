@@ -2,106 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>Strings</name>
-    <message>
-        <source>Update Vordalis to version %s</source>
-        <translation>Mettre à jour Vordalis vers la version %s</translation>
-    </message>
-    <message>
-        <source>New version available!</source>
-        <translation>Nouvelle version disponible !</translation>
-    </message>
-    <message>
-        <source>It is not possible to run %s with a broken FTP connection.&#xd;
-Press [Finish] or [Cancel] to terminate %s.</source>
-        <translation>Impossible d&apos;exécuter %s avec une connexion FTP interrompue.&#xd;
-Appuyez sur [Terminer] ou [Annuler] pour quitter %s.</translation>
-    </message>
-    <message>
-        <source>Connecting...</source>
-        <translation>Connexion...</translation>
-    </message>
-    <message>
-        <source>There is no update available. &#xd;
-You are already using the most recent version of %s.</source>
-        <translation>Aucune mise à jour disponible. &#xd;
-Vous utilisez déjà la version la plus récente de %s.</translation>
-    </message>
-    <message>
-        <source>Found a newer version of %s on the server. &#xd;
- Server version: %s &#xd;
- Your version: %s</source>
-        <translation>Une version plus récente de %s a été trouvée sur le serveur. &#xd;
- Version du serveur : %s &#xd;
- Votre version : %s</translation>
-    </message>
-    <message>
-        <source>Downloading %s</source>
-        <translation>Téléchargement de %s</translation>
-    </message>
-    <message>
-        <source>%s MB downloaded</source>
-        <translation>%s Mo téléchargés</translation>
-    </message>
-    <message>
-        <source>Unknown error while downloading.</source>
-        <translation>Erreur inconnue lors du téléchargement.</translation>
-    </message>
-    <message>
-        <source>Receiving update information...</source>
-        <translation>Réception des informations de mise à jour...</translation>
-    </message>
-    <message>
-        <source>Searching update for %s</source>
-        <translation>Recherche d&apos;une mise à jour pour %s</translation>
-    </message>
-    <message>
-        <source>Next &gt;</source>
-        <translation>Suivant &gt;</translation>
-    </message>
-    <message>
-        <source>&lt; Back</source>
-        <translation>&lt; Précédent</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Finish</source>
-        <translation>Terminer</translation>
-    </message>
-</context>
-<context>
-    <name>vordalis::CPageSearch</name>
-    <message>
-        <source>Searching for updates...</source>
-        <translation>Recherche de mises à jour...</translation>
-    </message>
-</context>
-<context>
-    <name>vordalis::CPageDownload</name>
-    <message>
-        <source>Downloading...</source>
-        <translation>Téléchargement...</translation>
-    </message>
-</context>
-<context>
-    <name>vordalis::UpdateHooks</name>
-    <message>
-        <source>Check for &amp;updates...</source>
-        <translation>Rechercher des &amp;mises à jour...</translation>
-    </message>
-    <message>
-        <source>Look for a newer version of Vordalis on the server</source>
-        <translation>Rechercher une version plus récente de Vordalis sur le serveur</translation>
-    </message>
-    <message>
-        <source>Check for updates</source>
-        <translation>Rechercher des mises à jour</translation>
-    </message>
-</context>
-<context>
     <name>vordalis::CAutoUpdate</name>
     <message>
         <source>The folder %1 cannot be opened on the server.</source>
@@ -110,10 +10,6 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
     <message>
         <source>The download was cancelled.</source>
         <translation>Le téléchargement a été annulé.</translation>
-    </message>
-    <message>
-        <source>The installer %1 could not be opened.</source>
-        <translation>Le programme d&apos;installation %1 n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Checking the signature of %1...</source>
@@ -134,6 +30,39 @@ Vous utilisez déjà la version la plus récente de %s.</translation>
     <message>
         <source>The signature of the installer %1 is not valid. It was deleted and not opened.</source>
         <translation>La signature du programme d&apos;installation %1 n&apos;est pas valide. Il a été supprimé et n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>The installer %1 could not be opened.</source>
+        <translation>Le programme d&apos;installation %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>vordalis::CPageDownload</name>
+    <message>
+        <source>Downloading...</source>
+        <translation>Téléchargement...</translation>
+    </message>
+</context>
+<context>
+    <name>vordalis::CPageSearch</name>
+    <message>
+        <source>Searching for updates...</source>
+        <translation>Recherche de mises à jour...</translation>
+    </message>
+</context>
+<context>
+    <name>vordalis::UpdateHooks</name>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>Rechercher des &amp;mises à jour...</translation>
+    </message>
+    <message>
+        <source>Look for a newer version of Vordalis on the server</source>
+        <translation>Rechercher une version plus récente de Vordalis sur le serveur</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Rechercher des mises à jour</translation>
     </message>
 </context>
 </TS>

@@ -67,7 +67,8 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(sorted(os.listdir(os.path.join(self.usr, "bin"))), PROGRAMS)
         translations = os.listdir(os.path.join(self.share, "vordalis/translations"))
         for lang in ["fr", "de", "zh_CN", "ru"]:
-            self.assertIn("viewer_%s.qm" % lang, translations)
+            for group in ["viewer", "strings", "cover", "rebound", "update"]:
+                self.assertIn("%s_%s.qm" % (group, lang), translations)
         self.assertIn("list_metric.vdo", os.listdir(os.path.join(self.share, "vordalis/samples")))
         for icon in ["vordalis", "ondralink"]:
             self.assertTrue(os.path.isfile(os.path.join(self.share, "icons/hicolor/scalable/apps", icon + ".svg")))

@@ -25,7 +25,8 @@ QString WithObjectExtension(const QString& path) {
 QString AskSaveAsPath(QWidget* parent, const QString& proposal) {
     QString start = proposal;
     for (;;) {
-        QFileDialog dialog(parent, Tr("Save As"), start, Tr("Vordalis Object Files (*.vdo)"));
+        QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("vordalis::SaveAsName", "Save As")), start,
+                           Tr(QT_TRANSLATE_NOOP("vordalis::SaveAsName", "Vordalis Object Files (*.vdo)")));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // The dialog appends it before it asks about replacing an existing file.
@@ -35,18 +36,20 @@ QString AskSaveAsPath(QWidget* parent, const QString& proposal) {
         QString path = WithObjectExtension(typed);
         // A dialog that did not append the extension did not ask about that file either.
         if (path != typed && QFileInfo::exists(path) &&
-            QMessageBox::question(
-                parent, QApplication::applicationDisplayName(),
-                Tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path))) !=
-                QMessageBox::Yes) {
+            QMessageBox::question(parent, QApplication::applicationDisplayName(),
+                                  Tr(QT_TRANSLATE_NOOP("vordalis::SaveAsName",
+                                                       "%1 already exists.\nDo you want to replace it?"))
+                                      .arg(QDir::toNativeSeparators(path))) != QMessageBox::Yes) {
             start = path;
             continue;
         }
         if (IsObjectFileName(path)) return path;
         auto answer = QMessageBox::warning(
             parent, QApplication::applicationDisplayName(),
-            Tr("The name %1 does not end in .vdo.\nFile > Open and dropped files take only files "
-               "ending in .vdo. Save under this name anyway?")
+            Tr(QT_TRANSLATE_NOOP(
+                   "vordalis::SaveAsName",
+                   "The name %1 does not end in .vdo.\nFile > Open and dropped files take only files "
+                   "ending in .vdo. Save under this name anyway?"))
                 .arg(QFileInfo(path).fileName()),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer == QMessageBox::Yes) return path;

@@ -4,6 +4,11 @@
 #include <functional>
 #include <string>
 
+// Marks an English text the viewer shows in the user's language; it is the text itself. The
+// texts of this Qt-free code are looked up in the context "Strings" (LoadString, TranslateText);
+// the build tells lupdate to read the marker as QT_TRANSLATE_NOOP, so they reach the .ts files.
+#define VORDALIS_TRANSLATE_NOOP(context, text) text
+
 namespace vordalis {
 
 // The string numbers; each names one text of the table.

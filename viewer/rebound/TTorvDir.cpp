@@ -60,7 +60,7 @@ bool TTorvDir::LoadMember(const std::string& path, const std::string& summaryPat
     FileSource file(resolved);
     if (resolved.empty() || !file.IsOpen()) {
         // The summary cannot be shown without it: name the member and the system's reason.
-        std::u16string text = TranslateText(u"Member %s: %s");
+        std::u16string text = TranslateText(Utf8ToU16(VORDALIS_TRANSLATE_NOOP("Strings", "Member %s: %s")));
         size_t at = 0;
         for (const std::u16string& arg :
              {Latin1ToU16(path), TranslateText(Utf8ToU16(FileReadProblem(path)))}) {

@@ -552,9 +552,11 @@ private slots:
     }
 
     void translatedTextsReachTheWizardAndTheMenu() {
-        QTranslator german;
+        QTranslator german, germanStrings;
         QVERIFY(german.load(QStringLiteral(UPDATE_TEST_QM_DIR "/update_de.qm")));
+        QVERIFY(germanStrings.load(QStringLiteral(UPDATE_TEST_QM_DIR "/strings_de.qm")));
         QCoreApplication::installTranslator(&german);
+        QCoreApplication::installTranslator(&germanStrings);
         SetStringTranslator([](Str, const std::u16string& english) {
             return QCoreApplication::translate("Strings",
                                                QString::fromStdU16String(english).toUtf8().constData())
@@ -578,6 +580,7 @@ private slots:
         QCOMPARE(wizard.finishButton()->text(), QStringLiteral("Fertig stellen"));
         QCOMPARE(wizard.searchPage()->title()->text(), QStringLiteral("Suche nach Updates..."));
         SetStringTranslator(nullptr);
+        QCoreApplication::removeTranslator(&germanStrings);
         QCoreApplication::removeTranslator(&german);
     }
 };

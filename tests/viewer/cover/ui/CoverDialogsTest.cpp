@@ -178,9 +178,11 @@ private slots:
                                  "Measured covers (continued)",
                                  "Number of measured bars"};
         for (const char* lang : {"fr", "de", "zh_CN", "ru"}) {
-            QTranslator translator;
+            QTranslator translator, strings;
             QVERIFY2(translator.load(QString("cover_%1").arg(lang), COVER_TEST_QM_DIR), lang);
+            QVERIFY2(strings.load(QString("strings_%1").arg(lang), COVER_TEST_QM_DIR), lang);
             QCoreApplication::installTranslator(&translator);
+            QCoreApplication::installTranslator(&strings);
             LimitDialogState limitState;
             CLimitDlg limit(limitState);
             ModifyDialogState modifyState;
@@ -197,6 +199,7 @@ private slots:
             // The limit text keeps its number and the ": " the legends split it at.
             const QString limitText = QCoreApplication::translate("Strings", "Limit: %d mm");
             QVERIFY(limitText.contains("%d") && limitText.contains(": "));
+            QCoreApplication::removeTranslator(&strings);
             QCoreApplication::removeTranslator(&translator);
         }
     }
