@@ -526,13 +526,13 @@ bool CNexoloView::CopyToClipboard() {
         std::unique_ptr<Canvas> canvas = MakeCopyCanvas(painter, kUnitsPerInch);
         obj->DrawCopy(*canvas);
     }
-    auto* data = new QMimeData;
-    data->setData("image/svg+xml", svg);
-    data->setImageData(image);
+    auto* mime = new QMimeData;
+    mime->setData("image/svg+xml", svg);
+    mime->setImageData(image);
     // The table of values as tab-separated text, which spreadsheets paste as columns.
     std::u16string table = TabSeparated(PageTableText(*obj));
-    if (!table.empty()) data->setText(QString::fromStdU16String(table));
-    QApplication::clipboard()->setMimeData(data);
+    if (!table.empty()) mime->setText(QString::fromStdU16String(table));
+    QApplication::clipboard()->setMimeData(mime);
     // The table was found on a layout of its own: the next paint lays out the hit regions anew.
     viewport()->update();
     return true;

@@ -257,14 +257,14 @@ std::vector<CoverRow> TVernoList::StatisticRows() {
     return rows;
 }
 
-int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, Str titleId,
+int TVernoList::PaintBox(TVernoListPlot& layout, int left, int top, Str titleId,
                          const std::vector<CoverRow>& rows) {
     int bottom = top + static_cast<int>(rows.size()) * 40 + 45;
-    if (plot.DrawsPage(1)) {
-        Canvas& dc = *plot.device;
+    if (layout.DrawsPage(1)) {
+        Canvas& dc = *layout.device;
         int oldAlign = dc.GetTextAlign();
         dc.SetTextColor(kBlack);
-        DrawBoxTitle(plot, left, top + 45, LoadString(titleId));
+        DrawBoxTitle(layout, left, top + 45, LoadString(titleId));
         int y = top + 45;
         for (const CoverRow& r : rows) {
             y += 40;
@@ -279,70 +279,70 @@ int TVernoList::PaintBox(TVernoListPlot& plot, int left, int top, Str titleId,
         }
         dc.SetTextAlign(oldAlign);
     }
-    plot.content = plot.content.United({left, top, left + 700, bottom});
+    layout.content = layout.content.United({left, top, left + 700, bottom});
     return bottom;
 }
 
-void TVernoList::PaintSections(TVernoListPlot& plot) {
-    const bool beside = !plot.below;
+void TVernoList::PaintSections(TVernoListPlot& layout) {
+    const bool beside = !layout.below;
     // Without the chart the sections start below the header; below a chart 50 units under it.
-    int previous = plot.chart.IsEmpty() ? plot.TopBelowHeader() : plot.chart.bottom;
+    int previous = layout.chart.IsEmpty() ? layout.TopBelowHeader() : layout.chart.bottom;
     if (options & opts::kStatistics) {
         auto params = BarParameterRows(barDiameter, layerWord, Limit(), Inches());
         auto stats = StatisticRows();
         if (beside) {
             int bottom =
-                PaintBox(plot, plot.sideRegion.left, plot.sideRegion.top, Str::SetParameters, params);
-            bottom = PaintBox(plot, plot.sideRegion.left, bottom + 50, Str::Statistic, stats);
-            plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, bottom);
+                PaintBox(layout, layout.sideRegion.left, layout.sideRegion.top, Str::SetParameters, params);
+            bottom = PaintBox(layout, layout.sideRegion.left, bottom + 50, Str::Statistic, stats);
+            layout.sideRegion.bottom = std::max(layout.sideRegion.bottom, bottom);
             previous = bottom;
         } else {
             int top = previous + 50;
-            int b1 = PaintBox(plot, plot.page.left, top, Str::SetParameters, params);
-            int b2 = PaintBox(plot, plot.sideRegion.left, top, Str::Statistic, stats);
+            int b1 = PaintBox(layout, layout.page.left, top, Str::SetParameters, params);
+            int b2 = PaintBox(layout, layout.sideRegion.left, top, Str::Statistic, stats);
             previous = std::max(b1, b2);
         }
     } else if (beside) {
-        previous = plot.sideRegion.top;
+        previous = layout.sideRegion.top;
     }
-    if (options & opts::kTable) PaintTable(plot, previous, beside);
+    if (options & opts::kTable) PaintTable(layout, previous, beside);
 }
 
-void TVernoList::PaintTable(TVernoListPlot& plot, int previousBottom, bool beside) {
+void TVernoList::PaintTable(TVernoListPlot& layout, int previousBottom, bool beside) {
     const int n = Count();
-    const int width = (plot.page.Width() - 20) / 20;
+    const int width = (layout.page.Width() - 20) / 20;
     if (width < 20 || n <= 0) return;
     int perRow = beside ? 9 : 20;
-    int left = beside ? plot.sideRegion.left : plot.page.left;
+    int left = beside ? layout.sideRegion.left : layout.page.left;
     int rows = (n + perRow - 1) / perRow;
     int y = previousBottom;
-    int page = plot.PlaceOnPage(y, rows * 40 + 200);
+    int page = layout.PlaceOnPage(y, rows * 40 + 200);
     if (page > 1 && beside) {
         // A table that moves to a page of its own spreads over the page's whole width.
         perRow = 20;
-        left = plot.page.left;
+        left = layout.page.left;
         rows = (n + perRow - 1) / perRow;
     }
     if (page == 0) return;
     const int top = y + 135;
     const int right = left + 10 + perRow * width;
     const int closing = top + rows * 40 + 15;
-    plot.content = plot.content.United({left, top - 60, right, closing + 1});
-    if (beside && page == 1) plot.sideRegion.bottom = std::max(plot.sideRegion.bottom, closing);
+    layout.content = layout.content.United({left, top - 60, right, closing + 1});
+    if (beside && page == 1) layout.sideRegion.bottom = std::max(layout.sideRegion.bottom, closing);
     // The grid of values: the view's cell number is the reading's index.
-    plot.AddHitRegion({left + 11, top + 6, left + 11 + perRow * width - 1, top + 6 + rows * 40 - 1}, 0, 0,
-                      perRow - 1, rows - 1, perRow);
-    if (!plot.DrawsPage(page)) return;
+    layout.AddHitRegion({left + 11, top + 6, left + 11 + perRow * width - 1, top + 6 + rows * 40 - 1}, 0, 0,
+                        perRow - 1, rows - 1, perRow);
+    if (!layout.DrawsPage(page)) return;
 
-    Canvas& dc = *plot.device;
+    Canvas& dc = *layout.device;
     int oldAlign = dc.GetTextAlign();
     dc.SetPen(TBasicPlot::BlackPen());
     dc.SetTextColor(kBlack);
-    dc.SetFont(plot.headingFont);
+    dc.SetFont(layout.headingFont);
     dc.SetTextAlign(align::kLeft | align::kBottom);
     dc.TextOut(left, top - 10, LoadString(Str::MeasuredCovers) + UnitSuffix(Inches()));
     dc.Line(left, top, right, top);
-    dc.SetFont(plot.normalFont);
+    dc.SetFont(layout.normalFont);
     dc.SetTextAlign(align::kRight | align::kBaseline);
     for (int i = 0; i < n; ++i) {
         int32_t v = covers.Get(i);

@@ -38,7 +38,7 @@ public:
     void Describe(Json& out) const override;
 
     // Painted into the plot's layout: parameters and statistics, then the table.
-    void PaintSections(TVernoListPlot& plot);
+    void PaintSections(TVernoListPlot& layout);
 
     int Count() const { return covers.Length(); }
     int32_t Cover(int index) const { return index >= 0 && index < Count() ? covers.Get(index) : 0; }
@@ -59,8 +59,8 @@ private:
     bool CoverAxis(int32_t largest, int32_t limit, TBasicPlot::Axis& axis);
     std::vector<CoverRow> StatisticRows();
     // A box: title 45 below its top, rows 40 apart; returns its bottom.
-    int PaintBox(TVernoListPlot& plot, int left, int top, Str titleId, const std::vector<CoverRow>& rows);
-    void PaintTable(TVernoListPlot& plot, int previousBottom, bool beside);
+    int PaintBox(TVernoListPlot& layout, int left, int top, Str titleId, const std::vector<CoverRow>& rows);
+    void PaintTable(TVernoListPlot& layout, int previousBottom, bool beside);
 };
 
 } // namespace vordalis

@@ -32,8 +32,8 @@ std::unique_ptr<TBasicObj> TTorvBars::Create(ByteSource& file, bool) {
 void TTorvBars::Read(ObjectReader& in) {
     valid = false;
     int32_t n = 0;
-    DateParts date{};
-    if (!in.SkipToken() || !ReadSeriesHead(in, date)) return;
+    DateParts dateParts{};
+    if (!in.SkipToken() || !ReadSeriesHead(in, dateParts)) return;
     if (!ReadInts(in, {&variantCode, &auxCode, &n, &measuredDirection, &outlierMode, &instrumentCurveCode,
                        &instrumentLowerLimit, &instrumentUpperLimit, &instrumentCarbonation}))
         return;
@@ -78,8 +78,8 @@ void TTorvBars::Read(ObjectReader& in) {
         if (i == 0 || v > maxMeasured) maxMeasured = v;
     }
 
-    date.second = 0;
-    SetDate(OleDate::FromParts(date));
+    dateParts.second = 0;
+    SetDate(OleDate::FromParts(dateParts));
     TitleFromSeries();
 
     int delimiter = ReadInstrumentId(in, u"TH");

@@ -33,8 +33,8 @@ void TTorvChina::Read(ObjectReader& in) {
     std::u16string token;
     if (in.ReadToken(token, 14) == 0) return;
     is2011 = token == u"TORVCHINA*" ? 1 : 0;
-    DateParts date{};
-    if (!ReadSeriesHead(in, date)) return;
+    DateParts dateParts{};
+    if (!ReadSeriesHead(in, dateParts)) return;
     int32_t n = 0;
     if (!ReadInts(in, {&auxCode1, &auxCode2, &n, &instrumentAngle, &instrumentLowerLimit,
                        &instrumentUpperLimit, &instrumentSurface, &instrumentConversion}))
@@ -76,8 +76,8 @@ void TTorvChina::Read(ObjectReader& in) {
     showMeanLine = showLimits = 0;
     limitsInitial = conversionInitial = parametersInitial = generalInitial = 1;
 
-    date.second = 0;
-    SetDate(OleDate::FromParts(date));
+    dateParts.second = 0;
+    SetDate(OleDate::FromParts(dateParts));
     TitleFromSeries();
 
     // The 2011 edition drops the highest and lowest readings: three at each end with the table,

@@ -106,8 +106,8 @@ void TTorvDir::Read(ObjectReader& in, ByteSource& file) {
         kind = kKindChina;
         batch = token == u"TORVCHINABATCH" ? 1 : 0;
     }
-    DateParts date{};
-    if (!ReadDateFields(in, date)) return;
+    DateParts dateParts{};
+    if (!ReadDateFields(in, dateParts)) return;
 
     bool ended = false;
     while (in.ReadToken(token, kPathCapacity) > 0) {
@@ -163,8 +163,8 @@ void TTorvDir::Read(ObjectReader& in, ByteSource& file) {
         }
     }
 
-    date.second = 0;
-    SetDate(OleDate::FromParts(date));
+    dateParts.second = 0;
+    SetDate(OleDate::FromParts(dateParts));
     valid = MembersChanged();
 }
 

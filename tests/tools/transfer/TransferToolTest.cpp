@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, TransferFaultTest,
                                            Fault{"corrupt", "Data not valid or data transmission error"},
                                            Fault{"truncate", "Data not valid or data transmission error"},
                                            Fault{"hangup", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(TransferToolTest, ReadOnlyOutputFolder) {
     Simulator sim(SimArgs());

@@ -271,14 +271,14 @@ void CCoverAcceptanceDlg::Copy() {
     canvas.SetMapping(Mapping::Metric);
     page_.DrawCopy(&canvas, obj_, obj_.options);
     painter.end();
-    auto* data = new QMimeData;
-    data->setImageData(image);
+    auto* mime = new QMimeData;
+    mime->setImageData(image);
     QString text;
     for (const auto& r : page_.rows)
         text += QString::fromStdU16String(r.label) + QLatin1Char('\t') + QString::fromStdU16String(r.value) +
                 QLatin1Char('\n');
-    data->setText(text + QString::fromStdU16String(page_.verdict) + QLatin1Char('\n'));
-    QApplication::clipboard()->setMimeData(data);
+    mime->setText(text + QString::fromStdU16String(page_.verdict) + QLatin1Char('\n'));
+    QApplication::clipboard()->setMimeData(mime);
 }
 
 } // namespace vordalis

@@ -106,15 +106,15 @@ void CLimitDlg::ShowState() {
     upperSpin->setEnabled(state_.RangeEnabled());
 }
 
-void CLimitDlg::Forward(bool (LimitDialogState::*event)()) {
+void CLimitDlg::Forward(bool (LimitDialogState::*stateEvent)()) {
     ReadControls();
-    if ((state_.*event)()) QApplication::beep();
+    if ((state_.*stateEvent)()) QApplication::beep();
     ShowState();
 }
 
-void CLimitDlg::Spin(bool (LimitDialogState::*event)(int), int delta) {
+void CLimitDlg::Spin(bool (LimitDialogState::*stateEvent)(int), int delta) {
     ReadControls();
-    if ((state_.*event)(delta)) QApplication::beep();
+    if ((state_.*stateEvent)(delta)) QApplication::beep();
     ShowState();
 }
 

@@ -34,8 +34,8 @@ public:
 private:
     // Copies the edits into the state, runs an event, beeps when it asks for it and shows the
     // state's texts and enabling again.
-    void Forward(bool (LimitDialogState::*event)());
-    void Spin(bool (LimitDialogState::*event)(int), int delta);
+    void Forward(bool (LimitDialogState::*stateEvent)());
+    void Spin(bool (LimitDialogState::*stateEvent)(int), int delta);
     void ReadControls();
     void ShowState();
 

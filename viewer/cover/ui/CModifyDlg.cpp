@@ -74,9 +74,9 @@ void CModifyDlg::ShowState() {
     valueUnit->setText(QString::fromStdString(state_.valueUnit));
 }
 
-void CModifyDlg::Forward(bool (ModifyDialogState::*event)()) {
+void CModifyDlg::Forward(bool (ModifyDialogState::*stateEvent)()) {
     ReadControls();
-    if ((state_.*event)()) QApplication::beep();
+    if ((state_.*stateEvent)()) QApplication::beep();
     ShowState();
 }
 

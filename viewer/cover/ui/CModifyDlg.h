@@ -29,7 +29,7 @@ public:
     QDialogButtonBox* buttons;
 
 private:
-    void Forward(bool (ModifyDialogState::*event)());
+    void Forward(bool (ModifyDialogState::*stateEvent)());
     void ReadControls();
     void ShowState();
 

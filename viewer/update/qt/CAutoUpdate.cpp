@@ -267,8 +267,8 @@ void CAutoUpdate::TransferStep() {
         QFile* file = file_.get();
         int lastPercent = -1;
         std::string lastText;
-        auto sink = [file](const char* data, size_t n) {
-            return file->write(data, static_cast<qint64>(n)) == static_cast<qint64>(n);
+        auto sink = [file](const char* bytes, size_t n) {
+            return file->write(bytes, static_cast<qint64>(n)) == static_cast<qint64>(n);
         };
         auto progress = [&](uint64_t received) {
             int percent = ProgressPercent(received, size);
@@ -316,10 +316,10 @@ bool CAutoUpdate::CheckSignature(bool& missing, SignatureCheck& check) {
     QByteArray signature;
     bool fetched = ftp_.Download(
         SignatureName(found_.name),
-        [&signature](const char* data, size_t n) {
+        [&signature](const char* bytes, size_t n) {
             if (signature.size() + static_cast<qsizetype>(n) > static_cast<qsizetype>(kMaxSignatureBytes))
                 return false;
-            signature.append(data, static_cast<qsizetype>(n));
+            signature.append(bytes, static_cast<qsizetype>(n));
             return true;
         },
         [](uint64_t) {});

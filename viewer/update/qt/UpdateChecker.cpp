@@ -48,7 +48,7 @@ void UpdateChecker::start() {
         FtpClient ftp;
         ftp.SetCancelFlag(&state->cancel);
         std::optional<CVersion> found = CheckForNewerVersion(ftp, config.location, config.own);
-        std::lock_guard lock(state->mutex);
+        std::lock_guard resultLock(state->mutex);
         state->done = true;
         // Posting needs the receiver alive: its destructor clears it under this lock first.
         if (found && state->receiver && !state->cancel) {
