@@ -79,14 +79,17 @@ inline std::string Slurp(const std::string& path) {
     return s.str();
 }
 
-// The standard output of a shell command.
-inline std::string ShellOutput(const std::string& command) {
+// The standard output of a shell command; its exit status into status when asked (-1 when it
+// did not end normally or could not be started).
+inline std::string ShellOutput(const std::string& command, int* status = nullptr) {
     std::string out;
+    if (status) *status = -1;
     if (FILE* p = ::popen(command.c_str(), "r")) {
         std::array<char, 4096> buf;
         size_t n;
         while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-        ::pclose(p);
+        const int st = ::pclose(p);
+        if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     }
     return out;
 }
@@ -145,17 +148,8 @@ inline CliResult RunCli(const std::string& args) {
     std::string cmd = "XDG_CONFIG_HOME=" + ShellQuote(cfg.string()) + " " + ShellQuote(VORDALIS_CLI) + " " +
                       args + " 2>" + ShellQuote(errFile.string());
     CliResult r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    if (FILE* e = std::fopen(errFile.c_str(), "rb")) {
-        while ((n = std::fread(buf.data(), 1, buf.size(), e)) > 0) r.err.append(buf.data(), n);
-        std::fclose(e);
-    }
+    r.out = ShellOutput(cmd, &r.status);
+    r.err = Slurp(errFile.string());
     fs::remove(errFile);
     return r;
 }
