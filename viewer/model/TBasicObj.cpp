@@ -135,7 +135,13 @@ void TBasicObj::WriteInstrumentId(ObjectWriter& out) const {
     // alone stands for it (it unpacks to 0).
     if (packed == 0 && !(options & opts::kNotStored)) packed = opts::kNotStored;
     t += packed > 0 ? Latin1ToU16(std::to_string(packed)) : std::u16string(u"-");
-    out.WriteText(t, delim::kTab);
+    // A quote inside the id (a reader drops the first and keeps the rest) leaves a space in
+    // it; unquoted, that space would end the token. Instruments write neither, so their ids
+    // stay as they are.
+    if (t.find_first_of(u" \"") != std::u16string::npos)
+        out.WriteQuoted(t, delim::kTab);
+    else
+        out.WriteText(t, delim::kTab);
 }
 
 void TBasicObj::WriteDateDMY(ObjectWriter& out) const {

@@ -109,6 +109,39 @@ TEST(InstrumentId, OptionsReadBackAsWritten) {
     }
 }
 
+// A quote inside an id turns the rest of its token into quoted text, spaces included; the id
+// is written so that it reads back as itself, and an instrument's id is written as before.
+TEST(InstrumentId, QuotedIdsReadBackAsThemselves) {
+    struct Case {
+        const char* bytes;
+        const char16_t* part1;
+        const char16_t* part2;
+        const char* written;
+    } cases[] = {
+        {"TH(4011\"WALL SOUTH2;0731)25663\t", u"4011WALL S", u"0731", "\"TH(4011WALL S;0731)25663\"\t"},
+        {"TH(a\"b\"c;d)7\t", u"ab\"c", u"d", "\"TH(ab\"c;d)7\"\t"},
+        {"TH(4011;0731)25663\t", u"4011", u"0731", "TH(4011;0731)25663\t"},
+    };
+    for (const auto& c : cases) {
+        MemorySource src(c.bytes);
+        ObjectReader in(src);
+        TestObject o;
+        ASSERT_EQ(o.ReadInstrumentId(in, u"*"), 9) << c.bytes;
+        EXPECT_EQ(o.idPart1, c.part1) << c.bytes;
+        EXPECT_EQ(o.idPart2, c.part2) << c.bytes;
+        ObjectWriter w;
+        o.WriteInstrumentId(w);
+        EXPECT_EQ(w.Bytes(), c.written);
+        MemorySource again(w.Bytes());
+        ObjectReader in2(again);
+        TestObject back;
+        ASSERT_EQ(back.ReadInstrumentId(in2, u"*"), 9) << w.Bytes();
+        EXPECT_EQ(back.idPart1, o.idPart1) << w.Bytes();
+        EXPECT_EQ(back.idPart2, o.idPart2) << w.Bytes();
+        EXPECT_EQ(back.options, o.options) << w.Bytes();
+    }
+}
+
 TEST(Trailer, RoundTripWithWideTexts) {
     TestObject o;
     o.series.Init(3, u"mm", 0, 0);
