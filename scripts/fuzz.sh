@@ -7,11 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_EACH=${1:-60}
-# FUZZ_SEED and FUZZ_RUNS (both optional) make a run repeatable: the same inputs in the same
-# order, at most FUZZ_RUNS of them, on any machine fast enough to reach them in time.
-REPEATABLE=()
-if [[ -n ${FUZZ_SEED:-} ]]; then REPEATABLE+=(-seed="$FUZZ_SEED"); fi
-if [[ -n ${FUZZ_RUNS:-} ]]; then REPEATABLE+=(-runs="$FUZZ_RUNS"); fi
+# FUZZ_SEED and FUZZ_RUNS (both optional): a seed and a cap on the inputs per target. The same
+# seed walks much the same way again, though not exactly: coverage varies a little between runs.
+SEED_AND_CAP=()
+if [[ -n ${FUZZ_SEED:-} ]]; then SEED_AND_CAP+=(-seed="$FUZZ_SEED"); fi
+if [[ -n ${FUZZ_RUNS:-} ]]; then SEED_AND_CAP+=(-runs="$FUZZ_RUNS"); fi
 bash scripts/sanitize-build.sh
 BUILD=$(realpath "${ASAN_BUILD_DIR:-build-asan}")
 SEEDS=$(realpath fuzz/corpus)
@@ -24,7 +24,7 @@ for target in objects unpacker instrument local-name; do
   scratch=$(mktemp -d)
   log="$BUILD/fuzz-$target.log"
   echo "fuzz-$target: ${SECONDS_EACH} s"
-  if ! (cd "$scratch" && TMPDIR="$scratch" "${SANITIZER_RUN[@]}" "$BUILD/bin/fuzz-$target" -max_total_time="$SECONDS_EACH" "${REPEATABLE[@]}" \
+  if ! (cd "$scratch" && TMPDIR="$scratch" "${SANITIZER_RUN[@]}" "$BUILD/bin/fuzz-$target" -max_total_time="$SECONDS_EACH" "${SEED_AND_CAP[@]}" \
         -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$findings/" \
         "$corpus" "$SEEDS/$target" >"$log" 2>&1); then
     status=1
