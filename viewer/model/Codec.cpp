@@ -156,6 +156,14 @@ void ObjectWriter::WriteWideQuoted(const std::u16string& wide, const std::u16str
     WriteQuoted(narrow, delimiter);
 }
 
+void ObjectWriter::WriteTextField(const std::u16string& text, const std::u16string& placeholder,
+                                  delim::Delimiter delimiter) {
+    if (ReadsBackQuoted(text))
+        WriteWideQuoted(u"", text, delimiter);
+    else
+        WriteWideQuoted(text, placeholder, delimiter);
+}
+
 void ObjectWriter::WriteInteger(int32_t value, delim::Delimiter delimiter, bool dashForNonPositive) {
     if (dashForNonPositive && value <= 0) {
         WriteText("-", delimiter);
@@ -182,9 +190,9 @@ bool AllNumerals(const uint8_t* bytes, size_t count) {
     return true;
 }
 
-bool FitsLatin1(const std::u16string& text) {
+bool ReadsBackQuoted(const std::u16string& text) {
     for (char16_t c : text)
-        if (c > 0xFF) return false;
+        if (c < 0x20 || c > 0xFF) return false;
     return true;
 }
 

@@ -58,6 +58,10 @@ public:
     void WriteQuoted(const std::u16string& text, delim::Delimiter delimiter);
     void WriteWideQuoted(const std::u16string& wide, const std::u16string& narrow,
                          delim::Delimiter delimiter);
+    // A name, title or remarks: quoted as it is when a quoted token keeps every character of
+    // it, else in the wide block with the placeholder for readers that skip the block.
+    void WriteTextField(const std::u16string& text, const std::u16string& placeholder,
+                        delim::Delimiter delimiter);
     void WriteInteger(int32_t value, delim::Delimiter delimiter, bool dashForNonPositive = false);
     void WriteReal(double value, delim::Delimiter delimiter);
     void WriteByte(uint8_t byte);
@@ -68,7 +72,9 @@ private:
 };
 
 bool AllNumerals(const uint8_t* bytes, size_t count);
-bool FitsLatin1(const std::u16string& text);
+// Every character is one a quoted token keeps: a byte from the space up (a control byte would
+// end the token).
+bool ReadsBackQuoted(const std::u16string& text);
 // Cuts a text to at most n characters (the fixed-size text fields of the objects).
 inline std::u16string Cut(const std::u16string& s, size_t n) {
     return s.size() > n ? s.substr(0, n) : s;

@@ -154,15 +154,9 @@ void TBasicObj::WriteDateDMY(ObjectWriter& out) const {
 
 void TBasicObj::WriteCommonTrailer(ObjectWriter& out, delim::Delimiter finalDelimiter) const {
     WriteDateDMY(out);
-    auto put = [&](const std::u16string& text, const char16_t* placeholder, delim::Delimiter delimiter) {
-        if (FitsLatin1(text))
-            out.WriteWideQuoted(u"", text, delimiter);
-        else
-            out.WriteWideQuoted(text, placeholder, delimiter);
-    };
-    put(name, u"Update Vordalis!", delim::kLf);
-    put(title, u"Update Vordalis!", delim::kLf);
-    put(remarks, u"<Update Vordalis to see this remarks!>", finalDelimiter);
+    out.WriteTextField(name, u"Update Vordalis!", delim::kLf);
+    out.WriteTextField(title, u"Update Vordalis!", delim::kLf);
+    out.WriteTextField(remarks, u"<Update Vordalis to see this remarks!>", finalDelimiter);
 }
 
 void TBasicObj::ReadCommonTrailer(ObjectReader& in) {

@@ -103,15 +103,9 @@ bool TTorvObj::ReadTexts(ObjectReader& in) {
 }
 
 void TTorvObj::WriteTexts(ObjectWriter& out) const {
-    auto put = [&](const std::u16string& text, const char16_t* replacement, delim::Delimiter delimiter) {
-        if (FitsLatin1(text))
-            out.WriteWideQuoted(u"", text, delimiter);
-        else
-            out.WriteWideQuoted(text, replacement, delimiter);
-    };
-    put(name, u"Update Vordalis!", delim::kLf);
-    put(title, u"Update Vordalis!", delim::kLf);
-    put(remarks, u"<Update Vordalis to see this remarks!>", delim::kFileEnd);
+    out.WriteTextField(name, u"Update Vordalis!", delim::kLf);
+    out.WriteTextField(title, u"Update Vordalis!", delim::kLf);
+    out.WriteTextField(remarks, u"<Update Vordalis to see this remarks!>", delim::kFileEnd);
 }
 
 bool TTorvObj::SetupChart(int positions, double largest, Str yTitleString, const std::u16string& yUnit) {

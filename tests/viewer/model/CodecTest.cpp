@@ -120,8 +120,5 @@ TEST(Codec, Helpers) {
     EXPECT_TRUE(AllNumerals(digits, 6));
     const uint8_t notDigits[] = {'2', 'x'};
     EXPECT_FALSE(AllNumerals(notDigits, 2));
-    EXPECT_TRUE(FitsLatin1(u""));
-    EXPECT_TRUE(FitsLatin1(u"\u00E4\u00FF"));
-    EXPECT_FALSE(FitsLatin1(u"\u0100"));
     EXPECT_EQ(Utf8ToU16(U16ToUtf8(u"\u6D4B\u00E4x")), u"\u6D4B\u00E4x");
 }

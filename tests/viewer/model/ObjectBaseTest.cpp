@@ -170,6 +170,28 @@ TEST(Trailer, RoundTripWithWideTexts) {
     EXPECT_EQ(back.series.Values(), o.series.Values());
 }
 
+// A control character (which the wide block can carry) would end a quoted token and shift
+// every text after it; such a text goes into the wide block. Quotes and spaces stay quoted.
+TEST(Trailer, EveryTextReadsBackAsItself) {
+    const std::u16string texts[] = {u"\u0005", u"a\tb", u"line\r\nnext",      u"\"quoted\"", u"  x ",
+                                    u"\"",     u"",     u"\u00FF\u0020\u00E4"};
+    for (const auto& text : texts) {
+        TestObject o;
+        o.series.Init(1, u"mm", 0, 0);
+        o.SetName(text);
+        o.SetTitle(u"title " + text);
+        o.SetRemarks(text + u" remarks");
+        ObjectWriter w;
+        ASSERT_TRUE(o.Write(w));
+        MemorySource src(w.Bytes());
+        TestObject back(src);
+        ASSERT_TRUE(back.valid) << w.Bytes();
+        EXPECT_EQ(back.name, o.name) << w.Bytes();
+        EXPECT_EQ(back.title, o.title) << w.Bytes();
+        EXPECT_EQ(back.remarks, o.remarks) << w.Bytes();
+    }
+}
+
 TEST(Trailer, RemarksPlaceholderAndImpossibleDate) {
     TestObject o;
     o.series.Init(1, u"mm", 0, 0);
