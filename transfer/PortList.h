@@ -13,4 +13,10 @@ std::vector<std::string> SerialPortList();
 // The device of a 0-based port index; empty when the index lies past the list.
 std::string SerialDevice(int portIndex);
 
+// devices[portIndex], or empty when the index lies outside the list.
+inline std::string DeviceAt(const std::vector<std::string>& devices, int portIndex) {
+    return portIndex >= 0 && portIndex < static_cast<int>(devices.size()) ? devices[portIndex]
+                                                                          : std::string{};
+}
+
 } // namespace vordalis::transfer

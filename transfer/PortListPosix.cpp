@@ -76,8 +76,7 @@ std::vector<std::string> ScanPorts() {
 } // namespace
 
 std::string SerialDevice(int portIndex) {
-    const auto list = SerialPortList();
-    return portIndex >= 0 && portIndex < static_cast<int>(list.size()) ? list[portIndex] : std::string{};
+    return DeviceAt(SerialPortList(), portIndex);
 }
 
 } // namespace vordalis::transfer

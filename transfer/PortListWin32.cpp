@@ -49,10 +49,7 @@ std::vector<std::string> SerialPortList() {
 // COM number k is the port \\.\COMk, whether it is there now or not (a USB adapter plugged in
 // later keeps its number); a list from the environment names the devices itself.
 std::string SerialDevice(int portIndex) {
-    if (std::getenv("VORDALIS_SERIAL_PORTS")) {
-        const auto list = SerialPortList();
-        return portIndex >= 0 && portIndex < static_cast<int>(list.size()) ? list[portIndex] : std::string{};
-    }
+    if (std::getenv("VORDALIS_SERIAL_PORTS")) return DeviceAt(SerialPortList(), portIndex);
     return portIndex >= 0 && portIndex < kHighestPort ? ComDevice(portIndex + 1) : std::string{};
 }
 

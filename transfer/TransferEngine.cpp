@@ -25,8 +25,7 @@ std::vector<std::string> TransferEngine::SystemDevices() {
 TransferEngine::TransferEngine(int wanted, int onlyPort, const std::vector<std::string>& devices)
     : pool_(std::make_unique<ObjectPool>()) {
     for (int i = 0; i < kPorts; ++i)
-        frontEnds_[i] = std::make_unique<SFrontEnd>(
-            i, i < static_cast<int>(devices.size()) ? devices[i] : std::string{}, *pool_);
+        frontEnds_[i] = std::make_unique<SFrontEnd>(i, DeviceAt(devices, i), *pool_);
     frontEnds_[kFolderFrontEnd] = std::make_unique<QFrontEnd>(*pool_);
     backEnds_[kSaveByName] = std::make_unique<XBackEnd>();
     backEnds_[kSaveByContent] = std::make_unique<QBackEnd>(*pool_);

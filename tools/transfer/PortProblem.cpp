@@ -12,8 +12,7 @@ namespace transfer_tool {
 using namespace vordalis::transfer;
 
 std::vector<std::string> PortOpenProblem(const std::vector<std::string>& devices, int portIndex) {
-    const std::string device =
-        portIndex >= 0 && portIndex < static_cast<int>(devices.size()) ? devices[portIndex] : std::string{};
+    const std::string device = DeviceAt(devices, portIndex);
     if (device.empty()) {
         const size_t n = SerialPortList().size();
         return {"there is no serial device for COM" + std::to_string(portIndex + 1) + " (" +
